@@ -1,0 +1,91 @@
+#include "app/tool_commands.h"
+
+#include "app/tool_project_json.h"
+#include "model/logging_project_view.h"
+#include "model/menu_project.h"
+#include "model/project_loader.h"
+#include "model/project_saver.h"
+#include "platform/code_page.h"
+#include "platform/vyx_error.h"
+
+#include <QJsonDocument>
+#include <memory>
+
+namespace {
+
+bool TakeSingleFile(QStringList& args, QTextStream& err, QString& file)
+{
+    if (!TakeCodePageOption(args, err))
+        return false;
+    if (args.size() != 1) {
+        err << "expected one INI file name\n";
+        return false;
+    }
+    file = args.first();
+    return true;
+}
+
+void PrintLog(const QStringList& log, QTextStream& out)
+{
+    for (const QString& line : log)
+        out << line << '\n';
+}
+
+} // namespace
+
+bool TakeCodePageOption(QStringList& args, QTextStream& err)
+{
+    if (args.size() >= 2 && args.first() == QLatin1String("--codepage")) {
+        const QString name = args.at(1);
+        args.remove(0, 2);
+        if (!CodePage::Select(name)) {
+            err << "unknown code page: " << name << '\n';
+            return false;
+        }
+    }
+    return true;
+}
+
+int RunDump(const QStringList& arguments, QTextStream& out, QTextStream& err)
+{
+    QStringList args = arguments;
+    QString file;
+    if (!TakeSingleFile(args, err, file))
+        return 2;
+    auto project = std::make_unique<MenuProject>();
+    LoggingProjectView view;
+    QString error;
+    try {
+        LoadProject(*project, file, view);
+    } catch (const VyxError& e) {
+        error = e.Message();
+    }
+    const QJsonObject json = ProjectToJson(*project, view.Log(), error);
+    out << QString::fromUtf8(QJsonDocument(json).toJson(QJsonDocument::Indented));
+    return error.isNull() ? 0 : 1;
+}
+
+int RunResave(const QStringList& arguments, QTextStream& out, QTextStream& err)
+{
+    QStringList args = arguments;
+    QString file;
+    if (!TakeSingleFile(args, err, file))
+        return 2;
+    auto project = std::make_unique<MenuProject>();
+    LoggingProjectView view;
+    try {
+        LoadProject(*project, file, view);
+        PrintLog(view.Log(), out);
+        const SaveResult result = SaveProject(*project, file, view);
+        PrintLog(view.Log(), out);
+        if (result == SaveResult::TemporaryFileMissing) {
+            err << "Error when saving INI file\n";
+            return 1;
+        }
+    } catch (const VyxError& e) {
+        PrintLog(view.Log(), out);
+        err << e.Message() << '\n';
+        return 1;
+    }
+    return 0;
+}

@@ -1,0 +1,25 @@
+#include "app/tool_commands.h"
+
+#include <QCoreApplication>
+#include <QTextStream>
+#include <cstdio>
+#include <map>
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    const std::map<QString, ToolCommand> commands = {
+        {QStringLiteral("dump"), &RunDump},
+        {QStringLiteral("resave"), &RunResave},
+    };
+    QStringList args = app.arguments().mid(1);
+    const auto command = args.isEmpty() ? commands.end() : commands.find(args.first());
+    if (command == commands.end()) {
+        err << "usage: vyxtool dump|resave [--codepage NAME] FILE.ini\n";
+        return 2;
+    }
+    args.removeFirst();
+    return command->second(args, out, err);
+}

@@ -1,0 +1,39 @@
+#pragma once
+#include <QImage>
+#include <QRect>
+
+struct MenuButton;
+class MenuProject;
+
+// The canvas bitmap and its drawing operations. Frames are exclusive-or dotted
+// rectangles, so drawing one twice removes it.
+class DesignCanvas {
+public:
+    QImage& Image() { return m_image; }
+    const QImage& Image() const { return m_image; }
+
+    // Creates the bitmap at the first drawing; later calls keep the size.
+    void EnsureCreated(int width, int height);
+    // Replaces the bitmap (a new main background was picked).
+    void ReplaceWith(const QImage& picture);
+
+    void RedrawButton(const MenuButton& button);
+    // Copies the SizeX x SizeY area of the normal picture and frames every used slot.
+    void RedrawCanvas(const MenuProject& project);
+    // Copies the button's rectangle from a state picture (1:1).
+    void PaintState(const MenuButton& button, const QImage& picture);
+    // An exclusive-or dotted rectangle with exclusive right and bottom.
+    void ToggleFrame(const QRect& rect);
+    // The area last changed, for the widget to repaint.
+    QRect TakeDirty();
+
+private:
+    void CopyRect(const QImage& source, QRect rect);
+    void MarkDirty(const QRect& rect) { m_dirty |= rect; }
+
+    QImage m_image;
+    QRect m_dirty;
+};
+
+// left, top, right = Left + Width, bottom = Top + Height, as QRect (may be empty or inverted).
+QRect ButtonRect(const MenuButton& button);

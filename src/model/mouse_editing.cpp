@@ -1,0 +1,148 @@
+#include "model/mouse_editing.h"
+
+#include "model/design_canvas.h"
+#include "platform/code_page.h"
+#include "platform/file_names.h"
+
+#include <algorithm>
+#include <cstdlib>
+
+MouseEditing::MouseEditing(MenuProject& project, DesignCanvas& canvas, MouseEditingHost& host)
+    : m_project(project), m_canvas(canvas), m_host(host)
+{
+}
+
+bool MouseEditing::PointInButton(QPoint at, const MenuButton& b)
+{
+    // Both edges inclusive: one column and row more than the frame covers.
+    return b.Left <= at.x() && at.x() <= b.Left + b.Width && b.Top <= at.y() && at.y() <= b.Top + b.Height;
+}
+
+void MouseEditing::Press(QPoint at)
+{
+    m_anchor = at;
+    if (m_overButton) {
+        m_canvas.PaintState(Current(), m_project.ClickPicture);
+        m_dragging = true;
+        m_canvas.RedrawButton(Current());
+    } else {
+        m_dragging = false;
+        m_drawing = true;
+    }
+}
+
+void MouseEditing::Move(QPoint at, ShiftState state)
+{
+    if (m_drawing && !m_dragging)
+        DrawBand(at);
+    else if (!m_overButton)
+        EnterButtonAt(at);
+    LeaveIfOutside(at);
+    if (m_dragging)
+        Drag(at, state);
+}
+
+// The band rectangle, kept as the corners the frame is drawn between.
+void MouseEditing::DrawBand(QPoint at)
+{
+    if (m_bandShown)
+        m_canvas.ToggleFrame(m_band);
+    const QPoint topLeft(std::min(m_anchor.x(), at.x()), std::min(m_anchor.y(), at.y()));
+    const QPoint bottomRight(std::max(m_anchor.x(), at.x()), std::max(m_anchor.y(), at.y()));
+    m_band = QRect(topLeft, bottomRight - QPoint(1, 1));
+    m_canvas.ToggleFrame(m_band);
+    m_bandShown = true;
+}
+
+void MouseEditing::EnterButtonAt(QPoint at)
+{
+    for (int slot = 0; slot < MenuProject::SlotCount; ++slot) {
+        const MenuButton& b = m_project.Buttons[slot];
+        if (b.Used && PointInButton(at, b)) {
+            Enter(slot);
+            return;
+        }
+    }
+}
+
+void MouseEditing::Enter(int slot)
+{
+    m_overButton = true;
+    m_currentButton = slot;
+    MenuButton& b = Current();
+    m_canvas.PaintState(b, m_project.OverPicture);
+    m_canvas.RedrawButton(b);
+    if (!m_host.ClickEditChecked()) {
+        m_host.ShowButtonEditor();
+        m_host.LoadButtonEditor();
+    }
+    ShowHelpText(b);
+    if (!m_project.Main.HideBorder)
+        m_host.SetCaption(CodePage::ToUnicode(m_project.Main.WindowCaption() + "  " + b.Name));
+}
+
+void MouseEditing::ShowHelpText(const MenuButton& b)
+{
+    const QString name = CodePage::ToUnicode(b.LoadInfo);
+    if (name.isEmpty() || name == m_shownTextFile || !StoredFileExists(name))
+        return;
+    m_shownTextFile = name;
+    m_host.ShowTextFile(name);
+}
+
+void MouseEditing::LeaveIfOutside(QPoint at)
+{
+    if (!m_overButton || PointInButton(at, Current()))
+        return;
+    m_canvas.PaintState(Current(), m_project.NormalPicture);
+    if (Current().Used)
+        m_canvas.RedrawButton(Current());
+    m_overButton = false;
+}
+
+void MouseEditing::Drag(QPoint at, ShiftState state)
+{
+    MenuButton& b = Current();
+    m_canvas.RedrawButton(b);
+    const QPoint travel = at - m_anchor;
+    if (state.IsLeftAlone()) {
+        b.Left += travel.x();
+        b.Top += travel.y();
+    } else if (state.IsShiftLeft()) {
+        b.Width += travel.x();
+        b.Height += travel.y();
+    }
+    m_anchor = at;
+    m_canvas.RedrawButton(b);
+}
+
+void MouseEditing::Release(QPoint at)
+{
+    if (m_overButton) {
+        if (m_host.ClickEditChecked()) {
+            m_host.ShowButtonEditor();
+            m_host.LoadButtonEditor();
+        }
+    } else {
+        ReleaseOnEmptyCanvas(at);
+    }
+    m_dragging = false;
+    m_host.RedrawCanvas();
+    m_host.LoadButtonEditor();
+}
+
+void MouseEditing::ReleaseOnEmptyCanvas(QPoint at)
+{
+    m_bandShown = false;
+    const int slot = m_project.ChooseNewButtonSlot();
+    if (slot < 0) {
+        m_currentButton = MenuProject::SlotCount - 1;
+    } else {
+        m_currentButton = slot;
+        m_project.CreateButton(slot, std::min(m_anchor.x(), at.x()), std::min(m_anchor.y(), at.y()),
+                               std::abs(at.x() - m_anchor.x()), std::abs(at.y() - m_anchor.y()));
+        m_host.ShowButtonEditor();
+        m_host.LoadButtonEditor();
+    }
+    m_drawing = false;
+}

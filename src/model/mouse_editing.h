@@ -1,0 +1,81 @@
+#pragma once
+#include "model/menu_project.h"
+
+#include <QPoint>
+#include <QRect>
+#include <QString>
+
+class DesignCanvas;
+
+// Which mouse buttons and modifier keys are held during a move.
+struct ShiftState {
+    bool Left = false;
+    bool Right = false;
+    bool Middle = false;
+    bool Shift = false;
+    bool Ctrl = false;
+    bool Alt = false;
+
+    bool IsLeftAlone() const { return Left && !Right && !Middle && !Shift && !Ctrl && !Alt; }
+    bool IsShiftLeft() const { return Left && Shift && !Right && !Middle && !Ctrl && !Alt; }
+};
+
+// What mouse editing asks of the windows around the canvas.
+class MouseEditingHost {
+public:
+    virtual ~MouseEditingHost() = default;
+    virtual bool ClickEditChecked() const = 0;
+    virtual void ShowButtonEditor() = 0;
+    virtual void LoadButtonEditor() = 0;
+    virtual void ShowTextFile(const QString& storedName) = 0;
+    virtual void SetCaption(const QString& caption) = 0;
+    // The full redraw, with whatever else the editor does on it.
+    virtual void RedrawCanvas() = 0;
+};
+
+// The canvas's press / move / release state machine: entering buttons, state
+// pictures, moving, resizing and drawing new buttons with a rubber band.
+class MouseEditing {
+public:
+    MouseEditing(MenuProject& project, DesignCanvas& canvas, MouseEditingHost& host);
+
+    void Press(QPoint at);
+    void Move(QPoint at, ShiftState state);
+    void Release(QPoint at);
+
+    int CurrentButton() const { return m_currentButton; }
+    void SetCurrentButton(int slot) { m_currentButton = slot; }
+    bool OverButton() const { return m_overButton; }
+    bool Dragging() const { return m_dragging; }
+    bool Drawing() const { return m_drawing; }
+    bool BandShown() const { return m_bandShown; }
+    QRect Band() const { return m_band; }
+    QString ShownTextFile() const { return m_shownTextFile; }
+    // Forgets the rubber band (a full redraw has removed it).
+    void ClearBand() { m_bandShown = false; }
+
+    static bool PointInButton(QPoint at, const MenuButton& button);
+
+private:
+    void DrawBand(QPoint at);
+    void EnterButtonAt(QPoint at);
+    void Enter(int slot);
+    void ShowHelpText(const MenuButton& button);
+    void LeaveIfOutside(QPoint at);
+    void Drag(QPoint at, ShiftState state);
+    void ReleaseOnEmptyCanvas(QPoint at);
+    MenuButton& Current() { return m_project.Buttons[m_currentButton]; }
+
+    MenuProject& m_project;
+    DesignCanvas& m_canvas;
+    MouseEditingHost& m_host;
+
+    int m_currentButton = 0;
+    bool m_overButton = false;
+    bool m_dragging = false;
+    bool m_drawing = false;
+    bool m_bandShown = false;
+    QPoint m_anchor;
+    QRect m_band; // left, top and exclusive right, bottom as QRect(QPoint, QPoint)
+    QString m_shownTextFile;
+};

@@ -1,0 +1,196 @@
+#include "model/project_loader.h"
+
+#include "model/launcher_ini_layout.h"
+#include "model/menu_project.h"
+#include "model/project_view.h"
+#include "platform/code_page.h"
+#include "platform/file_names.h"
+#include "platform/picture_loader.h"
+#include "platform/profile_file.h"
+#include "platform/profile_values.h"
+
+#include <QFileInfo>
+
+using namespace LauncherIni;
+
+namespace {
+
+Text ReadText(const ProfileFile& ini, const QByteArray& section, const QByteArray& key)
+{
+    return ini.ReadString(section, key).value_or(Text());
+}
+
+Text UpperAscii(Text text)
+{
+    for (char& c : text)
+        if (c >= 'a' && c <= 'z')
+            c = char(c - 'a' + 'A');
+    return text;
+}
+
+// One reading pass; each step writes into the project at once, so an error
+// leaves what was read before it.
+class Loader {
+public:
+    Loader(MenuProject& project, ProjectView& view) : m_project(project), m_view(view) {}
+
+    void Run(const QString& iniName);
+
+private:
+    void ReadMain();
+    void LoadBackgrounds();
+    void LoadBackground(const FieldKey<MainParams, Text>& key, QImage& picture, const char* tag,
+                        const char* label);
+    void ReadTextInfo();
+    void ReadButtons();
+    void ReadButton(int slot);
+    void ReadShape();
+
+    QString Unicode(const Text& text) const { return CodePage::ToUnicode(text); }
+
+    MenuProject& m_project;
+    ProjectView& m_view;
+    ProfileFile m_ini;
+};
+
+void Loader::Run(const QString& iniName)
+{
+    m_view.ShowStatus();
+    m_view.ClearLog();
+    const bool exists = QFileInfo(iniName).isFile();
+    if (exists)
+        m_view.SetStatus(QStringLiteral("Opening INI"));
+    else
+        m_view.AddWarning(QStringLiteral("INI not found."));
+    const QString absolute = AbsoluteName(iniName);
+    SetCurrentFolder(QFileInfo(absolute).absolutePath());
+    m_ini.Load(absolute);
+    if (m_ini.SkippedUtf8Bom())
+        m_view.AddWarning(
+            QStringLiteral("UTF-8 byte order mark skipped: the player does not read the first section"));
+
+    ReadMain();
+    LoadBackgrounds();
+    m_view.SetApplicationTitle(Unicode(m_project.Main.Title));
+    m_view.SetWindowCaption(Unicode(m_project.Main.WindowCaption()));
+    ReadTextInfo();
+    ReadButtons();
+    ReadShape();
+    m_view.SetStatus(QStringLiteral("Loaded."));
+    if (!m_view.WarningsShown())
+        m_view.CloseStatus();
+    m_view.RedrawCanvas();
+    m_view.RefreshButtonListIfShown();
+    m_view.FillPointList();
+}
+
+void Loader::ReadMain()
+{
+    MainParams& main = m_project.Main;
+    for (const auto& k : MainTitleTexts)
+        main.*k.field = ReadText(m_ini, MainSection, k.key);
+    if (!m_ini.ReadString(MainSection, "Program"))
+        main.Title = DefaultTitle;
+    for (const auto& k : MainOtherTexts)
+        main.*k.field = ReadText(m_ini, MainSection, k.key);
+    for (const auto& k : MainInts)
+        main.*k.field = ReadProfileInt(m_ini, MainSection, k.key, k.defaultValue);
+    for (const auto& k : MainBools)
+        main.*k.field = ReadProfileBool(m_ini, MainSection, k.key, k.field == &MainParams::DisableSelText);
+    m_view.ProjectFlagsChanged();
+    m_view.AddLine(QStringLiteral("Main params Loaded: ") + Unicode(main.WindowCaption()));
+    m_view.SetDesignSize(main.SizeX, main.SizeY);
+    main.ReSort = ReadProfileBool(m_ini, MainSection, ReSortKey, true);
+    m_view.ProjectFlagsChanged();
+}
+
+void Loader::LoadBackgrounds()
+{
+    m_view.SetStatus(QStringLiteral("Loading backgrounds..."));
+    LoadBackground(MainPictureTexts[0], m_project.NormalPicture, "Default", "Background default file: ");
+    LoadBackground(MainPictureTexts[1], m_project.OverPicture, "OVER", "Background OVER file: ");
+    LoadBackground(MainPictureTexts[2], m_project.ClickPicture, "Click", "Background CLICK file: ");
+}
+
+void Loader::LoadBackground(const FieldKey<MainParams, Text>& key, QImage& picture, const char* tag,
+                            const char* label)
+{
+    const Text name = ReadText(m_ini, MainSection, key.key);
+    m_project.Main.*key.field = name;
+    const QString stored = Unicode(name);
+    if (!stored.isEmpty() && StoredFileExists(stored))
+        picture = PictureLoader::LoadPicture(LocalPathOf(stored));
+    else
+        m_view.AddWarning(QStringLiteral("Background file missing (%1)").arg(QLatin1String(tag)));
+    m_view.AddLine(QLatin1String(label) + stored);
+}
+
+void Loader::ReadTextInfo()
+{
+    m_view.SetStatus(QStringLiteral("Loading Textinfo..."));
+    TextInfo& info = m_project.TextInfo;
+    for (const auto& k : TextInfoGeometry)
+        info.*k.field = ReadProfileInt(m_ini, TextInfoSection, k.key, -1);
+    info.DefaultFile = ReadText(m_ini, TextInfoSection, DefaultFileKey);
+    m_view.TextInfoLoaded();
+    info.BackgroundColor = ReadProfileColor(m_ini, TextInfoSection, BackgroundColorKey, Colors::clWhite);
+    info.FontColor = ReadProfileColor(m_ini, TextInfoSection, FontColorKey, Colors::clWindowText);
+    m_view.TextInfoLoaded();
+    m_view.AddLine(info.IsActive() ? QStringLiteral("TextInfo loaded and active.")
+                                   : QStringLiteral("TextInfo loaded - not active."));
+}
+
+void Loader::ReadButtons()
+{
+    m_view.SetStatus(QStringLiteral("Loading BUTTONS..."));
+    for (int slot = 0; slot < MenuProject::SlotCount; ++slot)
+        ReadButton(slot);
+    m_view.AddLine(QStringLiteral("Buttons loaded. (%1 buttons)").arg(m_project.UsedButtonCount()));
+}
+
+void Loader::ReadButton(int slot)
+{
+    MenuButton& b = m_project.Buttons[slot];
+    const QByteArray section = ButtonSection(slot);
+    b.Used = false;
+    for (const auto& k : ButtonGeometry)
+        b.*k.field = ReadProfileInt(m_ini, section, k.key, -1);
+    b.Action = CutToCapacity(UpperAscii(ReadText(m_ini, section, ActionKey)), MenuButton::ActionCapacity);
+    b.Name = CutToCapacity(ReadText(m_ini, section, NameKey), MenuButton::NameCapacity);
+    for (const auto& k : ButtonTexts)
+        b.*k.field = CutToCapacity(ReadText(m_ini, section, k.key), k.capacity);
+    b.Used = b.PassesValidity();
+}
+
+void Loader::ReadShape()
+{
+    m_view.SetStatus(QStringLiteral("Loading Custom Shape..."));
+    CustomShape& shape = m_project.Shape;
+    shape.Clear();
+    m_project.Main.UseCustomShape = ReadProfileBool(m_ini, MainSection, CustomShapeKey, false);
+    if (m_project.Main.UseCustomShape) {
+        int i = 0;
+        for (;; ++i) {
+            const int32_t x = ReadProfileInt(m_ini, PointsSection, PointKey('x', i), PointListEnd);
+            if (x == PointListEnd)
+                break;
+            if (i == CustomShape::Capacity) {
+                m_view.AddWarning(QStringLiteral("Custom shape has more than %1 points; the rest were ignored")
+                                      .arg(CustomShape::Capacity));
+                break;
+            }
+            shape.Points[i] = {x, ReadProfileInt(m_ini, PointsSection, PointKey('y', i), 0),
+                               ShapePointState::Used};
+        }
+        shape.PointCount = uint16_t(i);
+    }
+    m_view.ProjectFlagsChanged();
+    m_view.AddLine(QStringLiteral("Custom points Loaded. (%1 points)").arg(shape.PointCount));
+}
+
+} // namespace
+
+void LoadProject(MenuProject& project, const QString& iniName, ProjectView& view)
+{
+    Loader(project, view).Run(iniName);
+}

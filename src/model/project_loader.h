@@ -1,0 +1,11 @@
+#pragma once
+#include <QString>
+
+class MenuProject;
+class ProjectView;
+
+// Reads a launcher INI file into the project in place, loads the three
+// background pictures and reports every stage. Throws VyxError when a colour
+// is not a number or a picture cannot be read; what was read by then stays.
+// Makes the INI file's folder the current folder.
+void LoadProject(MenuProject& project, const QString& iniName, ProjectView& view);

@@ -1,0 +1,16 @@
+#pragma once
+#include <QString>
+
+class MenuProject;
+class ProjectView;
+
+enum class SaveResult {
+    Saved,
+    // The temporary file was gone when it was to be renamed: nothing was moved.
+    TemporaryFileMissing,
+};
+
+// Writes the project to iniName through iniName.tmp, keeping the previous file as
+// iniName.bak; iniName is made absolute in place. Throws VyxError("Unable to
+// write to %s") when the temporary file cannot be written; no file is moved then.
+SaveResult SaveProject(MenuProject& project, QString& iniName, ProjectView& view);

@@ -1,0 +1,74 @@
+#pragma once
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QHash>
+#include <QString>
+#include <optional>
+#include <vector>
+
+// A Windows profile (INI) file held in memory, read and written with the
+// semantics of GetPrivateProfileString / WritePrivateProfileString.
+// Bytes are kept as they are: an unchanged file writes back byte for byte.
+class ProfileFile {
+public:
+    static constexpr int MaxValueLength = 2047;
+
+    ProfileFile() = default;
+
+    // Reads the whole file; a missing or unreadable file gives an empty profile
+    // and false. Remembers the path for Flush().
+    bool Load(const QString& path);
+    void SetPath(const QString& path) { m_path = path; }
+    QString Path() const { return m_path; }
+
+    // Parses bytes as the file's content (used by Load and by tests).
+    void Parse(const QByteArray& bytes);
+
+    // True when the content began with a UTF-8 byte-order mark, which Parse skipped.
+    bool SkippedUtf8Bom() const { return m_skippedBom; }
+
+    // Absent (nullopt) differs from present-but-empty.
+    std::optional<QByteArray> ReadString(const QByteArray& section, const QByteArray& key) const;
+
+    // Replaces an existing key's value in place (the line becomes key=value, the key
+    // spelled as in the file); a new key goes right after its section's last key line,
+    // so blank and comment lines below it stay where they are (they usually introduce
+    // what follows); a new section goes to the end of the file. Added lines end in
+    // CR LF. The value is written as it is.
+    void WriteString(const QByteArray& section, const QByteArray& key, const QByteArray& value);
+
+    // The file's bytes as Flush() would write them.
+    QByteArray ToBytes() const;
+
+    // Writes the file in one go through the platform's file operations (durably).
+    // False when the write failed.
+    bool Flush() const;
+
+private:
+    enum class Ending : unsigned char { None, Lf, CrLf, Cr };
+    // A line is a slice of m_text, so that loading a large file copies nothing per line.
+    struct Line {
+        qsizetype begin = 0;
+        qsizetype size = 0;    // without the line end
+        Ending ending = Ending::None;
+    };
+    struct Section {
+        int headerLine = -1;
+        int lastKeyLine = -1;          // where the next new key goes after
+        QHash<QByteArray, int> keys;   // folded name -> line of its first occurrence
+    };
+
+    void Reindex();
+    int FindSection(const QByteArray& name) const;
+    static int FindKey(const Section& section, const QByteArray& key);
+    QByteArrayView LineText(int line) const;
+    void SetLineText(int line, const QByteArray& text);
+    void InsertLine(int at, const QByteArray& text);
+
+    QString m_path;
+    QByteArray m_text;  // the content after any byte-order mark, then texts written since
+    std::vector<Line> m_lines;
+    std::vector<Section> m_sections;        // first occurrence of each section name only
+    QHash<QByteArray, int> m_sectionIndex;  // folded name -> index into m_sections
+    bool m_skippedBom = false;
+};

@@ -1,0 +1,11 @@
+#include "platform/vyx_error.h"
+
+VyxError::VyxError(const QString& message)
+    : std::runtime_error(message.toStdString()), m_message(message)
+{
+}
+
+void ThrowNotValidInteger(const QString& text)
+{
+    throw VyxError(QStringLiteral("'%1' is not a valid integer value").arg(text));
+}
