@@ -71,7 +71,7 @@ QString ToCommaText(const QStringList& values)
     QStringList parts;
     for (const QString& v : values) {
         if (NeedsQuotes(v))
-            parts << u'"' + QString(v).replace(u"\"", u"\"\"") + u'"';
+            parts << u'"' + QString(v).replace(QStringLiteral("\""), QStringLiteral("\"\"")) + u'"';
         else
             parts << v;
     }

@@ -20,6 +20,14 @@ void DesignCanvas::EnsureCreated(int width, int height)
     MarkDirty(m_image.rect());
 }
 
+void DesignCanvas::Resize(int width, int height)
+{
+    if (!m_image.isNull() && m_image.size() == QSize(std::max(width, 1), std::max(height, 1)))
+        return;
+    m_image = QImage();
+    EnsureCreated(width, height);
+}
+
 void DesignCanvas::ReplaceWith(const QImage& picture)
 {
     m_image = picture.convertToFormat(QImage::Format_RGB32);

@@ -14,6 +14,8 @@ public:
 
     // Creates the bitmap at the first drawing; later calls keep the size.
     void EnsureCreated(int width, int height);
+    // Re-creates the bitmap when its size differs.
+    void Resize(int width, int height);
     // Replaces the bitmap (a new main background was picked).
     void ReplaceWith(const QImage& picture);
 

@@ -1,0 +1,33 @@
+#include "app/editor_session.h"
+
+#include "platform/file_names.h"
+#include "ui/button_editor/button_editor.h"
+#include "ui/core/editor.h"
+#include "ui/core/event_guard.h"
+#include "ui/main/button_list_window.h"
+#include "ui/main/main_window.h"
+#include "ui/status/status_window.h"
+
+#include <QApplication>
+
+EditorSession::EditorSession()
+    : m_editor(std::make_unique<Editor>()), m_statusWindow(std::make_unique<StatusWindow>()),
+      m_mainWindow(std::make_unique<MainWindow>(*m_editor))
+{
+    m_editor->SetStatusWindow(m_statusWindow.get());
+    m_editor->SetMainWindow(m_mainWindow.get());
+}
+
+EditorSession::~EditorSession() = default;
+
+void EditorSession::Start(const QString& iniArgument)
+{
+    QApplication::setApplicationDisplayName(QStringLiteral("Wait, loading..."));
+    m_editor->SetIniFileName(AbsoluteName(iniArgument.isEmpty() ? QStringLiteral("launcher.ini") : iniArgument));
+    Guarded(m_editor->Dialogs(), m_mainWindow.get(), [this] { m_editor->OpenProject(); });
+    // The other windows come after the first load, hidden.
+    m_buttonEditor = std::make_unique<ButtonEditor>(*m_editor);
+    m_editor->SetButtonEditor(m_buttonEditor.get());
+    m_buttonList = std::make_unique<ButtonListWindow>(*m_editor);
+    m_editor->SetButtonList(m_buttonList.get());
+}

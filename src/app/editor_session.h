@@ -1,0 +1,32 @@
+#pragma once
+#include <QString>
+#include <memory>
+
+class ButtonEditor;
+class ButtonListWindow;
+class Editor;
+class MainWindow;
+class StatusWindow;
+
+// The editor's windows around the one Editor, created and wired in start-up order.
+class EditorSession {
+public:
+    EditorSession();
+    ~EditorSession();
+
+    // Puts the name into the INI file box (absolute) and loads it.
+    void Start(const QString& iniArgument);
+
+    Editor& TheEditor() { return *m_editor; }
+    MainWindow& Main() { return *m_mainWindow; }
+    StatusWindow& Status() { return *m_statusWindow; }
+    ButtonEditor& Buttons() { return *m_buttonEditor; }
+    ButtonListWindow& List() { return *m_buttonList; }
+
+private:
+    std::unique_ptr<Editor> m_editor;
+    std::unique_ptr<StatusWindow> m_statusWindow;
+    std::unique_ptr<MainWindow> m_mainWindow;
+    std::unique_ptr<ButtonEditor> m_buttonEditor;
+    std::unique_ptr<ButtonListWindow> m_buttonList;
+};

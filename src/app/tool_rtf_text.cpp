@@ -1,0 +1,47 @@
+#include "app/tool_rtf_text.h"
+
+#include "app/tool_commands.h"
+#include "platform/code_page.h"
+#include "platform/rtf_reader.h"
+#include "platform/vyx_error.h"
+
+#include <QFile>
+
+namespace {
+
+QString HelpText(const QByteArray& bytes)
+{
+    if (RtfReader::IsRtf(bytes))
+        return RtfReader::PlainText(RtfReader::Read(bytes, CodePage::Name()));
+    QString text = CodePage::ToUnicode(bytes);
+    text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    text.replace(u'\r', u'\n');
+    if (text.endsWith(u'\n'))
+        text.chop(1);
+    return text;
+}
+
+} // namespace
+
+int RunRtfText(const QStringList& arguments, QTextStream& out, QTextStream& err)
+{
+    QStringList args = arguments;
+    if (!TakeCodePageOption(args, err))
+        return 2;
+    if (args.size() != 1) {
+        err << "expected one help file name\n";
+        return 2;
+    }
+    QFile file(args.first());
+    if (!file.open(QIODevice::ReadOnly)) {
+        err << "Cannot open file " << args.first() << ": " << file.errorString() << '\n';
+        return 1;
+    }
+    try {
+        out << HelpText(file.readAll()) << '\n';
+    } catch (const VyxError& e) {
+        err << e.Message() << '\n';
+        return 1;
+    }
+    return 0;
+}

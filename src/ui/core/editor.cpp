@@ -1,0 +1,227 @@
+#include "ui/core/editor.h"
+
+#include "model/project_loader.h"
+#include "ui/core/event_guard.h"
+#include "platform/file_names.h"
+
+#include <QApplication>
+#include <algorithm>
+
+Editor::Editor()
+    : m_project(std::make_unique<MenuProject>()), m_mouse(*m_project, m_canvas, *this)
+{
+}
+
+Editor::~Editor() = default;
+
+void Editor::SetIniFileName(const QString& name)
+{
+    m_iniFileName = name;
+    if (m_mainWindow)
+        m_mainWindow->SetIniFileName(name);
+}
+
+void Editor::OpenProject()
+{
+    // The rubber band and the over state belong to the canvas of the old project.
+    m_mouse.ClearBand();
+    LoadProject(*m_project, m_iniFileName, *this);
+}
+
+SaveResult Editor::SaveCurrentProject()
+{
+    QString name = m_iniFileName;
+    const SaveResult result = SaveProject(*m_project, name, *this);
+    SetIniFileName(name);
+    return result;
+}
+
+bool Editor::SaveWithReport(QWidget* parent)
+{
+    bool saved = false;
+    Guarded(m_dialogs, parent, [&] {
+        if (SaveCurrentProject() == SaveResult::TemporaryFileMissing)
+            m_dialogs.ShowError(parent, QStringLiteral("Error when saving INI file"), QStringLiteral("Error"));
+        else
+            saved = true;
+    });
+    return saved;
+}
+
+void Editor::SortButtonsCommand()
+{
+    ButtonsSorted(m_project->SortButtons());
+    RefreshButtonListIfShown();
+}
+
+void Editor::DesignCommand()
+{
+    m_shapeBackgroundPending = true;
+    RedrawCanvas();
+}
+
+void Editor::ToggleStatusWindow()
+{
+    if (!m_statusWindow)
+        return;
+    if (m_statusWindow->IsShown())
+        m_statusWindow->HideStatus();
+    else
+        m_statusWindow->ShowStatus();
+}
+
+void Editor::ShowButtonList()
+{
+    RefreshButtonList();
+    if (m_buttonList)
+        m_buttonList->ShowList();
+}
+
+void Editor::HideToolWindows()
+{
+    if (m_buttonEditor && m_buttonEditor->IsShown())
+        m_buttonEditor->HideEditor();
+    if (m_buttonList && m_buttonList->IsShown())
+        m_buttonList->HideList();
+}
+
+void Editor::RedrawButton(int slot)
+{
+    m_canvas.RedrawButton(m_project->Buttons[slot]);
+    PublishCanvas();
+}
+
+void Editor::RefreshButtonList()
+{
+    if (m_buttonList)
+        m_buttonList->RefreshButtonList();
+}
+
+void Editor::PublishCanvas()
+{
+    const QRect dirty = m_canvas.TakeDirty();
+    if (m_mainWindow && !dirty.isEmpty())
+        m_mainWindow->CanvasChanged(dirty);
+}
+
+void Editor::SetStatus(const QString& text)
+{
+    if (m_statusWindow)
+        m_statusWindow->SetStatus(text);
+}
+
+void Editor::AddLine(const QString& text)
+{
+    if (m_statusWindow)
+        m_statusWindow->AddLine(text);
+}
+
+void Editor::AddWarning(const QString& text)
+{
+    if (m_statusWindow)
+        m_statusWindow->AddWarning(text);
+}
+
+void Editor::ClearLog()
+{
+    if (m_statusWindow)
+        m_statusWindow->ClearLog();
+}
+
+void Editor::ShowStatus()
+{
+    if (m_statusWindow)
+        m_statusWindow->ShowStatus();
+}
+
+void Editor::HideStatus()
+{
+    if (m_statusWindow)
+        m_statusWindow->HideStatus();
+}
+
+void Editor::CloseStatus()
+{
+    if (m_statusWindow)
+        m_statusWindow->CloseStatus();
+}
+
+bool Editor::WarningsShown() const { return m_statusWindow && m_statusWindow->WarningsShown(); }
+
+void Editor::SetApplicationTitle(const QString& title) { QApplication::setApplicationDisplayName(title); }
+
+void Editor::SetWindowCaption(const QString& caption) { SetCaption(caption); }
+
+void Editor::SetDesignSize(int sizeX, int sizeY)
+{
+    // A later project of another size gets a canvas of its own size.
+    m_canvas.Resize(std::max(sizeX, 634), sizeY);
+    if (m_mainWindow)
+        m_mainWindow->SetDesignSize(sizeX, sizeY);
+}
+
+void Editor::ProjectFlagsChanged()
+{
+    if (m_mainWindow)
+        m_mainWindow->ProjectFlagsChanged();
+}
+
+void Editor::TextInfoLoaded()
+{
+    if (m_mainWindow)
+        m_mainWindow->TextInfoLoaded();
+}
+
+void Editor::RedrawCanvas()
+{
+    const MainParams& main = m_project->Main;
+    m_canvas.EnsureCreated(std::max(main.SizeX, 634), main.SizeY);
+    m_canvas.RedrawCanvas(*m_project);
+    if (m_shapeBackgroundPending) {
+        m_shapePicture = m_project->NormalPicture.copy(0, 0, main.SizeX, main.SizeY);
+        m_shapeBackgroundPending = false;
+    }
+    m_mouse.ClearBand();
+    PublishCanvas();
+}
+
+void Editor::RefreshButtonListIfShown()
+{
+    if (m_buttonList && m_buttonList->IsShown())
+        m_buttonList->RefreshButtonList();
+}
+
+void Editor::FillPointList() {}
+
+void Editor::ButtonsSorted(const SlotMap& moved)
+{
+    m_mouse.SetCurrentButton(moved[m_mouse.CurrentButton()]);
+    if (m_buttonEditor)
+        m_buttonEditor->FollowSort(moved);
+}
+
+bool Editor::ClickEditChecked() const { return !m_mainWindow || m_mainWindow->ClickEditChecked(); }
+
+void Editor::ShowButtonEditor()
+{
+    if (m_buttonEditor)
+        m_buttonEditor->ShowEditor();
+}
+
+void Editor::LoadButtonEditor()
+{
+    if (m_buttonEditor)
+        m_buttonEditor->LoadButtonEditor();
+}
+
+void Editor::ShowTextFile(const QString& storedName)
+{
+    if (m_mainWindow)
+        m_mainWindow->ShowTextFile(storedName);
+}
+
+void Editor::SetCaption(const QString& caption)
+{
+    if (m_mainWindow)
+        m_mainWindow->SetCaption(caption);
+}

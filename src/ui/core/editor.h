@@ -1,0 +1,101 @@
+#pragma once
+#include "model/design_canvas.h"
+#include "model/ext_action_list.h"
+#include "model/menu_project.h"
+#include "model/mouse_editing.h"
+#include "model/project_saver.h"
+#include "model/project_view.h"
+#include "ui/core/shared_dialogs.h"
+#include "ui/core/window_views.h"
+
+#include <QImage>
+#include <QObject>
+#include <memory>
+
+// The one object the windows share: the project, the canvas, the shared dialogs
+// and the cross-window operations. Windows register their views at start-up.
+class Editor : public QObject, public ProjectView, public MouseEditingHost {
+    Q_OBJECT
+public:
+    Editor();
+    ~Editor() override;
+
+    MenuProject& Project() { return *m_project; }
+    DesignCanvas& Canvas() { return m_canvas; }
+    MouseEditing& Mouse() { return m_mouse; }
+    ExtActionList& ExtActions() { return m_extActions; }
+    SharedDialogs& Dialogs() { return m_dialogs; }
+
+    void SetMainWindow(MainWindowView* view) { m_mainWindow = view; }
+    void SetStatusWindow(StatusWindowView* view) { m_statusWindow = view; }
+    void SetButtonEditor(ButtonEditorView* view) { m_buttonEditor = view; }
+    void SetButtonList(ButtonListView* view) { m_buttonList = view; }
+
+    // The INI file box's text: the only record of which file the project is.
+    QString IniFileName() const { return m_iniFileName; }
+    void SetIniFileName(const QString& name);
+
+    // Commands.
+    void OpenProject(); // LoadProject with the INI file name
+    SaveResult SaveCurrentProject();
+    // Save with its messages shown; true only when the new file is in place.
+    bool SaveWithReport(QWidget* parent);
+    void SortButtonsCommand();
+    void DesignCommand();
+    void ToggleStatusWindow();
+    void ShowButtonList();
+    void HideToolWindows();
+
+    // Cross-window operations.
+    void RedrawButton(int slot);
+    void RefreshButtonList();
+    int CurrentButton() const { return m_mouse.CurrentButton(); }
+    void SetCurrentButton(int slot) { m_mouse.SetCurrentButton(slot); }
+    bool ShapeBackgroundPending() const { return m_shapeBackgroundPending; }
+    const QImage& ShapePicture() const { return m_shapePicture; }
+
+    // ProjectView (loading and saving) and MouseEditingHost.
+    void SetStatus(const QString& text) override;
+    void AddLine(const QString& text) override;
+    void AddWarning(const QString& text) override;
+    void ClearLog() override;
+    void ShowStatus() override;
+    void HideStatus() override;
+    void CloseStatus() override;
+    bool WarningsShown() const override;
+    void SetApplicationTitle(const QString& title) override;
+    void SetWindowCaption(const QString& caption) override;
+    void SetDesignSize(int sizeX, int sizeY) override;
+    void ProjectFlagsChanged() override;
+    void TextInfoLoaded() override;
+    void RedrawCanvas() override;
+    void RefreshButtonListIfShown() override;
+    void FillPointList() override;
+    void ButtonsSorted(const SlotMap& moved) override;
+    bool ClickEditChecked() const override;
+    void ShowButtonEditor() override;
+    void LoadButtonEditor() override;
+    void ShowTextFile(const QString& storedName) override;
+    void SetCaption(const QString& caption) override;
+
+    // Tells the main window which part of the canvas bitmap changed.
+    void PublishCanvas();
+
+signals:
+    void ButtonChanged(int slot);
+
+private:
+    std::unique_ptr<MenuProject> m_project;
+    DesignCanvas m_canvas;
+    MouseEditing m_mouse;
+    ExtActionList m_extActions;
+    SharedDialogs m_dialogs;
+    QString m_iniFileName;
+    bool m_shapeBackgroundPending = false;
+    QImage m_shapePicture;
+
+    MainWindowView* m_mainWindow = nullptr;
+    StatusWindowView* m_statusWindow = nullptr;
+    ButtonEditorView* m_buttonEditor = nullptr;
+    ButtonListView* m_buttonList = nullptr;
+};

@@ -1,0 +1,59 @@
+#include "ui/core/shared_dialogs.h"
+
+#include "ui/core/color_convert.h"
+
+#include <QColorDialog>
+#include <QFileDialog>
+
+std::optional<QString> SharedDialogs::ExecuteOpenFile(QWidget* parent)
+{
+    if (m_fileAnswerer)
+        return m_fileAnswerer(m_openFile);
+    QFileDialog dialog(parent, m_openFile.Title, m_openFile.InitialDir);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setNameFilters(ToQtFilters(m_openFile.Filter));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return dialog.selectedFiles().first();
+}
+
+std::optional<uint32_t> SharedDialogs::ExecuteColor(QWidget* parent, uint32_t initial)
+{
+    if (m_colorAnswerer)
+        return m_colorAnswerer(initial);
+    const QColor chosen = QColorDialog::getColor(ColorToQColor(initial), parent);
+    if (!chosen.isValid())
+        return std::nullopt;
+    return QColorToColor(chosen);
+}
+
+QMessageBox::StandardButton SharedDialogs::Ask(QWidget* parent, const QString& text, const QString& caption,
+                                               QMessageBox::StandardButtons buttons)
+{
+    if (m_questionAnswerer)
+        return m_questionAnswerer(text, caption, buttons);
+    QMessageBox box(QMessageBox::Question, caption, text, buttons, parent);
+    const int answer = box.exec();
+    return answer == 0 ? QMessageBox::Cancel : QMessageBox::StandardButton(answer);
+}
+
+void SharedDialogs::ShowError(QWidget* parent, const QString& text, const QString& caption)
+{
+    if (m_errorListener) {
+        m_errorListener(text, caption);
+        return;
+    }
+    QMessageBox::critical(parent, caption, text);
+}
+
+QStringList SharedDialogs::ToQtFilters(const QString& filter)
+{
+    const QStringList parts = filter.split(u'|');
+    QStringList filters;
+    for (int i = 0; i + 1 < parts.size(); i += 2) {
+        QString patterns = parts[i + 1];
+        patterns.replace(u';', u' ');
+        filters << QStringLiteral("%1 (%2)").arg(parts[i], patterns);
+    }
+    return filters;
+}

@@ -1,0 +1,51 @@
+#pragma once
+#include <QMessageBox>
+#include <QString>
+#include <cstdint>
+#include <functional>
+#include <optional>
+
+class QWidget;
+
+// The open-file dialog shared by every picker. Title, filter and starting folder
+// stay set between uses, as pickers rely on. The filter is "desc|pattern|..."
+// with patterns separated by ";".
+struct OpenFileRequest {
+    QString Title;
+    QString Filter;
+    QString InitialDir;
+};
+
+// The dialogs every window shares. Tests install answerers instead of real dialogs.
+class SharedDialogs {
+public:
+    using FileAnswerer = std::function<std::optional<QString>(const OpenFileRequest&)>;
+    using ColorAnswerer = std::function<std::optional<uint32_t>(uint32_t initial)>;
+    using QuestionAnswerer = std::function<QMessageBox::StandardButton(
+        const QString& text, const QString& caption, QMessageBox::StandardButtons buttons)>;
+    using ErrorListener = std::function<void(const QString& text, const QString& caption)>;
+
+    OpenFileRequest& OpenFile() { return m_openFile; }
+    // Runs the open-file dialog; nullopt when cancelled.
+    std::optional<QString> ExecuteOpenFile(QWidget* parent);
+    // The colour dialog preset to `initial` (a 0x00BBGGRR or system colour).
+    std::optional<uint32_t> ExecuteColor(QWidget* parent, uint32_t initial);
+    QMessageBox::StandardButton Ask(QWidget* parent, const QString& text, const QString& caption,
+                                    QMessageBox::StandardButtons buttons);
+    void ShowError(QWidget* parent, const QString& text, const QString& caption = QStringLiteral("Error"));
+
+    void SetFileAnswerer(FileAnswerer answerer) { m_fileAnswerer = std::move(answerer); }
+    void SetColorAnswerer(ColorAnswerer answerer) { m_colorAnswerer = std::move(answerer); }
+    void SetQuestionAnswerer(QuestionAnswerer answerer) { m_questionAnswerer = std::move(answerer); }
+    void SetErrorListener(ErrorListener listener) { m_errorListener = std::move(listener); }
+
+    // "desc|*.a;*.b|All|*.*" as Qt's name filters.
+    static QStringList ToQtFilters(const QString& filter);
+
+private:
+    OpenFileRequest m_openFile;
+    FileAnswerer m_fileAnswerer;
+    ColorAnswerer m_colorAnswerer;
+    QuestionAnswerer m_questionAnswerer;
+    ErrorListener m_errorListener;
+};

@@ -1,0 +1,46 @@
+#pragma once
+#include "model/menu_project.h"
+#include "model/status_sink.h"
+
+#include <QRect>
+#include <QString>
+
+// The narrow faces the windows show the Editor; no window includes another's header.
+
+class StatusWindowView : public StatusSink {
+public:
+    virtual bool IsShown() const = 0;
+};
+
+class ButtonEditorView {
+public:
+    virtual ~ButtonEditorView() = default;
+    virtual void ShowEditor() = 0;
+    virtual void HideEditor() = 0;
+    virtual bool IsShown() const = 0;
+    virtual void LoadButtonEditor() = 0;
+    // Slots were renumbered: keep showing the same button under its new number.
+    virtual void FollowSort(const SlotMap& moved) = 0;
+};
+
+class ButtonListView {
+public:
+    virtual ~ButtonListView() = default;
+    virtual void ShowList() = 0;
+    virtual void HideList() = 0;
+    virtual bool IsShown() const = 0;
+    virtual void RefreshButtonList() = 0;
+};
+
+class MainWindowView {
+public:
+    virtual ~MainWindowView() = default;
+    virtual void SetDesignSize(int sizeX, int sizeY) = 0;
+    virtual void SetCaption(const QString& caption) = 0;
+    virtual void ProjectFlagsChanged() = 0;
+    virtual void TextInfoLoaded() = 0;
+    virtual void ShowTextFile(const QString& storedName) = 0;
+    virtual bool ClickEditChecked() const = 0;
+    virtual void CanvasChanged(const QRect& dirty) = 0;
+    virtual void SetIniFileName(const QString& name) = 0;
+};

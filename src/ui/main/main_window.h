@@ -1,0 +1,52 @@
+#pragma once
+#include "ui/core/window_views.h"
+
+#include <QWidget>
+
+class DesignCanvasWidget;
+class Editor;
+class IniFileGroup;
+class SystemGroup;
+class TextArea;
+class TextItemGroup;
+
+// The editor's frame: the canvas at the menu's real size above an 81-pixel
+// strip with the "INI File...", "Text Item..." and "System" groups.
+class MainWindow : public QWidget, public MainWindowView {
+    Q_OBJECT
+public:
+    static constexpr int StripHeight = 81;
+    static constexpr int MinClientWidth = 634;
+
+    explicit MainWindow(Editor& editor, QWidget* parent = nullptr);
+
+    // MainWindowView
+    void SetDesignSize(int sizeX, int sizeY) override;
+    void SetCaption(const QString& caption) override;
+    void ProjectFlagsChanged() override;
+    void TextInfoLoaded() override;
+    void ShowTextFile(const QString& storedName) override;
+    bool ClickEditChecked() const override;
+    void CanvasChanged(const QRect& dirty) override;
+    void SetIniFileName(const QString& name) override;
+
+    // Client size for a menu size, and the window's centred top-left corner.
+    static QSize ClientSizeFor(int sizeX, int sizeY);
+    static QPoint CentredPosition(const QSize& screen, const QSize& frame);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool event(QEvent* event) override;
+
+private:
+    void LayOut();
+    bool ConfirmClose();
+
+    Editor& m_editor;
+    DesignCanvasWidget* m_canvas;
+    TextArea* m_textArea;
+    IniFileGroup* m_iniGroup;
+    TextItemGroup* m_textGroup;
+    SystemGroup* m_systemGroup;
+    int m_canvasHeight = 460;
+};

@@ -1,0 +1,19 @@
+#pragma once
+#include <QTextEdit>
+#include <cstdint>
+
+struct TextInfo;
+
+// The help-text area laid over the canvas: shows a button's help file with the
+// area's colours, as the player will.
+class TextArea : public QTextEdit {
+    Q_OBJECT
+public:
+    explicit TextArea(QWidget* parent = nullptr);
+
+    // Geometry, colours and visibility from the project's values.
+    void ApplyGeometry(const TextInfo& info);
+    void ApplyColors(uint32_t background, uint32_t font);
+    // Shows a stored file name; an unreadable file leaves the area as it was.
+    void ShowFile(const QString& storedName);
+};
