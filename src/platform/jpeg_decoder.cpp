@@ -1,0 +1,154 @@
+#include "platform/jpeg_decoder.h"
+
+#include "platform/vyx_error.h"
+
+#include <QDir>
+
+JpegDecoder::JpegDecoder(const QByteArray& data, const QString& fileName)
+    : m_data(data), m_fileName(fileName)
+{
+    m_info.err = jpeg_std_error(&m_error.pub);
+    m_error.pub.error_exit = &JpegDecoder::ErrorExit;
+    m_error.pub.output_message = &JpegDecoder::OutputMessage;
+}
+
+JpegDecoder::~JpegDecoder()
+{
+    if (m_created)
+        jpeg_destroy_decompress(&m_info);
+}
+
+QSize JpegDecoder::ReadSize()
+{
+    if (!m_headerRead && !ReadHeader())
+        Fail(QString::fromLatin1(m_error.message));
+    m_headerRead = true;
+    return QSize(int(m_info.image_width), int(m_info.image_height));
+}
+
+QImage JpegDecoder::Decode()
+{
+    ReadSize();
+    ChooseOutput();
+    if (!Start())
+        Fail(QString::fromLatin1(m_error.message));
+    m_image = QImage(int(m_info.output_width), int(m_info.output_height), QImage::Format_RGB32);
+    if (m_image.isNull())
+        Fail(QStringLiteral("Not enough memory for a %1 x %2 picture")
+                 .arg(m_info.output_width)
+                 .arg(m_info.output_height));
+    if (!ReadRows() || !Finish())
+        Fail(QString::fromLatin1(m_error.message));
+    return std::move(m_image);
+}
+
+// The guarded steps below hold nothing with a destructor on their own stack,
+// so a longjmp out of the library skips no destructor.
+bool JpegDecoder::ReadHeader()
+{
+    if (setjmp(m_error.jump))
+        return false;
+    m_created = true;
+    jpeg_create_decompress(&m_info);
+    jpeg_mem_src(&m_info, reinterpret_cast<const unsigned char*>(m_data.constData()),
+                 static_cast<unsigned long>(m_data.size()));
+    jpeg_read_header(&m_info, TRUE);
+    return true;
+}
+
+bool JpegDecoder::Start()
+{
+    if (setjmp(m_error.jump))
+        return false;
+    jpeg_start_decompress(&m_info);
+    if (!m_direct)
+        m_rowBuffer = (*m_info.mem->alloc_sarray)(reinterpret_cast<j_common_ptr>(&m_info), JPOOL_IMAGE,
+                                                  m_info.output_width * m_info.output_components, 1);
+    return true;
+}
+
+bool JpegDecoder::ReadRows()
+{
+    if (setjmp(m_error.jump))
+        return false;
+    while (m_info.output_scanline < m_info.output_height) {
+        const int y = int(m_info.output_scanline);
+        auto* line = reinterpret_cast<QRgb*>(m_image.scanLine(y));
+        JSAMPROW row = m_direct ? reinterpret_cast<JSAMPROW>(line) : m_rowBuffer[0];
+        if (jpeg_read_scanlines(&m_info, &row, 1) != 1)
+            return true; // only a suspending source stops early; Finish reports it
+        if (!m_direct)
+            ConvertRow(row, line);
+    }
+    return true;
+}
+
+bool JpegDecoder::Finish()
+{
+    if (setjmp(m_error.jump))
+        return false;
+    jpeg_finish_decompress(&m_info);
+    return true;
+}
+
+void JpegDecoder::ChooseOutput()
+{
+    switch (m_info.jpeg_color_space) {
+    case JCS_GRAYSCALE:
+    case JCS_RGB:
+    case JCS_YCbCr:
+#ifdef JCS_EXTENSIONS
+        // Format_RGB32 is one native-endian 0xffRRGGBB word per pixel.
+        m_info.out_color_space = Q_BYTE_ORDER == Q_LITTLE_ENDIAN ? JCS_EXT_BGRX : JCS_EXT_XRGB;
+        m_direct = true;
+#else
+        m_info.out_color_space = m_info.jpeg_color_space == JCS_GRAYSCALE ? JCS_GRAYSCALE : JCS_RGB;
+#endif
+        break;
+    case JCS_CMYK:
+    case JCS_YCCK:
+        m_info.out_color_space = JCS_CMYK;
+        // Adobe's applications write CMYK with every sample inverted.
+        m_invertedCmyk = m_info.saw_Adobe_marker;
+        break;
+    default:
+        Fail(QStringLiteral("Unsupported colour space with %1 components").arg(m_info.num_components));
+    }
+}
+
+void JpegDecoder::ConvertRow(const JSAMPLE* in, QRgb* out) const
+{
+    const auto scale = [](int a, int b) { return (a * b + 127) / 255; };
+    for (JDIMENSION x = 0; x < m_info.output_width; ++x) {
+        switch (m_info.out_color_space) {
+        case JCS_GRAYSCALE:
+            out[x] = qRgb(in[x], in[x], in[x]);
+            break;
+        case JCS_CMYK: {
+            const JSAMPLE* p = in + 4 * x;
+            const int flip = m_invertedCmyk ? 0 : 255;
+            const int k = flip ^ p[3];
+            out[x] = qRgb(scale(flip ^ p[0], k), scale(flip ^ p[1], k), scale(flip ^ p[2], k));
+            break;
+        }
+        default:
+            out[x] = qRgb(in[3 * x], in[3 * x + 1], in[3 * x + 2]);
+        }
+    }
+}
+
+void JpegDecoder::Fail(const QString& reason) const
+{
+    throw VyxError(QStringLiteral("JPEG error: %1 (%2)").arg(reason, QDir::toNativeSeparators(m_fileName)));
+}
+
+void JpegDecoder::ErrorExit(j_common_ptr cinfo)
+{
+    auto* error = reinterpret_cast<ErrorManager*>(cinfo->err);
+    (*cinfo->err->format_message)(cinfo, error->message);
+    std::longjmp(error->jump, 1);
+}
+
+// Warnings (a file cut short, extra bytes) are not worth a console line:
+// the picture still decodes, as it does in the player.
+void JpegDecoder::OutputMessage(j_common_ptr) {}

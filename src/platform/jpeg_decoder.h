@@ -1,0 +1,58 @@
+#pragma once
+#include <QByteArray>
+#include <QImage>
+#include <QString>
+
+#include <csetjmp>
+#include <cstdio>
+#include <jpeglib.h>
+
+// Decodes one JPEG file held in memory into a Format_RGB32 picture through the
+// libjpeg API. Library errors come back through longjmp to the one guarded step
+// under way, so every object with a destructor lives in this class, never on
+// the stack between setjmp and a library call.
+class JpegDecoder {
+public:
+    // `fileName` only names the file in messages.
+    JpegDecoder(const QByteArray& data, const QString& fileName);
+    ~JpegDecoder();
+    JpegDecoder(const JpegDecoder&) = delete;
+    JpegDecoder& operator=(const JpegDecoder&) = delete;
+
+    // The picture's size from its header, read once; nothing large is
+    // allocated before Decode. Throws VyxError when the header is unreadable.
+    QSize ReadSize();
+    // Throws VyxError on any failure; a file cut short decodes with the
+    // missing part filled grey, as libjpeg only warns about it.
+    QImage Decode();
+
+private:
+    // libjpeg's error manager first, so the library's pointer to it is ours.
+    struct ErrorManager {
+        jpeg_error_mgr pub;
+        std::jmp_buf jump;
+        char message[JMSG_LENGTH_MAX];
+    };
+
+    bool ReadHeader();
+    bool Start();
+    bool ReadRows();
+    bool Finish();
+    void ChooseOutput();
+    void ConvertRow(const JSAMPLE* in, QRgb* out) const;
+    [[noreturn]] void Fail(const QString& reason) const;
+
+    static void ErrorExit(j_common_ptr cinfo);
+    static void OutputMessage(j_common_ptr cinfo);
+
+    QByteArray m_data;
+    QString m_fileName;
+    ErrorManager m_error{};
+    jpeg_decompress_struct m_info{};
+    bool m_created = false;
+    bool m_headerRead = false;
+    bool m_direct = false; // libjpeg writes Format_RGB32 rows itself
+    bool m_invertedCmyk = false;
+    QImage m_image;
+    JSAMPARRAY m_rowBuffer = nullptr;
+};

@@ -1,0 +1,92 @@
+#include "platform/picture_loader.h"
+
+#include "platform/bmp_header.h"
+#include "platform/jpeg_decoder.h"
+#include "platform/vyx_error.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QImageReader>
+
+namespace PictureLoader {
+namespace {
+
+QString Shown(const QString& path) { return QDir::toNativeSeparators(path); }
+
+[[noreturn]] void ThrowUnreadable(const QString& path, const QString& reason)
+{
+    throw VyxError(QStringLiteral("Cannot read picture file %1: %2").arg(Shown(path), reason));
+}
+
+// Opens the file or says plainly why it cannot be read.
+void Open(QFile& file)
+{
+    const QFileInfo info(file.fileName());
+    if (!info.exists())
+        throw VyxError(QStringLiteral("Picture file not found (%1)").arg(Shown(file.fileName())));
+    if (info.isDir())
+        ThrowUnreadable(file.fileName(), QStringLiteral("it is a folder"));
+    if (!file.open(QIODevice::ReadOnly))
+        ThrowUnreadable(file.fileName(), file.errorString());
+}
+
+void CheckSize(qint64 width, qint64 height, const QString& path)
+{
+    if (width > MaxSide || height > MaxSide || width * height > MaxPixels)
+        throw VyxError(QStringLiteral("Picture too large: %1 x %2 pixels; at most %3 pixels on a side and "
+                                      "%4 pixels in all are accepted (%5)")
+                           .arg(width)
+                           .arg(height)
+                           .arg(MaxSide)
+                           .arg(MaxPixels)
+                           .arg(Shown(path)));
+}
+
+} // namespace
+
+// The extension decides, as in the player; the message names the extension as
+// the file name spells it (without the dot, letter case kept).
+QImage LoadPicture(const QString& localPath)
+{
+    const QString extension = QFileInfo(localPath).suffix();
+    const QString upper = extension.toUpper();
+    if (upper == QLatin1String("JPG") || upper == QLatin1String("JPEG"))
+        return DecodeJpeg(localPath);
+    if (upper == QLatin1String("BMP"))
+        return DecodeBmp(localPath);
+    throw VyxError(QStringLiteral("Unknown picture file extension (.%1)").arg(extension));
+}
+
+QImage DecodeJpeg(const QString& localPath)
+{
+    QFile file(localPath);
+    Open(file);
+    const QByteArray data = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        ThrowUnreadable(localPath, file.errorString());
+    JpegDecoder decoder(data, localPath);
+    const QSize size = decoder.ReadSize();
+    CheckSize(size.width(), size.height(), localPath);
+    return decoder.Decode();
+}
+
+QImage DecodeBmp(const QString& localPath)
+{
+    QFile file(localPath);
+    Open(file);
+    const BmpHeader header(file.peek(BmpHeader::BytesNeeded));
+    if (header.IsValid())
+        CheckSize(header.Width(), header.Height(), localPath);
+    QImageReader reader(&file, "bmp");
+    // Our own limits come first; Qt's default allocation limit is below them.
+    reader.setAllocationLimit(int(MaxPixels * 4 / (1024 * 1024)) + 1);
+    QImage image = reader.read();
+    if (image.isNull())
+        throw VyxError(QStringLiteral("BMP error: %1 (%2)").arg(reader.errorString(), Shown(localPath)));
+    image.convertTo(QImage::Format_RGB32);
+    header.WidenShortChannels(image);
+    return image;
+}
+
+} // namespace PictureLoader
