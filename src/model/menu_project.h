@@ -35,6 +35,7 @@ struct MainParams {
     bool UseCustomShape = false;
 
     Text WindowCaption() const { return Company + ' ' + Title; }
+    bool operator==(const MainParams&) const = default;
 };
 
 // One button slot. Text fields never hold more than their capacity.

@@ -1,0 +1,185 @@
+#include "model/logging_project_view.h"
+#include "model/menu_project.h"
+#include "model/project_loader.h"
+#include "platform/file_names.h"
+#include "platform/vyx_error.h"
+#include "support/scoped_current_folder.h"
+#include "support/temp_folder.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QImage>
+#include <gtest/gtest.h>
+#include <memory>
+
+namespace {
+
+class ProjectLoaderTest : public ::testing::Test {
+protected:
+    void Load(const QString& name) { LoadProject(*m_project, m_dir.File(name), m_view); }
+
+    QString SavePicture(const QString& name, QColor color, const char* format, QSize size = {8, 6})
+    {
+        QDir().mkpath(QFileInfo(m_dir.File(name)).absolutePath());
+        QImage image(size, QImage::Format_RGB32);
+        image.fill(color);
+        image.save(m_dir.File(name), format);
+        return name;
+    }
+
+    ScopedCurrentFolder m_restore;
+    TempFolder m_dir;
+    std::unique_ptr<MenuProject> m_project = std::make_unique<MenuProject>();
+    LoggingProjectView m_view;
+};
+
+QByteArray Points(int count)
+{
+    QByteArray text = "[MAIN]\nCustomShape=1\n[CustomPoints]\n";
+    for (int i = 0; i < count; ++i)
+        text += "x" + QByteArray::number(i) + "=" + QByteArray::number(i) + "\ny" + QByteArray::number(i) + "=1\n";
+    return text;
+}
+
+TEST_F(ProjectLoaderTest, ASecondLoadReplacesTheWholeShape)
+{
+    m_dir.Write("ten.ini", Points(10));
+    m_dir.Write("three.ini", Points(3));
+    Load("ten.ini");
+    Load("three.ini");
+    EXPECT_EQ(m_project->Shape.PointCount, 3);
+    int used = 0;
+    for (const ShapePoint& p : m_project->Shape.Points)
+        used += p.State == ShapePointState::Used ? 1 : 0;
+    EXPECT_EQ(used, 3);
+    EXPECT_EQ(m_project->Shape.Points[3], ShapePoint{});
+}
+
+TEST_F(ProjectLoaderTest, KeepsTheFirstHundredPointsAndWarnsAboutTheRest)
+{
+    m_dir.Write("many.ini", Points(130));
+    Load("many.ini");
+    EXPECT_EQ(m_project->Shape.PointCount, 100);
+    EXPECT_EQ(m_project->Shape.Points[99].X, 99);
+    EXPECT_TRUE(m_view.Log().filter(QStringLiteral("more than 100 points")).size() == 1);
+    EXPECT_TRUE(m_view.Log().contains(QStringLiteral("Custom points Loaded. (100 points)")));
+}
+
+TEST_F(ProjectLoaderTest, AnErrorStopKeepsEarlierValuesAndLeavesTheRestAsTheyWere)
+{
+    m_dir.Write("first.ini", "[MAIN]\nProgram=First\n[Button#2]\nLeft=1\ntop=1\nWidth=5\nHeight=5\nAction=RUN\n");
+    m_dir.Write("bad.ini", "[MAIN]\nProgram=Second\nSizeX=320\n[TextInfo]\nLeft=7\nFontColor=notacolour\n");
+    Load("first.ini");
+    EXPECT_THROW(
+        {
+            try {
+                Load("bad.ini");
+            } catch (const VyxError& e) {
+                EXPECT_EQ(e.Message(), QStringLiteral("'notacolour' is not a valid integer value"));
+                throw;
+            }
+        },
+        VyxError);
+    EXPECT_EQ(m_project->Main.Title, "Second");
+    EXPECT_EQ(m_project->Main.SizeX, 320);
+    EXPECT_EQ(m_project->TextInfo.Left, 7);
+    EXPECT_TRUE(m_project->Buttons[2].Used) << "buttons are read after the failing colour";
+    EXPECT_TRUE(m_view.StatusVisible());
+}
+
+TEST_F(ProjectLoaderTest, StatusClosesWhenEverythingWasFoundAndStaysOpenOtherwise)
+{
+    SavePicture("back.bmp", Qt::red, "BMP");
+    SavePicture("over.jpg", Qt::green, "JPG");
+    SavePicture("click.JPEG", Qt::blue, "JPG");
+    m_dir.Write("all.ini", "[MAIN]\nbackground=back.bmp\nbackover=over.jpg\nbackclick=click.JPEG\n");
+    Load("all.ini");
+    EXPECT_FALSE(m_view.StatusVisible());
+    EXPECT_EQ(m_view.Status(), QStringLiteral("Loaded."));
+    EXPECT_EQ(m_project->OverPicture.size(), QSize(8, 6));
+    EXPECT_NEAR(qGreen(m_project->OverPicture.pixel(3, 3)), 255, 3);
+
+    m_dir.Write("one_missing.ini", "[MAIN]\nbackground=back.bmp\nbackover=over.jpg\nbackclick=gone.bmp\n");
+    Load("one_missing.ini");
+    EXPECT_TRUE(m_view.StatusVisible());
+    EXPECT_TRUE(m_view.Log().contains(QStringLiteral("! Background file missing (Click)")));
+}
+
+TEST_F(ProjectLoaderTest, AMissingPictureKeepsThePreviousOne)
+{
+    SavePicture("a.bmp", Qt::yellow, "BMP", {4, 4});
+    m_dir.Write("with.ini", "[MAIN]\nbackground=a.bmp\n");
+    m_dir.Write("without.ini", "[MAIN]\nbackground=missing.bmp\n");
+    Load("with.ini");
+    Load("without.ini");
+    EXPECT_EQ(m_project->NormalPicture.size(), QSize(4, 4));
+    EXPECT_EQ(m_project->Main.BackgroundFile, "missing.bmp");
+}
+
+TEST_F(ProjectLoaderTest, PicturesAreFoundWithWindowsNamesInAnyCase)
+{
+    SavePicture("pics/Back.JPG", Qt::white, "JPG");
+    m_dir.Write("menu.ini", "[MAIN]\nbackground=PICS\\back.jpg\n");
+    Load("menu.ini");
+    EXPECT_EQ(m_project->NormalPicture.size(), QSize(8, 6));
+    EXPECT_FALSE(m_view.Log().contains(QStringLiteral("! Background file missing (Default)")));
+}
+
+TEST_F(ProjectLoaderTest, ADamagedPictureStopsLoadingWithTheDecodersMessage)
+{
+    m_dir.Write("broken.jpg", QByteArray("\xFF\xD8\xFF\xE0garbage-garbage-garbage", 26));
+    m_dir.Write("menu.ini", "[MAIN]\nbackground=broken.jpg\n[Button#0]\nLeft=1\ntop=1\nWidth=5\nHeight=5\nAction=RUN\n");
+    try {
+        Load("menu.ini");
+        FAIL() << "a damaged picture must stop loading";
+    } catch (const VyxError& e) {
+        EXPECT_FALSE(e.Message().isEmpty());
+    }
+    EXPECT_FALSE(m_project->Buttons[0].Used);
+}
+
+TEST_F(ProjectLoaderTest, MakesTheIniFoldersTheCurrentFolder)
+{
+    m_dir.Write("sub/launcher.ini", "[MAIN]\nProgram=Sub\n");
+    QDir::setCurrent(m_dir.Path());
+    LoadProject(*m_project, QStringLiteral("sub/launcher.ini"), m_view);
+    EXPECT_EQ(QFileInfo(CurrentFolder()).canonicalFilePath(), QFileInfo(m_dir.File("sub")).canonicalFilePath());
+    EXPECT_EQ(m_project->Main.Title, "Sub");
+}
+
+TEST_F(ProjectLoaderTest, AMissingIniGivesDefaultsAndAWarning)
+{
+    m_project->Main.Title = "Old";
+    m_project->Buttons[5].Used = true;
+    Load("nothing-here.ini");
+    EXPECT_EQ(m_view.Log().first(), QStringLiteral("! INI not found."));
+    EXPECT_EQ(m_project->Main.Title, "-=Vyx=- Launcher");
+    EXPECT_EQ(m_project->Main.SizeX, 640);
+    EXPECT_FALSE(m_project->Buttons[5].Used);
+    EXPECT_TRUE(m_view.StatusVisible());
+    EXPECT_EQ(m_view.DesignSize(), std::make_pair(640, 460));
+}
+
+TEST_F(ProjectLoaderTest, JunkAndHugeLinesLoadAsDefaults)
+{
+    QByteArray junk(256 * 1024, '\0');
+    for (int i = 0; i < junk.size(); ++i)
+        junk[i] = char((i * 7919 + 13) % 256);
+    m_dir.Write("junk.ini", junk);
+    EXPECT_NO_THROW(Load("junk.ini"));
+    m_dir.Write("huge.ini", "[MAIN]\nProgram=" + QByteArray(10 * 1024 * 1024, 'x') + "\nSizeX=100\n");
+    Load("huge.ini");
+    EXPECT_EQ(m_project->Main.Title.size(), 2047);
+    EXPECT_EQ(m_project->Main.SizeX, 100);
+}
+
+TEST_F(ProjectLoaderTest, TextFieldsAreCutToTheirCapacity)
+{
+    m_dir.Write("long.ini", "[Button#1]\nLeft=1\ntop=1\nWidth=5\nHeight=5\nAction=abcdefghijklmnopqrstuvwxyz\nParams="
+                                + QByteArray(300, 'p') + "\n");
+    Load("long.ini");
+    EXPECT_EQ(m_project->Buttons[1].Action, "ABCDEFGHIJKLMNOP");
+    EXPECT_EQ(m_project->Buttons[1].Params.size(), 200);
+}
+
+} // namespace

@@ -1,0 +1,347 @@
+#include "model/logging_project_view.h"
+#include "model/menu_project.h"
+#include "model/project_loader.h"
+#include "model/project_saver.h"
+#include "platform/file_operations.h"
+#include "platform/vyx_error.h"
+#include "support/scoped_current_folder.h"
+#include "support/temp_folder.h"
+
+#include <QDir>
+#include <QRandomGenerator>
+#include <gtest/gtest.h>
+#include <memory>
+
+namespace {
+
+class ProjectSaverTest : public ::testing::Test {
+protected:
+    QString Ini() const { return m_dir.File("launcher.ini"); }
+
+    SaveResult Save()
+    {
+        QString name = Ini();
+        return SaveProject(*m_project, name, m_view);
+    }
+
+    std::unique_ptr<MenuProject> Reload()
+    {
+        auto loaded = std::make_unique<MenuProject>();
+        LoggingProjectView view;
+        LoadProject(*loaded, Ini(), view);
+        return loaded;
+    }
+
+    MenuButton& Button(int slot, int top)
+    {
+        MenuButton& b = m_project->Buttons[slot];
+        b = MenuButton{};
+        b.Used = true;
+        b.Left = 10;
+        b.Top = top;
+        b.Width = 30;
+        b.Height = 20;
+        b.Action = "RUN";
+        b.Name = "Button at " + QByteArray::number(top);
+        return b;
+    }
+
+    ScopedCurrentFolder m_restore;
+    TempFolder m_dir;
+    std::unique_ptr<MenuProject> m_project = std::make_unique<MenuProject>();
+    LoggingProjectView m_view;
+};
+
+TEST_F(ProjectSaverTest, SavingKeepsThePreviousFileAsBackupAndLeavesNoTemporaryFile)
+{
+    const QByteArray original = "[MAIN]\r\nProgram=Original\r\n[Button#9]\r\nName=stale\r\n";
+    m_dir.Write("launcher.ini", original);
+    m_project->Main.Title = "New";
+    ASSERT_EQ(Save(), SaveResult::Saved);
+    EXPECT_EQ(m_dir.Read("launcher.bak"), original);
+    EXPECT_FALSE(m_dir.Exists("launcher.tmp"));
+    EXPECT_TRUE(m_dir.Read("launcher.ini").startsWith("[MAIN]\r\nProgram=New\r\nCompany=\r\n"));
+    EXPECT_FALSE(m_dir.Read("launcher.ini").contains("Button#9")) << "sections of free slots are not carried over";
+    EXPECT_FALSE(m_view.StatusVisible());
+    EXPECT_EQ(m_view.Log().last(), QStringLiteral("Done."));
+}
+
+TEST_F(ProjectSaverTest, SavingTwiceKeepsOnlyTheLatestPreviousVersion)
+{
+    m_project->Main.Title = "One";
+    Save();
+    const QByteArray first = m_dir.Read("launcher.ini");
+    m_project->Main.Title = "Two";
+    Save();
+    m_project->Main.Title = "Three";
+    Save();
+    EXPECT_TRUE(m_dir.Read("launcher.bak").contains("Program=Two"));
+    EXPECT_NE(m_dir.Read("launcher.bak"), first);
+}
+
+TEST_F(ProjectSaverTest, ANewNameIsCreatedWithoutBackup)
+{
+    ASSERT_EQ(Save(), SaveResult::Saved);
+    EXPECT_TRUE(m_dir.Exists("launcher.ini"));
+    EXPECT_FALSE(m_dir.Exists("launcher.bak"));
+}
+
+TEST_F(ProjectSaverTest, SortingRenumbersSectionsAndReportsTheMoves)
+{
+    m_project->Main.ReSort = true;
+    Button(4, 50);
+    Button(9, 20);
+    Save();
+    const QByteArray text = m_dir.Read("launcher.ini");
+    EXPECT_TRUE(text.contains("[Button#0]\r\nName=Button at 20\r\n"));
+    EXPECT_TRUE(text.contains("[Button#1]\r\nName=Button at 50\r\n"));
+    EXPECT_FALSE(text.contains("[Button#4]"));
+    EXPECT_EQ(m_view.LastSort()[9], 0);
+    EXPECT_EQ(m_view.LastSort()[4], 1);
+    EXPECT_TRUE(m_view.Log().contains(QStringLiteral("Buttons sorted.")));
+}
+
+TEST_F(ProjectSaverTest, WithoutSortingSlotsKeepTheirNumbers)
+{
+    m_project->Main.ReSort = false;
+    Button(57, 5);
+    Save();
+    EXPECT_TRUE(m_dir.Read("launcher.ini").contains("[Button#57]"));
+    EXPECT_TRUE(m_dir.Read("launcher.ini").contains("ReSort=0\r\n"));
+}
+
+TEST_F(ProjectSaverTest, ShapeIsWrittenWithItsTerminatorOnlyWhenUsed)
+{
+    m_project->Main.UseCustomShape = true;
+    for (int i = 0; i < 3; ++i)
+        m_project->Shape.Points[i] = {i * 10, i * 20 + 1, ShapePointState::Used};
+    m_project->Shape.PointCount = 3;
+    Save();
+    const QByteArray used = m_dir.Read("launcher.ini");
+    EXPECT_TRUE(used.contains("[CustomPoints]\r\nx0=0\r\ny0=1\r\nx1=10\r\ny1=21\r\nx2=20\r\ny2=41\r\nx3=-999\r\n"));
+    EXPECT_TRUE(used.contains("CustomShape=1\r\nReSort=1\r\n"));
+    EXPECT_EQ(Reload()->Shape, m_project->Shape);
+
+    m_project->Main.UseCustomShape = false;
+    Save();
+    const QByteArray unused = m_dir.Read("launcher.ini");
+    EXPECT_FALSE(unused.contains("CustomPoints"));
+    EXPECT_TRUE(unused.contains("CustomShape=0"));
+    EXPECT_EQ(m_project->Shape.PointCount, 3) << "the points stay in the project";
+}
+
+TEST_F(ProjectSaverTest, AFullShapeHasNoTerminator)
+{
+    m_project->Main.UseCustomShape = true;
+    for (int i = 0; i < CustomShape::Capacity; ++i)
+        m_project->Shape.Points[i] = {i, i, ShapePointState::Used};
+    m_project->Shape.PointCount = CustomShape::Capacity;
+    Save();
+    EXPECT_FALSE(m_dir.Read("launcher.ini").contains("-999"));
+    EXPECT_EQ(Reload()->Shape.PointCount, CustomShape::Capacity);
+}
+
+TEST_F(ProjectSaverTest, AHiddenTextAreaIsSavedWithLeftMinusOne)
+{
+    m_dir.Write("launcher.ini", "[TextInfo]\r\nLeft=-1\r\ntop=30\r\nBackGroundColor=clRed\r\n");
+    LoadProject(*m_project, Ini(), m_view);
+    Save();
+    const QByteArray text = m_dir.Read("launcher.ini");
+    EXPECT_TRUE(text.contains("[TextInfo]\r\nLeft=-1\r\ntop=30\r\nHeight=-1\r\nWidth=-1\r\nFontColor=clWindowText\r\n"
+                              "BackGroundColor=clRed\r\n"));
+}
+
+TEST_F(ProjectSaverTest, AStaleTemporaryFileLendsNothingToTheNewFile)
+{
+    m_dir.Write("launcher.tmp", "[MAIN]\r\nStaleKey=1\r\n[Stale]\r\nx=1\r\n");
+    Save();
+    const QByteArray text = m_dir.Read("launcher.ini");
+    EXPECT_FALSE(text.contains("Stale"));
+    EXPECT_TRUE(text.startsWith("[MAIN]\r\nProgram="));
+}
+
+TEST_F(ProjectSaverTest, ADirectoryWhereTheTemporaryFileMustGoStopsTheSave)
+{
+    m_dir.Write("launcher.ini", "[MAIN]\r\nProgram=Kept\r\n");
+    QDir(m_dir.Path()).mkdir("launcher.tmp");
+    try {
+        Save();
+        FAIL() << "the save must fail";
+    } catch (const VyxError& e) {
+        EXPECT_EQ(e.Message(), QStringLiteral("Unable to write to %1").arg(m_dir.File("launcher.tmp")));
+    }
+    EXPECT_EQ(m_dir.Read("launcher.ini"), "[MAIN]\r\nProgram=Kept\r\n");
+    EXPECT_FALSE(m_dir.Exists("launcher.bak"));
+    EXPECT_TRUE(m_view.StatusVisible());
+}
+
+TEST_F(ProjectSaverTest, TheNameIsMadeAbsolute)
+{
+    QDir::setCurrent(m_dir.Path());
+    QString name = QStringLiteral("relative.ini");
+    SaveProject(*m_project, name, m_view);
+    EXPECT_EQ(name, m_dir.File("relative.ini"));
+    EXPECT_TRUE(m_view.Log().contains(QStringLiteral("INI File: ") + name));
+}
+
+// File operations that fail at one chosen step.
+class FailingFiles : public FileOperations {
+public:
+    enum class Step { None, WriteTemporary, TemporaryVanishes, Backup, Replace };
+    explicit FailingFiles(Step step) : m_step(step) {}
+
+    bool Exists(const QString& path) override
+    {
+        if (m_step == Step::TemporaryVanishes && path.endsWith(".tmp") && m_written)
+            return false;
+        return FileOperations::Exists(path);
+    }
+    bool WriteDurably(const QString& path, const QByteArray& bytes) override
+    {
+        if (m_step == Step::WriteTemporary) {
+            FileOperations::WriteDurably(path, bytes.left(bytes.size() / 2)); // a partial file
+            return false;
+        }
+        m_written = true;
+        return FileOperations::WriteDurably(path, bytes);
+    }
+    bool LinkOrCopy(const QString& from, const QString& to) override
+    {
+        return m_step != Step::Backup && FileOperations::LinkOrCopy(from, to);
+    }
+    bool ReplaceAtomically(const QString& from, const QString& to) override
+    {
+        return m_step != Step::Replace && FileOperations::ReplaceAtomically(from, to);
+    }
+
+private:
+    Step m_step;
+    bool m_written = false;
+};
+
+class SaveFailureTest : public ProjectSaverTest, public ::testing::WithParamInterface<FailingFiles::Step> {
+protected:
+    void TearDown() override { FileOperations::SetCurrent(nullptr); }
+};
+
+TEST_P(SaveFailureTest, TheIniNameAlwaysHoldsAWholeOldOrNewFile)
+{
+    const QByteArray old = "[MAIN]\r\nProgram=Old\r\n";
+    m_dir.Write("launcher.ini", old);
+    m_project->Main.Title = "New";
+    FailingFiles files(GetParam());
+    FileOperations::SetCurrent(&files);
+    bool reported = false;
+    try {
+        reported = Save() != SaveResult::Saved;
+    } catch (const VyxError&) {
+        reported = true;
+    }
+    FileOperations::SetCurrent(nullptr);
+    const QByteArray now = m_dir.Read("launcher.ini");
+    const bool wholeNew = now.startsWith("[MAIN]\r\nProgram=New\r\n") && now.contains("ReSort=1\r\n") && now.endsWith("DefaultFile=\r\n");
+    EXPECT_TRUE(now == old || wholeNew) << now.constData();
+    if (GetParam() == FailingFiles::Step::Backup) {
+        EXPECT_TRUE(wholeNew) << "a failed backup link does not stop the save";
+    } else {
+        EXPECT_TRUE(reported) << "a failed step is reported";
+        EXPECT_EQ(now, old);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Steps, SaveFailureTest,
+                         ::testing::Values(FailingFiles::Step::WriteTemporary, FailingFiles::Step::TemporaryVanishes,
+                                           FailingFiles::Step::Backup, FailingFiles::Step::Replace));
+
+// Generated projects survive a save and a reload. Texts carry no outer blanks
+// or quotes and no line ends, which the file format cannot hold.
+class RandomProject {
+public:
+    explicit RandomProject(quint32 seed) : m_random(seed) {}
+
+    void Fill(MenuProject& p)
+    {
+        MainParams& m = p.Main;
+        for (Text* t : {&m.Title, &m.Company, &m.IconFile, &m.BackgroundFile, &m.BackOverFile, &m.BackClickFile,
+                        &m.SoundOver, &m.SoundClick, &m.OnLoadSound, &m.DefUnAssExtProg, &m.DefUnAssExtParam,
+                        &m.DefNotFoundProg})
+            *t = Word(60);
+        m.BackgroundFile = m.BackOverFile = m.BackClickFile = "missing-" + Word(8) + ".bmp";
+        for (int32_t* i : {&m.SizeX, &m.SizeY, &m.ScrollStart, &m.ScrollStartSpeed, &m.ScrollEnd, &m.ScrollEndSpeed})
+            *i = Int();
+        for (bool* b : {&m.HideBorder, &m.HandCursor, &m.SimpleEsc, &m.DisableSelText, &m.ReSort, &m.UseCustomShape})
+            *b = m_random.bounded(2) == 1;
+        p.TextInfo = {Int(), Int(), Int(), Int(), m_random.generate(), m_random.generate(), Word(30)};
+        for (MenuButton& b : p.Buttons)
+            FillButton(b);
+        FillShape(p.Shape);
+    }
+
+private:
+    void FillButton(MenuButton& b)
+    {
+        b = MenuButton{};
+        if (m_random.bounded(3) == 0)
+            return;
+        b.Used = true;
+        b.Left = m_random.bounded(2000);
+        b.Top = m_random.bounded(2000);
+        b.Width = 1 + m_random.bounded(500);
+        b.Height = 1 + m_random.bounded(500);
+        b.Name = Word(MenuButton::NameCapacity);
+        b.Action = "RUN&CLOSE";
+        for (Text* t : {&b.Params, &b.LoadInfo, &b.ShellRunAction, &b.ShellRunParams, &b.ShellRunPath, &b.SoundOver,
+                        &b.SoundClick, &b.UnAssExt, &b.OnNotFound})
+            *t = Word(MenuButton::TextCapacity);
+    }
+
+    void FillShape(CustomShape& shape)
+    {
+        shape.Clear();
+        shape.PointCount = uint16_t(m_random.bounded(CustomShape::Capacity + 1));
+        for (int i = 0; i < shape.PointCount; ++i)
+            shape.Points[i] = {Int(), Int(), ShapePointState::Used};
+        for (int i = 0; i < shape.PointCount; ++i)
+            if (shape.Points[i].X == -999)
+                shape.Points[i].X = 0;
+    }
+
+    int32_t Int() { return int32_t(m_random.generate()) >> m_random.bounded(32); }
+
+    Text Word(int maxLength)
+    {
+        const int length = m_random.bounded(maxLength + 1);
+        Text text;
+        for (int i = 0; i < length; ++i) {
+            char c = char(32 + m_random.bounded(224));
+            if (c == 127)
+                c = 'x';
+            text += c;
+        }
+        while (!text.isEmpty() && (text.front() == ' ' || text.front() == '"' || text.front() == '\''))
+            text.remove(0, 1);
+        while (!text.isEmpty() && text.back() == ' ')
+            text.chop(1);
+        return text;
+    }
+
+    QRandomGenerator m_random;
+};
+
+TEST_F(ProjectSaverTest, GeneratedProjectsSurviveASaveAndReload)
+{
+    for (quint32 seed = 1; seed <= 300; ++seed) {
+        RandomProject(seed).Fill(*m_project);
+        Save();
+        const std::unique_ptr<MenuProject> back = Reload();
+        ASSERT_TRUE(back->Main == m_project->Main) << "seed " << seed;
+        ASSERT_EQ(back->TextInfo, m_project->TextInfo) << "seed " << seed;
+        for (int slot = 0; slot < MenuProject::SlotCount; ++slot)
+            if (m_project->Buttons[slot].Used || back->Buttons[slot].Used)
+                ASSERT_EQ(back->Buttons[slot], m_project->Buttons[slot]) << "seed " << seed << " slot " << slot;
+        if (m_project->Main.UseCustomShape)
+            ASSERT_EQ(back->Shape, m_project->Shape) << "seed " << seed;
+    }
+}
+
+} // namespace
