@@ -53,8 +53,7 @@ private:
         Ending ending = Ending::None;
     };
     struct Section {
-        int headerLine = -1;
-        int lastKeyLine = -1;          // where the next new key goes after
+        int lastKeyLine = -1;          // the header or last key line: new keys go after it
         QHash<QByteArray, int> keys;   // folded name -> line of its first occurrence
     };
 
@@ -64,9 +63,11 @@ private:
     QByteArrayView LineText(int line) const;
     void SetLineText(int line, const QByteArray& text);
     void InsertLine(int at, const QByteArray& text);
+    void Compact();
 
     QString m_path;
     QByteArray m_text;  // the content after any byte-order mark, then texts written since
+    qsizetype m_deadBytes = 0; // bytes of m_text no line refers to any more
     std::vector<Line> m_lines;
     std::vector<Section> m_sections;        // first occurrence of each section name only
     QHash<QByteArray, int> m_sectionIndex;  // folded name -> index into m_sections

@@ -1,0 +1,236 @@
+#include "platform/profile_file.h"
+
+#include "platform/file_operations.h"
+
+#include <QFile>
+#include <algorithm>
+
+namespace {
+
+bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+
+QByteArrayView TrimmedLeft(QByteArrayView text)
+{
+    qsizetype i = 0;
+    while (i < text.size() && IsBlank(text[i]))
+        ++i;
+    return text.sliced(i);
+}
+
+QByteArrayView Trimmed(QByteArrayView text)
+{
+    text = TrimmedLeft(text);
+    qsizetype n = text.size();
+    while (n > 0 && IsBlank(text[n - 1]))
+        --n;
+    return text.first(n);
+}
+
+// Names compare without regard to ASCII case only, as the Windows profile API does
+// for the ANSI code pages this editor meets.
+QByteArray Fold(QByteArrayView name)
+{
+    QByteArray folded(name.data(), name.size());
+    for (char& c : folded) {
+        if (c >= 'A' && c <= 'Z')
+            c = char(c - 'A' + 'a');
+    }
+    return folded;
+}
+
+QByteArrayView EndingText(int ending)
+{
+    static constexpr QByteArrayView texts[] = {"", "\n", "\r\n", "\r"};
+    return texts[ending];
+}
+
+} // namespace
+
+bool ProfileFile::Load(const QString& path)
+{
+    m_path = path;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        Parse({});
+        return false;
+    }
+    const QByteArray bytes = file.readAll();
+    const bool ok = file.error() == QFileDevice::NoError;
+    Parse(ok ? bytes : QByteArray());
+    return ok;
+}
+
+void ProfileFile::Parse(const QByteArray& bytes)
+{
+    const QByteArrayView bom("\xEF\xBB\xBF");
+    m_skippedBom = bytes.startsWith(bom);
+    m_text = m_skippedBom ? bytes.sliced(bom.size()) : bytes;
+    m_deadBytes = 0;
+    m_lines.clear();
+
+    const char* data = m_text.constData();
+    const qsizetype size = m_text.size();
+    qsizetype begin = 0;
+    for (qsizetype i = 0; i < size; ++i) {
+        if (data[i] != '\n' && data[i] != '\r')
+            continue;
+        Line line{begin, i - begin, Ending::Lf};
+        if (data[i] == '\r') {
+            const bool crlf = i + 1 < size && data[i + 1] == '\n';
+            line.ending = crlf ? Ending::CrLf : Ending::Cr;
+            i += crlf ? 1 : 0;
+        }
+        m_lines.push_back(line);
+        begin = i + 1;
+    }
+    if (begin < size)
+        m_lines.push_back({begin, size - begin, Ending::None});
+    Reindex();
+}
+
+void ProfileFile::Reindex()
+{
+    m_sections.clear();
+    m_sectionIndex.clear();
+    int current = -1; // the section taking keys; -1 before the first one and in repeats
+    for (int i = 0; i < int(m_lines.size()); ++i) {
+        const QByteArrayView text = TrimmedLeft(LineText(i));
+        if (text.isEmpty() || text.front() == ';')
+            continue;
+        if (text.front() == '[') {
+            const QByteArrayView rest = text.sliced(1);
+            const qsizetype close = rest.indexOf(']');
+            const QByteArray name = Fold(Trimmed(close < 0 ? rest : rest.first(close)));
+            current = -1;
+            if (!m_sectionIndex.contains(name)) {
+                current = int(m_sections.size());
+                m_sections.push_back({i, {}});
+                m_sectionIndex.insert(name, current);
+            }
+            continue;
+        }
+        const qsizetype equals = text.indexOf('=');
+        if (current < 0 || equals < 0)
+            continue;
+        Section& section = m_sections[current];
+        const QByteArray key = Fold(Trimmed(text.first(equals)));
+        if (!section.keys.contains(key))
+            section.keys.insert(key, i);
+        section.lastKeyLine = i;
+    }
+}
+
+int ProfileFile::FindSection(const QByteArray& name) const
+{
+    return m_sectionIndex.value(Fold(name), -1);
+}
+
+int ProfileFile::FindKey(const Section& section, const QByteArray& key)
+{
+    return section.keys.value(Fold(key), -1);
+}
+
+QByteArrayView ProfileFile::LineText(int line) const
+{
+    const Line& l = m_lines[line];
+    return QByteArrayView(m_text.constData() + l.begin, l.size);
+}
+
+std::optional<QByteArray> ProfileFile::ReadString(const QByteArray& section,
+                                                  const QByteArray& key) const
+{
+    const int s = FindSection(section);
+    const int line = s < 0 ? -1 : FindKey(m_sections[s], key);
+    if (line < 0)
+        return std::nullopt;
+    const QByteArrayView text = LineText(line);
+    QByteArrayView value = Trimmed(text.sliced(text.indexOf('=') + 1));
+    if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'')
+        && value.back() == value.front())
+        value = value.sliced(1, value.size() - 2);
+    return value.first(std::min<qsizetype>(value.size(), MaxValueLength)).toByteArray();
+}
+
+void ProfileFile::WriteString(const QByteArray& section, const QByteArray& key,
+                              const QByteArray& value)
+{
+    const int s = FindSection(section);
+    if (s < 0) {
+        const int header = int(m_lines.size());
+        InsertLine(header, '[' + section + ']');
+        InsertLine(header + 1, key + '=' + value);
+        m_sectionIndex.insert(Fold(section), int(m_sections.size()));
+        m_sections.push_back({header + 1, {{Fold(key), header + 1}}});
+        return;
+    }
+    const int existing = FindKey(m_sections[s], key);
+    if (existing >= 0) {
+        const QByteArrayView text = TrimmedLeft(LineText(existing));
+        const QByteArray line = Trimmed(text.first(text.indexOf('='))).toByteArray() + '=' + value;
+        if (line != LineText(existing))
+            SetLineText(existing, line);
+        return;
+    }
+    Section& target = m_sections[s];
+    const int at = target.lastKeyLine + 1;
+    InsertLine(at, key + '=' + value);
+    target.keys.insert(Fold(key), at);
+    target.lastKeyLine = at;
+}
+
+void ProfileFile::SetLineText(int line, const QByteArray& text)
+{
+    Line& l = m_lines[line];
+    m_deadBytes += l.size;
+    l.begin = m_text.size();
+    l.size = text.size();
+    m_text.append(text);
+    if (m_deadBytes > 65536 && m_deadBytes > m_text.size() / 2)
+        Compact();
+}
+
+void ProfileFile::InsertLine(int at, const QByteArray& text)
+{
+    if (at > 0 && m_lines[at - 1].ending == Ending::None)
+        m_lines[at - 1].ending = Ending::CrLf;
+    m_lines.insert(m_lines.begin() + at, Line{m_text.size(), text.size(), Ending::CrLf});
+    m_text.append(text);
+    if (at == int(m_lines.size()) - 1)
+        return;
+    // Lines below moved down by one: so do their numbers in the index.
+    const auto shift = [at](int& line) { line += line >= at ? 1 : 0; };
+    for (Section& section : m_sections) {
+        shift(section.lastKeyLine);
+        for (int& line : section.keys)
+            shift(line);
+    }
+}
+
+void ProfileFile::Compact()
+{
+    QByteArray text;
+    text.reserve(m_text.size() - m_deadBytes);
+    for (Line& line : m_lines) {
+        const qsizetype begin = text.size();
+        text.append(m_text.constData() + line.begin, line.size);
+        line.begin = begin;
+    }
+    m_text = text;
+    m_deadBytes = 0;
+}
+
+QByteArray ProfileFile::ToBytes() const
+{
+    QByteArray bytes;
+    bytes.reserve(m_text.size() - m_deadBytes + qsizetype(m_lines.size()) * 2);
+    for (int i = 0; i < int(m_lines.size()); ++i) {
+        bytes.append(LineText(i));
+        bytes.append(EndingText(int(m_lines[i].ending)));
+    }
+    return bytes;
+}
+
+bool ProfileFile::Flush() const
+{
+    return FileOperations::Current().WriteDurably(m_path, ToBytes());
+}

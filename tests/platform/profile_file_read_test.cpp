@@ -1,0 +1,177 @@
+#include "platform/profile_file.h"
+#include "support/temp_folder.h"
+
+#include <QDir>
+#include <QFile>
+
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <random>
+
+namespace {
+
+QString ProfileDataFolder() { return QStringLiteral(VYX_OWN_TESTDATA "/profile"); }
+
+QByteArray ReadBytes(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// One ";expect section|key|value|" line (value between the bars) or
+// ";expect section|key" (the key must read as absent).
+struct Expectation {
+    QByteArray section;
+    QByteArray key;
+    std::optional<QByteArray> value;
+};
+
+std::vector<Expectation> ExpectationsIn(const QByteArray& bytes)
+{
+    static const QByteArray marker = ";expect ";
+    std::vector<Expectation> expectations;
+    for (const QByteArray& line : QByteArray(bytes).replace('\r', '\n').split('\n')) {
+        if (!line.startsWith(marker))
+            continue;
+        const QList<QByteArray> parts = line.sliced(marker.size()).split('|');
+        Expectation e{parts.value(0), parts.value(1), std::nullopt};
+        if (parts.size() == 4)
+            e.value = parts[2];
+        expectations.push_back(e);
+    }
+    return expectations;
+}
+
+QByteArray WithoutBom(const QByteArray& bytes)
+{
+    return bytes.startsWith("\xEF\xBB\xBF") ? bytes.sliced(3) : bytes;
+}
+
+TEST(ProfileFileRead, DataFilesReadAsTheirExpectationsSay)
+{
+    const QDir folder(ProfileDataFolder());
+    const QStringList names = folder.entryList({QStringLiteral("*.ini")}, QDir::Files, QDir::Name);
+    ASSERT_GE(names.size(), 8);
+    for (const QString& name : names) {
+        SCOPED_TRACE(name.toStdString());
+        const QByteArray bytes = ReadBytes(folder.filePath(name));
+        const std::vector<Expectation> expectations = ExpectationsIn(bytes);
+        ASSERT_FALSE(expectations.empty());
+        ProfileFile profile;
+        profile.Parse(bytes);
+        for (const Expectation& e : expectations) {
+            SCOPED_TRACE((e.section + " / " + e.key).toStdString());
+            EXPECT_EQ(profile.ReadString(e.section, e.key), e.value);
+        }
+    }
+}
+
+TEST(ProfileFileRead, UnchangedDataFilesWriteBackByteForByte)
+{
+    const QDir folder(ProfileDataFolder());
+    for (const QString& name : folder.entryList({QStringLiteral("*.ini")}, QDir::Files)) {
+        SCOPED_TRACE(name.toStdString());
+        const QByteArray bytes = ReadBytes(folder.filePath(name));
+        ProfileFile profile;
+        profile.Parse(bytes);
+        EXPECT_EQ(profile.ToBytes(), WithoutBom(bytes));
+    }
+}
+
+TEST(ProfileFileRead, ByteOrderMarkIsSkippedOnlyAtTheStart)
+{
+    ProfileFile profile;
+    profile.Parse("\xEF\xBB\xBF[MAIN]\nProgram=Demo\n");
+    EXPECT_TRUE(profile.SkippedUtf8Bom());
+    EXPECT_EQ(profile.ReadString("MAIN", "Program"), QByteArray("Demo"));
+    EXPECT_EQ(profile.ToBytes(), QByteArray("[MAIN]\nProgram=Demo\n"));
+
+    profile.Parse("[MAIN]\n\xEF\xBB\xBFProgram=Demo\n");
+    EXPECT_FALSE(profile.SkippedUtf8Bom());
+    EXPECT_EQ(profile.ReadString("MAIN", "Program"), std::nullopt);
+}
+
+TEST(ProfileFileRead, ValueIsTrimmedThenUnquotedThenCut)
+{
+    const QByteArray longText(3000, 'x');
+    ProfileFile profile;
+    profile.Parse("[S]\n"
+                  "long=" + longText + "\n"
+                  "quoted=  \"" + longText.left(2047) + "\"  \n"
+                  "shortquoted=\"" + longText.left(2046) + "\"\n"
+                  "padded=   " + longText.left(2047) + "   \n");
+    EXPECT_EQ(profile.ReadString("S", "long"), longText.left(ProfileFile::MaxValueLength));
+    EXPECT_EQ(profile.ReadString("S", "quoted"), longText.left(2047));
+    EXPECT_EQ(profile.ReadString("S", "shortquoted"), longText.left(2046));
+    EXPECT_EQ(profile.ReadString("S", "padded"), longText.left(2047));
+}
+
+TEST(ProfileFileRead, MissingFileLoadsEmptyAndRemembersItsPath)
+{
+    TempFolder temp;
+    ProfileFile profile;
+    profile.Parse("[S]\nk=v\n");
+    EXPECT_FALSE(profile.Load(temp.File("none.ini")));
+    EXPECT_EQ(profile.Path(), temp.File("none.ini"));
+    EXPECT_EQ(profile.ReadString("S", "k"), std::nullopt);
+    EXPECT_TRUE(profile.ToBytes().isEmpty());
+
+    const QString path = temp.Write("there.ini", "[S]\r\nk=v\r\n");
+    EXPECT_TRUE(profile.Load(path));
+    EXPECT_EQ(profile.ReadString("s", "K"), QByteArray("v"));
+}
+
+TEST(ProfileFileRead, TenMegabyteLinesAreHandled)
+{
+    const QByteArray huge(10 * 1024 * 1024, 'v');
+    ProfileFile profile;
+    profile.Parse("[S]\nk=" + huge);
+    EXPECT_EQ(profile.ReadString("S", "k"), huge.left(ProfileFile::MaxValueLength));
+    EXPECT_EQ(profile.ToBytes().size(), huge.size() + 6);
+
+    profile.Parse("[" + huge + "]\n" + huge + "=1\n");
+    EXPECT_EQ(profile.ReadString(huge, huge), QByteArray("1"));
+}
+
+// A quadratic index would take minutes here.
+TEST(ProfileFileRead, ManyKeysAndSectionsAreIndexed)
+{
+    constexpr int count = 200000;
+    QByteArray keys = "[Keys]\n";
+    QByteArray sections;
+    for (int i = 0; i < count; ++i) {
+        keys += "k" + QByteArray::number(i) + "=" + QByteArray::number(i) + "\n";
+        sections += "[s" + QByteArray::number(i) + "]\nk=" + QByteArray::number(i) + "\n";
+    }
+    ProfileFile profile;
+    profile.Parse(keys + sections);
+    EXPECT_EQ(profile.ReadString("Keys", "K199999"), QByteArray("199999"));
+    EXPECT_EQ(profile.ReadString("S123456", "k"), QByteArray("123456"));
+}
+
+TEST(ProfileFileRead, BinaryJunkParsesAndWritesBackUnchanged)
+{
+    std::mt19937 random(20240601);
+    // Mostly characters that matter to the parser, so that junk makes sections and keys.
+    const QByteArray meaningful = "[]=;\"' \t\r\nabAB";
+    QByteArray junk(4 * 1024 * 1024, '\0');
+    for (char& c : junk) {
+        const unsigned r = random();
+        c = (r & 1) ? meaningful[int((r >> 1) % meaningful.size())] : char(r >> 8);
+    }
+    junk[0] = 'x';
+    ProfileFile profile;
+    profile.Parse(junk);
+    EXPECT_EQ(profile.ToBytes(), junk);
+
+    // Writes into junk index the same way a fresh parse of the result does.
+    profile.WriteString("a", "b", "first");
+    profile.WriteString("zz", "k", "second");
+    ProfileFile reparsed;
+    reparsed.Parse(profile.ToBytes());
+    EXPECT_EQ(reparsed.ReadString("a", "b"), QByteArray("first"));
+    EXPECT_EQ(reparsed.ReadString("zz", "k"), QByteArray("second"));
+}
+
+} // namespace
