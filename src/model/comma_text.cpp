@@ -6,8 +6,6 @@ bool IsBreak(QChar c) { return c.unicode() <= u' ' || c == u','; }
 
 bool NeedsQuotes(const QString& value)
 {
-    if (value.isEmpty())
-        return true;
     for (QChar c : value)
         if (c.unicode() <= u' ' || c == u',' || c == u'"')
             return true;
@@ -68,6 +66,9 @@ QStringList ParseCommaText(const QString& text)
 
 QString ToCommaText(const QStringList& values)
 {
+    // Only a lone empty value is quoted; among others it shows as nothing between commas.
+    if (values.size() == 1 && values.front().isEmpty())
+        return QStringLiteral("\"\"");
     QStringList parts;
     for (const QString& v : values) {
         if (NeedsQuotes(v))

@@ -56,23 +56,37 @@ void DesignCanvas::PaintState(const MenuButton& button, const QImage& picture)
     CopyRect(picture, ButtonRect(button).normalized());
 }
 
-// A 1:1 copy of one rectangle, clipped to both bitmaps.
+// A 1:1 copy of one rectangle, clipped to the canvas. Where the picture does not
+// reach (missing or smaller than the area) the canvas turns blank: leaving the old
+// pixels would let the frame drawn next cancel a frame already there.
 void DesignCanvas::CopyRect(const QImage& source, QRect rect)
 {
     rect &= m_image.rect();
-    if (!source.isNull())
-        rect &= source.rect();
-    else
-        rect = QRect();
-    if (rect.isEmpty() || source.format() != QImage::Format_RGB32)
+    if (rect.isEmpty())
         return;
-    const size_t bytes = size_t(rect.width()) * 4;
-    for (int y = rect.top(); y <= rect.bottom(); ++y) {
-        const uchar* from = source.constScanLine(y) + size_t(rect.left()) * 4;
-        uchar* to = m_image.scanLine(y) + size_t(rect.left()) * 4;
-        std::memcpy(to, from, bytes);
-    }
+    const QRect covered = rect & source.rect();
+    if (covered != rect)
+        FillBlank(rect);
+    if (source.format() == QImage::Format_RGB32)
+        CopyRows(source, covered, covered.topLeft());
+    else if (!covered.isEmpty())
+        CopyRows(source.copy(covered).convertToFormat(QImage::Format_RGB32), QRect(QPoint(), covered.size()),
+                 covered.topLeft());
     MarkDirty(rect);
+}
+
+void DesignCanvas::CopyRows(const QImage& source, const QRect& from, QPoint to)
+{
+    const size_t bytes = size_t(from.width()) * 4;
+    for (int row = 0; row < from.height(); ++row)
+        std::memcpy(m_image.scanLine(to.y() + row) + size_t(to.x()) * 4,
+                    source.constScanLine(from.top() + row) + size_t(from.left()) * 4, bytes);
+}
+
+void DesignCanvas::FillBlank(const QRect& rect)
+{
+    for (int y = rect.top(); y <= rect.bottom(); ++y)
+        std::memset(m_image.scanLine(y) + size_t(rect.left()) * 4, 0xFF, size_t(rect.width()) * 4);
 }
 
 QRect DesignCanvas::TakeDirty()

@@ -31,6 +31,8 @@ public:
 
 private:
     void CopyRect(const QImage& source, QRect rect);
+    void CopyRows(const QImage& source, const QRect& from, QPoint to);
+    void FillBlank(const QRect& rect);
     void MarkDirty(const QRect& rect) { m_dirty |= rect; }
 
     QImage m_image;
