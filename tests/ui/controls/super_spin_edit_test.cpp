@@ -1,0 +1,240 @@
+#include "ui/controls/super_spin_edit.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QFocusEvent>
+#include <QSignalSpy>
+#include <QTest>
+#include <QToolButton>
+#include <gtest/gtest.h>
+
+namespace {
+
+// Delivers the focus change a Tab to the next control would.
+void LeaveField(TSuperSpinEditI& edit)
+{
+    QFocusEvent event(QEvent::FocusOut, Qt::TabFocusReason);
+    QApplication::sendEvent(&edit, &event);
+}
+
+void TypeInto(TSuperSpinEditI& edit, const QString& keys)
+{
+    edit.clear();
+    QTest::keyClicks(&edit, keys);
+}
+
+TSuperSpinEditI* MakeRanged(QWidget& host, int min, int max, int increment)
+{
+    auto* edit = new TSuperSpinEditI(&host);
+    edit->SetMinValue(min);
+    edit->SetMaxValue(max);
+    edit->SetIncrement(increment);
+    return edit;
+}
+
+} // namespace
+
+TEST(SuperSpinEditTest, StartsAtZeroAndKeepsTypedNumberWithoutRange)
+{
+    TSuperSpinEditI edit;
+    EXPECT_EQ(edit.text(), "0");
+    TypeInto(edit, "57");
+    QSignalSpy exited(&edit, &TSuperSpinEditI::Exited);
+    LeaveField(edit);
+    EXPECT_EQ(edit.text(), "57");
+    EXPECT_EQ(edit.Value(), 57);
+    EXPECT_EQ(exited.count(), 1);
+
+    TypeInto(edit, "-123456");
+    LeaveField(edit);
+    EXPECT_EQ(edit.Value(), -123456);
+}
+
+TEST(SuperSpinEditTest, ArrowsAndLeavingClampToRange)
+{
+    QWidget host;
+    TSuperSpinEditI* edit = MakeRanged(host, 0, 10000, 200);
+
+    edit->SetValue(9900);
+    QTest::keyClick(edit, Qt::Key_Up);
+    EXPECT_EQ(edit->text(), "10000");
+    QTest::keyClick(edit, Qt::Key_Down);
+    EXPECT_EQ(edit->text(), "9800");
+
+    edit->SetValue(100);
+    edit->DownClick();
+    EXPECT_EQ(edit->text(), "0");
+
+    // Typing is not clamped until the focus leaves.
+    TypeInto(*edit, "12000");
+    EXPECT_EQ(edit->Value(), 12000);
+    LeaveField(*edit);
+    EXPECT_EQ(edit->text(), "10000");
+
+    TypeInto(*edit, "-5");
+    LeaveField(*edit);
+    EXPECT_EQ(edit->text(), "0");
+}
+
+TEST(SuperSpinEditTest, StepsStopAtTheEndsOfTheIntRange)
+{
+    TSuperSpinEditI edit;
+    edit.SetIncrement(10);
+    edit.SetValue(std::numeric_limits<int>::max() - 3);
+    edit.UpClick();
+    EXPECT_EQ(edit.Value(), std::numeric_limits<int>::max());
+    edit.SetValue(std::numeric_limits<int>::min() + 3);
+    edit.DownClick();
+    EXPECT_EQ(edit.Value(), std::numeric_limits<int>::min());
+}
+
+TEST(SuperSpinEditTest, TypingAcceptsOnlyNumberCharacters)
+{
+    TSuperSpinEditI edit;
+    edit.setText("12");
+    edit.end(false);
+    QTest::keyClicks(&edit, "ab x");
+    EXPECT_EQ(edit.text(), "12");
+    QSignalSpy returns(&edit, &QLineEdit::returnPressed);
+    QTest::keyClick(&edit, Qt::Key_Return);
+    EXPECT_EQ(returns.count(), 0) << "Enter is refused like any other invalid character";
+
+    edit.clear();
+    QTest::keyClicks(&edit, "-3+");
+    EXPECT_EQ(edit.text(), "-3+");
+    QTest::keyClick(&edit, Qt::Key_Backspace);
+    EXPECT_EQ(edit.text(), "-3");
+
+    const QString separator = edit.locale().decimalPoint();
+    QTest::keyClicks(&edit, separator);
+    EXPECT_EQ(edit.text(), "-3" + separator);
+    // Not a whole number: reads as the minimum.
+    EXPECT_EQ(edit.Value(), edit.MinValue());
+}
+
+TEST(SuperSpinEditTest, EmptiedFieldBecomesZeroOrTheClampedMinimum)
+{
+    QWidget host;
+    TSuperSpinEditI* open = MakeRanged(host, 0, 0, 1);
+    open->clear();
+    EXPECT_EQ(open->Value(), 0);
+    LeaveField(*open);
+    EXPECT_EQ(open->text(), "0");
+
+    TSuperSpinEditI* above = MakeRanged(host, 5, 50, 1);
+    above->clear();
+    LeaveField(*above);
+    EXPECT_EQ(above->text(), "5");
+
+    TSuperSpinEditI* below = MakeRanged(host, -50, -5, 1);
+    below->clear();
+    LeaveField(*below);
+    EXPECT_EQ(below->text(), "-5");
+}
+
+TEST(SuperSpinEditTest, EditorDisabledRefusesTypingButArrowsStep)
+{
+    TSuperSpinEditI edit;
+    edit.SetEditorEnabled(false);
+    edit.SetValue(7);
+    edit.end(false);
+    QTest::keyClicks(&edit, "12-");
+    QTest::keyClick(&edit, Qt::Key_Backspace);
+    EXPECT_EQ(edit.text(), "7");
+
+    QTest::keyClick(&edit, Qt::Key_Up);
+    QTest::keyClick(&edit, Qt::Key_Up);
+    EXPECT_EQ(edit.text(), "9");
+    QTest::keyClick(&edit, Qt::Key_Down);
+    EXPECT_EQ(edit.text(), "8");
+
+    QApplication::clipboard()->setText("44");
+    edit.selectAll();
+    QTest::keyClick(&edit, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(edit.text(), "8");
+}
+
+TEST(SuperSpinEditTest, ReadOnlyFieldRefusesArrowsAndTyping)
+{
+    TSuperSpinEditI edit;
+    edit.SetValue(3);
+    edit.setReadOnly(true);
+    QTest::keyClick(&edit, Qt::Key_Up);
+    edit.DownClick();
+    QTest::keyClicks(&edit, "45");
+    EXPECT_EQ(edit.text(), "3");
+}
+
+TEST(SuperSpinEditTest, EveryKeystrokeRaisesTextChanged)
+{
+    TSuperSpinEditI edit;
+    edit.clear();
+    QSignalSpy changed(&edit, &QLineEdit::textChanged);
+    QTest::keyClicks(&edit, "1a20");
+    QTest::keyClick(&edit, Qt::Key_Backspace);
+    QStringList seen;
+    for (const QList<QVariant>& call : changed)
+        seen << call.at(0).toString();
+    EXPECT_EQ(seen, QStringList({"1", "12", "120", "12"}));
+}
+
+TEST(SuperSpinEditTest, PastedTextIsNotFilteredAndReadsAsMinimum)
+{
+    QWidget host;
+    TSuperSpinEditI* edit = MakeRanged(host, 10, 20, 1);
+    edit->setText("abc");
+    EXPECT_EQ(edit->Value(), 10);
+
+    QApplication::clipboard()->setText("x9y");
+    edit->selectAll();
+    QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(edit->text(), "x9y");
+    EXPECT_EQ(edit->Value(), 10);
+    LeaveField(*edit);
+    EXPECT_EQ(edit->text(), "10");
+}
+
+TEST(SuperSpinEditTest, ButtonsStepOncePerClickAndFocusTheField)
+{
+    QWidget host;
+    TSuperSpinEditI* edit = MakeRanged(host, 0, 10, 4);
+    host.resize(200, 60);
+    edit->setGeometry(10, 10, 120, 24);
+    host.show();
+    auto* up = edit->findChild<QToolButton*>("UpButton");
+    auto* down = edit->findChild<QToolButton*>("DownButton");
+    ASSERT_TRUE(up && down);
+
+    QTest::mouseClick(up, Qt::LeftButton);
+    EXPECT_EQ(edit->text(), "4");
+    QTest::mouseClick(up, Qt::LeftButton);
+    QTest::mouseClick(up, Qt::LeftButton);
+    EXPECT_EQ(edit->text(), "10");
+    QTest::mouseClick(down, Qt::LeftButton);
+    EXPECT_EQ(edit->text(), "6");
+    QTest::mouseClick(down, Qt::RightButton);
+    EXPECT_EQ(edit->text(), "6");
+    EXPECT_EQ(host.focusWidget(), edit);
+}
+
+TEST(SuperSpinEditTest, ButtonsSitInsideTheFieldRightOfTheText)
+{
+    QWidget host;
+    auto* edit = new TSuperSpinEditI(&host);
+    edit->setGeometry(0, 0, 100, 24);
+    host.show();
+    auto* up = edit->findChild<QToolButton*>("UpButton");
+    auto* down = edit->findChild<QToolButton*>("DownButton");
+    ASSERT_TRUE(up && down);
+    const QRect upArea(up->mapTo(edit, QPoint(0, 0)), up->size());
+    const QRect downArea(down->mapTo(edit, QPoint(0, 0)), down->size());
+    EXPECT_TRUE(edit->rect().contains(upArea));
+    EXPECT_GT(downArea.top(), upArea.bottom());
+    EXPECT_EQ(upArea.right(), downArea.right());
+
+    // A long number scrolls within the text area, which ends left of the buttons.
+    edit->setText(QString(40, u'9'));
+    edit->end(false);
+    edit->grab();  // the field scrolls its text while painting
+    EXPECT_LT(edit->inputMethodQuery(Qt::ImCursorRectangle).toRect().right(), upArea.left());
+}
