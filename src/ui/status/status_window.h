@@ -1,0 +1,41 @@
+#pragma once
+#include "ui/core/window_views.h"
+
+#include <QWidget>
+#include <memory>
+
+namespace Ui {
+class StatusWindow;
+}
+
+// The small modeless window where loading and saving log their progress.
+// Warnings keep it on screen: WarningsShown stays set until the window is
+// closed (by its Close button, its close box or CloseStatus), not merely hidden.
+class StatusWindow : public QWidget, public StatusWindowView {
+    Q_OBJECT
+public:
+    explicit StatusWindow(QWidget* parent = nullptr);
+    ~StatusWindow() override;
+
+    // Top-left corner that centres `window` on `screen`, halves truncated.
+    static QPoint CentredPosition(const QRect& screen, const QSize& window);
+
+    void SetStatus(const QString& text) override;
+    void AddLine(const QString& text) override;
+    void AddWarning(const QString& text) override;
+    void ClearLog() override;
+    void ShowStatus() override;
+    void HideStatus() override;
+    void CloseStatus() override;
+    bool WarningsShown() const override { return m_warningsShown; }
+    bool IsShown() const override { return isVisible(); }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void CentreOnScreen();
+
+    std::unique_ptr<Ui::StatusWindow> m_ui;
+    bool m_warningsShown = false;
+};
