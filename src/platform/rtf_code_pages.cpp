@@ -1,5 +1,7 @@
 #include "platform/rtf_code_pages.h"
 
+#include <tuple>
+
 const QString RtfCodePages::Symbol = QStringLiteral("symbol");
 
 RtfCodePages::RtfCodePages(const QString& defaultCodePage)
@@ -65,8 +67,12 @@ QStringDecoder* RtfCodePages::Find(const QString& name)
 {
     auto found = m_decoders.find(name);
     if (found == m_decoders.end()) {
-        QStringDecoder decoder(name.toLatin1().constData(), QStringDecoder::Flag::Stateless);
-        found = m_decoders.emplace(name, std::move(decoder)).first;
+        // Built in place: a moved Qt 6.4 ICU decoder keeps pointing at its old self.
+        const QByteArray latin = name.toLatin1();
+        found = m_decoders
+                    .emplace(std::piecewise_construct, std::forward_as_tuple(name),
+                             std::forward_as_tuple(latin.constData(), QStringDecoder::Flag::Stateless))
+                    .first;
     }
     return found->second.isValid() ? &found->second : nullptr;
 }
