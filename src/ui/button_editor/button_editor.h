@@ -1,0 +1,70 @@
+#pragma once
+#include "ui/core/window_views.h"
+
+#include <QWidget>
+#include <memory>
+
+class Editor;
+class QLineEdit;
+class TSuperSpinEditI;
+struct MenuButton;
+
+namespace Ui {
+class ButtonEditor;
+}
+
+// The "EDiT Buttons" tool window: shows one button slot and copies every change
+// of its boxes into that slot at once. The number label, not CurrentButton,
+// names the slot that edits go to.
+class ButtonEditor : public QWidget, public ButtonEditorView {
+    Q_OBJECT
+public:
+    explicit ButtonEditor(Editor& editor, QWidget* parent = nullptr);
+    ~ButtonEditor() override;
+
+    // ButtonEditorView
+    void ShowEditor() override;
+    void HideEditor() override;
+    bool IsShown() const override;
+    void LoadButtonEditor() override;
+    void FollowSort(const SlotMap& moved) override;
+
+    void ApplyButtonEdits();
+    void SetShellRunEnable(bool enabled);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    // One ".." button: its box, dialog title and filter, and whether it starts in the project folder.
+    struct Picker {
+        QLineEdit* Box;
+        QString Title;
+        QString Filter;
+        bool StartsInProjectFolder;
+    };
+
+    void ConnectBoxes();
+    void ConnectPickers();
+    void FillBoxes(const MenuButton& button);
+    void SelectAction(const QString& action);
+    void Handle(void (ButtonEditor::*handler)());
+
+    void GeometryChange();
+    void GeometryExit(TSuperSpinEditI* spin);
+    void ActionChange(int index);
+    void PrepareWinExec(const QString& prefix);
+    void DeleteButton();
+    void ShellPathExit();
+    void PickFile(const Picker& picker);
+    void ProposeShellVerb(const QString& relativeName);
+
+    int ShownSlot() const;
+    MenuButton& ShownButton();
+    void ToggleFrame(int slot);
+    QString ProjectFolder() const;
+
+    Editor& m_editor;
+    std::unique_ptr<Ui::ButtonEditor> m_ui;
+    bool m_editorLoading = false;
+};

@@ -1,0 +1,35 @@
+#pragma once
+#include "ui/core/window_views.h"
+
+#include <QWidget>
+
+class Editor;
+class QTreeWidget;
+
+// "Buttonz LIST": a read-only table of the used buttons, one row per slot; a
+// click in it loads the selected button into the button editor.
+class ButtonListWindow : public QWidget, public ButtonListView {
+    Q_OBJECT
+public:
+    explicit ButtonListWindow(Editor& editor, QWidget* parent = nullptr);
+
+    // ButtonListView
+    void ShowList() override;
+    void HideList() override;
+    bool IsShown() const override;
+    void RefreshButtonList() override;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void SetUpList();
+    void FillRows();
+    void SelectSlot(const QString& number);
+    void RowClick();
+
+    Editor& m_editor;
+    QTreeWidget* m_list = nullptr;
+    bool m_outerSizeSet = false;
+};
