@@ -26,7 +26,8 @@ private:
     void WriteButtons();
     void WriteButton(int slot);
     void WriteShape();
-    void Write(const QByteArray& section, const QByteArray& key, const QByteArray& value)
+    // Views: the key names are C strings, and a QByteArray for each would cost an allocation.
+    void Write(QByteArrayView section, QByteArrayView key, QByteArrayView value)
     {
         m_ini.WriteString(section, key, value);
     }

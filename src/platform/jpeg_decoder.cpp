@@ -37,6 +37,9 @@ QImage JpegDecoder::Decode()
         Fail(QStringLiteral("Not enough memory for a %1 x %2 picture")
                  .arg(m_info.output_width)
                  .arg(m_info.output_height));
+    if (m_direct)
+        for (JDIMENSION y = 0; y < m_info.output_height; ++y)
+            m_imageRows[y] = m_image.scanLine(int(y));
     if (!ReadRows() || !Finish())
         Fail(QString::fromLatin1(m_error.message));
     return std::move(m_image);
@@ -64,6 +67,9 @@ bool JpegDecoder::Start()
     if (!m_direct)
         m_rowBuffer = (*m_info.mem->alloc_sarray)(reinterpret_cast<j_common_ptr>(&m_info), JPOOL_IMAGE,
                                                   m_info.output_width * m_info.output_components, 1);
+    else
+        m_imageRows = static_cast<JSAMPARRAY>((*m_info.mem->alloc_small)(
+            reinterpret_cast<j_common_ptr>(&m_info), JPOOL_IMAGE, sizeof(JSAMPROW) * m_info.output_height));
     return true;
 }
 
@@ -72,13 +78,17 @@ bool JpegDecoder::ReadRows()
     if (setjmp(m_error.jump))
         return false;
     while (m_info.output_scanline < m_info.output_height) {
-        const int y = int(m_info.output_scanline);
-        auto* line = reinterpret_cast<QRgb*>(m_image.scanLine(y));
-        JSAMPROW row = m_direct ? reinterpret_cast<JSAMPROW>(line) : m_rowBuffer[0];
+        const JDIMENSION y = m_info.output_scanline;
+        if (m_direct) {
+            // Offering every remaining row lets libjpeg emit a whole row group per call.
+            if (jpeg_read_scanlines(&m_info, m_imageRows + y, m_info.output_height - y) == 0)
+                return true; // only a suspending source stops early; Finish reports it
+            continue;
+        }
+        JSAMPROW row = m_rowBuffer[0];
         if (jpeg_read_scanlines(&m_info, &row, 1) != 1)
-            return true; // only a suspending source stops early; Finish reports it
-        if (!m_direct)
-            ConvertRow(row, line);
+            return true;
+        ConvertRow(row, reinterpret_cast<QRgb*>(m_image.scanLine(int(y))));
     }
     return true;
 }

@@ -55,4 +55,5 @@ private:
     bool m_invertedCmyk = false;
     QImage m_image;
     JSAMPARRAY m_rowBuffer = nullptr;
+    JSAMPARRAY m_imageRows = nullptr; // direct output: the picture's rows, from libjpeg's pool
 };

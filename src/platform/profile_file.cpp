@@ -90,6 +90,7 @@ void ProfileFile::Parse(const QByteArray& bytes)
 
 void ProfileFile::Reindex()
 {
+    m_lastWriteSection = -1;
     m_sections.clear();
     m_sectionIndex.clear();
     int current = -1; // the section taking keys; -1 before the first one and in repeats
@@ -151,31 +152,42 @@ std::optional<QByteArray> ProfileFile::ReadString(const QByteArray& section,
     return value.first(std::min<qsizetype>(value.size(), MaxValueLength)).toByteArray();
 }
 
-void ProfileFile::WriteString(const QByteArray& section, const QByteArray& key,
-                              const QByteArray& value)
+void ProfileFile::WriteString(QByteArrayView section, QByteArrayView key, QByteArrayView value)
 {
-    const int s = FindSection(section);
+    const int s = SectionForWrite(section);
+    const QByteArray foldedKey = Fold(key);
     if (s < 0) {
         const int header = int(m_lines.size());
-        InsertLine(header, '[' + section + ']');
-        InsertLine(header + 1, key + '=' + value);
-        m_sectionIndex.insert(Fold(section), int(m_sections.size()));
-        m_sections.push_back({header + 1, {{Fold(key), header + 1}}});
+        InsertLine(header, {"[", section, "]"});
+        InsertLine(header + 1, {key, "=", value});
+        m_lastWriteSection = int(m_sections.size());
+        m_sectionIndex.insert(Fold(section), m_lastWriteSection);
+        m_sections.push_back({header + 1, {{foldedKey, header + 1}}});
         return;
     }
-    const int existing = FindKey(m_sections[s], key);
+    const int existing = m_sections[s].keys.value(foldedKey, -1);
     if (existing >= 0) {
         const QByteArrayView text = TrimmedLeft(LineText(existing));
-        const QByteArray line = Trimmed(text.first(text.indexOf('='))).toByteArray() + '=' + value;
+        QByteArray line = Trimmed(text.first(text.indexOf('='))).toByteArray();
+        line.append('=').append(value);
         if (line != LineText(existing))
             SetLineText(existing, line);
         return;
     }
     Section& target = m_sections[s];
     const int at = target.lastKeyLine + 1;
-    InsertLine(at, key + '=' + value);
-    target.keys.insert(Fold(key), at);
+    InsertLine(at, {key, "=", value});
+    target.keys.insert(foldedKey, at);
     target.lastKeyLine = at;
+}
+
+int ProfileFile::SectionForWrite(QByteArrayView name)
+{
+    if (m_lastWriteSection < 0 || name != QByteArrayView(m_lastWriteName)) {
+        m_lastWriteName = name.toByteArray();
+        m_lastWriteSection = m_sectionIndex.value(Fold(name), -1);
+    }
+    return m_lastWriteSection;
 }
 
 void ProfileFile::SetLineText(int line, const QByteArray& text)
@@ -189,12 +201,20 @@ void ProfileFile::SetLineText(int line, const QByteArray& text)
         Compact();
 }
 
-void ProfileFile::InsertLine(int at, const QByteArray& text)
+void ProfileFile::InsertLine(int at, std::initializer_list<QByteArrayView> pieces)
 {
     if (at > 0 && m_lines[at - 1].ending == Ending::None)
         m_lines[at - 1].ending = Ending::CrLf;
-    m_lines.insert(m_lines.begin() + at, Line{m_text.size(), text.size(), Ending::CrLf});
-    m_text.append(text);
+    // One resize and plain copies: appending piece by piece costs more than the copying.
+    qsizetype size = 0;
+    for (QByteArrayView piece : pieces)
+        size += piece.size();
+    const qsizetype begin = m_text.size();
+    m_text.resize(begin + size);
+    char* out = m_text.data() + begin;
+    for (QByteArrayView piece : pieces)
+        out = std::copy_n(piece.data(), piece.size(), out);
+    m_lines.insert(m_lines.begin() + at, Line{begin, size, Ending::CrLf});
     if (at == int(m_lines.size()) - 1)
         return;
     // Lines below moved down by one: so do their numbers in the index.
@@ -221,11 +241,15 @@ void ProfileFile::Compact()
 
 QByteArray ProfileFile::ToBytes() const
 {
-    QByteArray bytes;
-    bytes.reserve(m_text.size() - m_deadBytes + qsizetype(m_lines.size()) * 2);
-    for (int i = 0; i < int(m_lines.size()); ++i) {
-        bytes.append(LineText(i));
-        bytes.append(EndingText(int(m_lines[i].ending)));
+    qsizetype total = 0;
+    for (const Line& line : m_lines)
+        total += line.size + EndingText(int(line.ending)).size();
+    QByteArray bytes(total, Qt::Uninitialized);
+    char* out = bytes.data();
+    for (const Line& line : m_lines) {
+        out = std::copy_n(m_text.constData() + line.begin, line.size, out);
+        const QByteArrayView ending = EndingText(int(line.ending));
+        out = std::copy_n(ending.data(), ending.size(), out);
     }
     return bytes;
 }

@@ -3,6 +3,7 @@
 #include <QByteArrayView>
 #include <QHash>
 #include <QString>
+#include <initializer_list>
 #include <optional>
 #include <vector>
 
@@ -35,7 +36,7 @@ public:
     // so blank and comment lines below it stay where they are (they usually introduce
     // what follows); a new section goes to the end of the file. Added lines end in
     // CR LF. The value is written as it is.
-    void WriteString(const QByteArray& section, const QByteArray& key, const QByteArray& value);
+    void WriteString(QByteArrayView section, QByteArrayView key, QByteArrayView value);
 
     // The file's bytes as Flush() would write them.
     QByteArray ToBytes() const;
@@ -61,8 +62,10 @@ private:
     int FindSection(const QByteArray& name) const;
     static int FindKey(const Section& section, const QByteArray& key);
     QByteArrayView LineText(int line) const;
+    int SectionForWrite(QByteArrayView name);
     void SetLineText(int line, const QByteArray& text);
-    void InsertLine(int at, const QByteArray& text);
+    // The line is the pieces joined, appended to m_text without a temporary.
+    void InsertLine(int at, std::initializer_list<QByteArrayView> pieces);
     void Compact();
 
     QString m_path;
@@ -72,4 +75,8 @@ private:
     std::vector<Section> m_sections;        // first occurrence of each section name only
     QHash<QByteArray, int> m_sectionIndex;  // folded name -> index into m_sections
     bool m_skippedBom = false;
+    // Saving writes a section's keys one after another: the last section written
+    // (as spelled by the caller) and its index spare a fold and a lookup per key.
+    QByteArray m_lastWriteName;
+    int m_lastWriteSection = -1;
 };
