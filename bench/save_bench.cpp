@@ -1,0 +1,139 @@
+// Saving a 101-button project against the floor of replacing a file of the
+// same bytes durably (write a new file, fsync, rename it over the old one).
+#include "bench_project.h"
+
+#include "model/logging_project_view.h"
+#include "model/project_saver.h"
+#include "platform/file_operations.h"
+
+#include <QFile>
+
+#include <algorithm>
+#include <cerrno>
+#include <chrono>
+#include <cstdio>
+#include <fcntl.h>
+#include <unistd.h>
+#include <vector>
+
+namespace {
+
+bool WriteAll(int fd, const QByteArray& bytes)
+{
+    const char* data = bytes.constData();
+    qsizetype left = bytes.size();
+    while (left > 0) {
+        const ssize_t written = ::write(fd, data, size_t(left));
+        if (written < 0 && errno == EINTR)
+            continue;
+        if (written <= 0)
+            return false;
+        data += written;
+        left -= written;
+    }
+    return true;
+}
+
+bool DurableReplace(const QByteArray& tmpName, const QByteArray& name, const QByteArray& bytes)
+{
+    const int fd = ::open(tmpName.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+    if (fd < 0)
+        return false;
+    const bool written = WriteAll(fd, bytes) && ::fsync(fd) == 0;
+    return ::close(fd) == 0 && written && std::rename(tmpName.constData(), name.constData()) == 0;
+}
+
+struct SaveFixture {
+    QTemporaryDir folder{BenchProject::ScratchTemplate("save-bench")};
+    MenuProject project;
+    LoggingProjectView view;
+
+    SaveFixture() { BenchProject::Fill(project); }
+};
+
+using Clock = std::chrono::steady_clock;
+
+double Seconds(Clock::duration d) { return std::chrono::duration<double>(d).count(); }
+
+double Median(std::vector<double> values)
+{
+    auto middle = values.begin() + values.size() / 2;
+    std::nth_element(values.begin(), middle, values.end());
+    return values.empty() ? 0 : *middle;
+}
+
+// fsync latency on a shared disk drifts by a factor of ten within seconds, so the
+// save and the floor alternate, one of each per iteration, and their medians are
+// compared: drift then reaches both alike.
+void BM_SaveAgainstDurableReplace(benchmark::State& state)
+{
+    SaveFixture fixture;
+    const QString iniName = fixture.folder.filePath("launcher.ini");
+    QString name = iniName;
+    SaveProject(fixture.project, name, fixture.view);
+    QFile saved(iniName);
+    const QByteArray bytes = saved.open(QIODevice::ReadOnly) ? saved.readAll() : QByteArray();
+    const QByteArray floorName = QFile::encodeName(fixture.folder.filePath("floor.ini"));
+    const QByteArray floorTmpName = QFile::encodeName(fixture.folder.filePath("floor.tmp"));
+
+    std::vector<double> saves, replaces;
+    bool saveFirst = true;
+    for (auto _ : state) {
+        double save = 0, replace = 0;
+        for (int step = 0; step < 2; ++step) {
+            const Clock::time_point start = Clock::now();
+            if ((step == 0) == saveFirst) {
+                name = iniName;
+                if (SaveProject(fixture.project, name, fixture.view) != SaveResult::Saved)
+                    state.SkipWithError("the save did not complete");
+                save = Seconds(Clock::now() - start);
+            } else {
+                if (!DurableReplace(floorTmpName, floorName, bytes))
+                    state.SkipWithError("the durable replace failed");
+                replace = Seconds(Clock::now() - start);
+            }
+        }
+        saveFirst = !saveFirst;
+        saves.push_back(save);
+        replaces.push_back(replace);
+        state.SetIterationTime(save + replace);
+    }
+    state.counters["save_ms"] = Median(saves) * 1e3;
+    state.counters["replace_ms"] = Median(replaces) * 1e3;
+    state.counters["ratio"] = Median(saves) / Median(replaces);
+    state.counters["bytes"] = double(bytes.size());
+}
+BENCHMARK(BM_SaveAgainstDurableReplace)->Unit(benchmark::kMillisecond)->UseManualTime();
+
+// File operations that touch no disk: what saving costs before any byte is written.
+class NoDisk : public FileOperations {
+public:
+    bool Exists(const QString&) override { return true; }
+    bool Remove(const QString&) override { return true; }
+    bool LinkOrCopy(const QString&, const QString&) override { return true; }
+    bool ReplaceAtomically(const QString&, const QString&) override { return true; }
+    bool WriteDurably(const QString&, const QByteArray& bytes) override
+    {
+        benchmark::DoNotOptimize(bytes.constData());
+        return true;
+    }
+};
+
+// Not part of a ratio: shows how much of a save is building the file's text.
+void BM_SaveProjectNoDisk(benchmark::State& state)
+{
+    SaveFixture fixture;
+    NoDisk noDisk;
+    FileOperations::SetCurrent(&noDisk);
+    const QString iniName = fixture.folder.filePath("launcher.ini");
+    for (auto _ : state) {
+        QString name = iniName;
+        SaveProject(fixture.project, name, fixture.view);
+    }
+    FileOperations::SetCurrent(nullptr);
+}
+BENCHMARK(BM_SaveProjectNoDisk)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+} // namespace
+
+int main(int argc, char** argv) { return BenchProject::RunAll(argc, argv); }
