@@ -1,4 +1,5 @@
 #include "app/tool_commands.h"
+#include "app/tool_rtf_text.h"
 
 #include <QCoreApplication>
 #include <QTextStream>
@@ -13,11 +14,13 @@ int main(int argc, char** argv)
     const std::map<QString, ToolCommand> commands = {
         {QStringLiteral("dump"), &RunDump},
         {QStringLiteral("resave"), &RunResave},
+        {QStringLiteral("rtf-text"), &RunRtfText},
     };
     QStringList args = app.arguments().mid(1);
     const auto command = args.isEmpty() ? commands.end() : commands.find(args.first());
     if (command == commands.end()) {
-        err << "usage: vyxtool dump|resave [--codepage NAME] FILE.ini\n";
+        err << "usage: vyxtool dump|resave [--codepage NAME] FILE.ini\n"
+               "       vyxtool rtf-text [--codepage NAME] FILE\n";
         return 2;
     }
     args.removeFirst();

@@ -1,0 +1,38 @@
+#pragma once
+#include "app/editor_session.h"
+#include "support/scoped_current_folder.h"
+#include "support/temp_folder.h"
+#include "ui/core/editor.h"
+
+#include <QMessageBox>
+#include <QStringList>
+#include <memory>
+
+// A whole editor on the offscreen platform, with its dialogs answered by the test.
+class SessionFixture {
+public:
+    SessionFixture()
+    {
+        Shared().SetErrorListener([this](const QString& text, const QString&) { m_errors << text; });
+        Shared().SetQuestionAnswerer([this](const QString& text, const QString& caption, QMessageBox::StandardButtons) {
+            m_questions << caption + ": " + text;
+            return m_answer;
+        });
+        Shared().SetFileAnswerer([this](const OpenFileRequest& request) {
+            m_fileRequests << request.Title;
+            return m_pickedFile;
+        });
+    }
+
+    Editor& TheEditor() { return m_session.TheEditor(); }
+    SharedDialogs& Shared() { return m_session.TheEditor().Dialogs(); }
+
+    ScopedCurrentFolder m_restore;
+    TempFolder m_dir;
+    EditorSession m_session;
+    QStringList m_errors;
+    QStringList m_questions;
+    QStringList m_fileRequests;
+    QMessageBox::StandardButton m_answer = QMessageBox::No;
+    std::optional<QString> m_pickedFile;
+};
