@@ -8,7 +8,11 @@
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
+#include <algorithm>
+#include <chrono>
 #include <cmath>
+#include <string>
+#include <vector>
 
 namespace BenchProject {
 
@@ -69,6 +73,50 @@ inline void Fill(MenuProject& project)
 inline QString ScratchTemplate(const char* name)
 {
     return QStringLiteral("/var/tmp/vyx-%1-XXXXXX").arg(QLatin1String(name));
+}
+
+inline double Median(std::vector<double> values)
+{
+    if (values.empty())
+        return 0;
+    const auto middle = values.begin() + values.size() / 2;
+    std::nth_element(values.begin(), middle, values.end());
+    return *middle;
+}
+
+// Runs an operation and its floor alternately, one of each per iteration and each
+// first in turn, and reports their median times ("<name>_ms") and the ratio of the
+// medians: drift in the machine's speed (other programs, a shared disk whose fsync
+// latency changes tenfold within seconds) then reaches both alike.
+template <typename Operation, typename Floor>
+void RunAgainstFloor(benchmark::State& state, const std::string& operationName, Operation operation,
+                     const std::string& floorName, Floor floor)
+{
+    using Clock = std::chrono::steady_clock;
+    const auto timed = [](auto&& run) {
+        const Clock::time_point start = Clock::now();
+        run();
+        return std::chrono::duration<double>(Clock::now() - start).count();
+    };
+    std::vector<double> operations, floors;
+    bool operationFirst = true;
+    for (auto _ : state) {
+        double o = 0, f = 0;
+        if (operationFirst) {
+            o = timed(operation);
+            f = timed(floor);
+        } else {
+            f = timed(floor);
+            o = timed(operation);
+        }
+        operationFirst = !operationFirst;
+        operations.push_back(o);
+        floors.push_back(f);
+        state.SetIterationTime(o + f);
+    }
+    state.counters[operationName + "_ms"] = Median(operations) * 1e3;
+    state.counters[floorName + "_ms"] = Median(floors) * 1e3;
+    state.counters["ratio"] = Median(operations) / Median(floors);
 }
 
 // The benchmark programs need an application object for Qt's image plugins and text codecs.

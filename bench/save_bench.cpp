@@ -8,13 +8,10 @@
 
 #include <QFile>
 
-#include <algorithm>
 #include <cerrno>
-#include <chrono>
 #include <cstdio>
 #include <fcntl.h>
 #include <unistd.h>
-#include <vector>
 
 namespace {
 
@@ -51,20 +48,6 @@ struct SaveFixture {
     SaveFixture() { BenchProject::Fill(project); }
 };
 
-using Clock = std::chrono::steady_clock;
-
-double Seconds(Clock::duration d) { return std::chrono::duration<double>(d).count(); }
-
-double Median(std::vector<double> values)
-{
-    auto middle = values.begin() + values.size() / 2;
-    std::nth_element(values.begin(), middle, values.end());
-    return values.empty() ? 0 : *middle;
-}
-
-// fsync latency on a shared disk drifts by a factor of ten within seconds, so the
-// save and the floor alternate, one of each per iteration, and their medians are
-// compared: drift then reaches both alike.
 void BM_SaveAgainstDurableReplace(benchmark::State& state)
 {
     SaveFixture fixture;
@@ -76,31 +59,16 @@ void BM_SaveAgainstDurableReplace(benchmark::State& state)
     const QByteArray floorName = QFile::encodeName(fixture.folder.filePath("floor.ini"));
     const QByteArray floorTmpName = QFile::encodeName(fixture.folder.filePath("floor.tmp"));
 
-    std::vector<double> saves, replaces;
-    bool saveFirst = true;
-    for (auto _ : state) {
-        double save = 0, replace = 0;
-        for (int step = 0; step < 2; ++step) {
-            const Clock::time_point start = Clock::now();
-            if ((step == 0) == saveFirst) {
-                name = iniName;
-                if (SaveProject(fixture.project, name, fixture.view) != SaveResult::Saved)
-                    state.SkipWithError("the save did not complete");
-                save = Seconds(Clock::now() - start);
-            } else {
-                if (!DurableReplace(floorTmpName, floorName, bytes))
-                    state.SkipWithError("the durable replace failed");
-                replace = Seconds(Clock::now() - start);
-            }
-        }
-        saveFirst = !saveFirst;
-        saves.push_back(save);
-        replaces.push_back(replace);
-        state.SetIterationTime(save + replace);
-    }
-    state.counters["save_ms"] = Median(saves) * 1e3;
-    state.counters["replace_ms"] = Median(replaces) * 1e3;
-    state.counters["ratio"] = Median(saves) / Median(replaces);
+    const auto save = [&] {
+        name = iniName;
+        if (SaveProject(fixture.project, name, fixture.view) != SaveResult::Saved)
+            state.SkipWithError("the save did not complete");
+    };
+    const auto replace = [&] {
+        if (!DurableReplace(floorTmpName, floorName, bytes))
+            state.SkipWithError("the durable replace failed");
+    };
+    BenchProject::RunAgainstFloor(state, "save", save, "replace", replace);
     state.counters["bytes"] = double(bytes.size());
 }
 BENCHMARK(BM_SaveAgainstDurableReplace)->Unit(benchmark::kMillisecond)->UseManualTime();

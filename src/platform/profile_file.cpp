@@ -28,14 +28,29 @@ QByteArrayView Trimmed(QByteArrayView text)
 
 // Names compare without regard to ASCII case only, as the Windows profile API does
 // for the ANSI code pages this editor meets.
+char Lower(char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; }
+
 QByteArray Fold(QByteArrayView name)
 {
     QByteArray folded(name.data(), name.size());
-    for (char& c : folded) {
-        if (c >= 'A' && c <= 'Z')
-            c = char(c - 'A' + 'a');
-    }
+    for (char& c : folded)
+        c = Lower(c);
     return folded;
+}
+
+// A buffer for folding a name to look it up without a heap copy.
+struct FoldBuffer {
+    char bytes[64];
+};
+
+// The folded name in `buffer`, wrapped without copying (for lookups only: it
+// lives as long as the buffer); a name too long for the buffer is copied.
+QByteArray FoldForLookup(QByteArrayView name, FoldBuffer& buffer)
+{
+    if (name.size() > qsizetype(sizeof buffer.bytes))
+        return Fold(name);
+    std::transform(name.begin(), name.end(), buffer.bytes, Lower);
+    return QByteArray::fromRawData(buffer.bytes, name.size());
 }
 
 QByteArrayView EndingText(int ending)
@@ -114,21 +129,36 @@ void ProfileFile::Reindex()
         if (current < 0 || equals < 0)
             continue;
         Section& section = m_sections[current];
-        const QByteArray key = Fold(Trimmed(text.first(equals)));
+        FoldBuffer buffer;
+        const QByteArray key = FoldForLookup(Trimmed(text.first(equals)), buffer);
         if (!section.keys.contains(key))
-            section.keys.insert(key, i);
+            section.keys.insert(Interned(key), i);
         section.lastKeyLine = i;
     }
 }
 
 int ProfileFile::FindSection(const QByteArray& name) const
 {
-    return m_sectionIndex.value(Fold(name), -1);
+    FoldBuffer buffer;
+    return m_sectionIndex.value(FoldForLookup(name, buffer), -1);
 }
 
 int ProfileFile::FindKey(const Section& section, const QByteArray& key)
 {
-    return section.keys.value(Fold(key), -1);
+    FoldBuffer buffer;
+    return section.keys.value(FoldForLookup(key, buffer), -1);
+}
+
+// Key names repeat from section to section ("Left", "top", ...): the index keeps
+// one shared copy of each instead of an allocation per key line.
+QByteArray ProfileFile::Interned(const QByteArray& folded)
+{
+    const auto found = m_foldedNames.constFind(folded);
+    if (found != m_foldedNames.cend())
+        return *found;
+    const QByteArray owned(folded.constData(), folded.size()); // `folded` may wrap a stack buffer
+    m_foldedNames.insert(owned);
+    return owned;
 }
 
 QByteArrayView ProfileFile::LineText(int line) const
@@ -155,14 +185,15 @@ std::optional<QByteArray> ProfileFile::ReadString(const QByteArray& section,
 void ProfileFile::WriteString(QByteArrayView section, QByteArrayView key, QByteArrayView value)
 {
     const int s = SectionForWrite(section);
-    const QByteArray foldedKey = Fold(key);
+    FoldBuffer buffer;
+    const QByteArray foldedKey = FoldForLookup(key, buffer);
     if (s < 0) {
         const int header = int(m_lines.size());
         InsertLine(header, {"[", section, "]"});
         InsertLine(header + 1, {key, "=", value});
         m_lastWriteSection = int(m_sections.size());
         m_sectionIndex.insert(Fold(section), m_lastWriteSection);
-        m_sections.push_back({header + 1, {{foldedKey, header + 1}}});
+        m_sections.push_back({header + 1, {{Interned(foldedKey), header + 1}}});
         return;
     }
     const int existing = m_sections[s].keys.value(foldedKey, -1);
@@ -177,7 +208,7 @@ void ProfileFile::WriteString(QByteArrayView section, QByteArrayView key, QByteA
     Section& target = m_sections[s];
     const int at = target.lastKeyLine + 1;
     InsertLine(at, {key, "=", value});
-    target.keys.insert(foldedKey, at);
+    target.keys.insert(Interned(foldedKey), at);
     target.lastKeyLine = at;
 }
 

@@ -2,6 +2,7 @@
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QHash>
+#include <QSet>
 #include <QString>
 #include <initializer_list>
 #include <optional>
@@ -61,6 +62,7 @@ private:
     void Reindex();
     int FindSection(const QByteArray& name) const;
     static int FindKey(const Section& section, const QByteArray& key);
+    QByteArray Interned(const QByteArray& folded);
     QByteArrayView LineText(int line) const;
     int SectionForWrite(QByteArrayView name);
     void SetLineText(int line, const QByteArray& text);
@@ -79,4 +81,5 @@ private:
     // (as spelled by the caller) and its index spare a fold and a lookup per key.
     QByteArray m_lastWriteName;
     int m_lastWriteSection = -1;
+    QSet<QByteArray> m_foldedNames; // one shared copy of every folded key name
 };
