@@ -25,6 +25,12 @@ MainWindow::MainWindow(Editor& editor, QWidget* parent)
     m_textGroup = new TextItemGroup(editor, *m_textArea, this);
     m_systemGroup = new SystemGroup(editor, this);
     connect(m_systemGroup, &SystemGroup::CloseRequested, this, &QWidget::close);
+    // The strip's fixed places were laid out for a small dialog font.
+    QFont stripFont = font();
+    stripFont.setPixelSize(10);
+    for (QWidget* group : {static_cast<QWidget*>(m_iniGroup), static_cast<QWidget*>(m_textGroup),
+                           static_cast<QWidget*>(m_systemGroup)})
+        group->setFont(stripFont);
     auto* open = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_O), this);
     connect(open, &QShortcut::activated, m_iniGroup, &IniFileGroup::OpenCommand);
     auto* save = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_S), this);

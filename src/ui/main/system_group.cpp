@@ -25,11 +25,11 @@ void SystemGroup::BuildCommands()
     };
     // Windows that later work brings; until then they say so by being disabled.
     command(QStringLiteral("MaskButton"), QStringLiteral("MASK"), QRect(6, 16, 44, 18), [] {})->setEnabled(false);
-    command(QStringLiteral("ParametersButton"), QStringLiteral("&Parameters"), QRect(52, 16, 70, 18), [] {})
+    command(QStringLiteral("ParametersButton"), QStringLiteral("&Parameters"), QRect(52, 16, 64, 18), [] {})
         ->setEnabled(false);
-    command(QStringLiteral("ListButton"), QStringLiteral("List"), QRect(124, 16, 30, 18),
+    command(QStringLiteral("ListButton"), QStringLiteral("List"), QRect(118, 16, 28, 18),
             [this] { m_editor.ShowButtonList(); });
-    command(QStringLiteral("CloseButton"), QStringLiteral("Close"), QRect(156, 16, 28, 18),
+    command(QStringLiteral("CloseButton"), QStringLiteral("Close"), QRect(148, 16, 36, 18),
             [this] { emit CloseRequested(); });
     command(QStringLiteral("DesignButton"), QStringLiteral("Design"), QRect(50, 37, 44, 18),
             [this] { m_editor.DesignCommand(); })

@@ -76,10 +76,10 @@ void TextItemGroup::BuildControls()
     m_width = PlaceSpin(QStringLiteral("Edit3"), QRect(100, 38, 52, 20), 0, 1024);
     auto* hide = PlaceButton(this, QStringLiteral("Button10"), QStringLiteral("Hide"), QRect(140, 16, 30, 20));
     connect(hide, &QPushButton::clicked, this, [this] { m_x->setText(QStringLiteral("-1")); });
-    m_bgColor = PlaceColorButton(QStringLiteral("SpeedButton1"), QStringLiteral("BgCol"), QRect(6, 60, 40, 18));
-    m_textColor = PlaceColorButton(QStringLiteral("SpeedButton3"), QStringLiteral("TextCol"), QRect(48, 60, 46, 18));
+    m_bgColor = PlaceColorButton(QStringLiteral("SpeedButton1"), QStringLiteral("BgCol"), QRect(2, 60, 32, 18));
+    m_textColor = PlaceColorButton(QStringLiteral("SpeedButton3"), QStringLiteral("TextCol"), QRect(35, 60, 38, 18));
     m_disablePointer = PlaceCheckBox(this, QStringLiteral("DisableSelText"), QStringLiteral("Disable Pointer"),
-                                     QRect(96, 60, 74, 18));
+                                     QRect(74, 60, 97, 18));
     ShowCaptionColor(m_bgColor, m_editor.Project().TextInfo.BackgroundColor);
     ShowCaptionColor(m_textColor, m_editor.Project().TextInfo.FontColor);
 }
@@ -131,11 +131,17 @@ void TextItemGroup::PickColor(QToolButton* button, uint32_t TextInfo::*field)
     m_area.ApplyColors(info.BackgroundColor, info.FontColor);
 }
 
+// The caption is drawn in the colour itself, on a face dark or light enough to read it.
 void TextItemGroup::ShowCaptionColor(QToolButton* button, uint32_t color)
 {
+    const QColor caption = ColorToQColor(color);
+    const QColor face = caption.lightness() > 140 ? QColor(0x50, 0x50, 0x50) : QColor(0xE8, 0xE8, 0xE8);
     QPalette p = button->palette();
-    p.setColor(QPalette::ButtonText, ColorToQColor(color));
+    p.setColor(QPalette::ButtonText, caption);
+    p.setColor(QPalette::Button, face);
     button->setPalette(p);
+    button->setAutoFillBackground(true);
+    button->setBackgroundRole(QPalette::Button);
 }
 
 void TextItemGroup::ShowTextInfo()

@@ -1,0 +1,38 @@
+#!/usr/bin/env bash
+# Drives the editor on the demo project under Xvfb as a user would and saves the
+# README's screenshots into docs/screenshots. Needs a build (scripts/build.sh).
+set -euo pipefail
+root="$(cd "$(dirname "$0")/.." && pwd)"
+build="${VYX_BUILD_DIR:-$root/build}"
+out="$root/docs/screenshots"
+command -v xdotool >/dev/null || { DEBIAN_FRONTEND=noninteractive apt-get install -y -qq xdotool >/dev/null; }
+mkdir -p "$out"
+work="$(mktemp -d)"
+cp -r "$root/examples/demo/." "$work/"
+
+export DISPLAY=:78
+Xvfb "$DISPLAY" -screen 0 1024x720x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb=$!
+trap 'kill $editor $xvfb 2>/dev/null || true; rm -rf "$work"' EXIT
+sleep 1
+"$build/src/vyxedit" "$work/launcher.ini" &
+editor=$!
+sleep 2
+main=$(xdotool search --sync --name "Vyx Demo Disc" | head -1)
+read -r wx wy < <(xdotool getwindowgeometry "$main" | awk '/Position/ {split($2, p, ","); print p[1], p[2]}')
+at() { xdotool mousemove $((wx + $1)) $((wy + $2)); sleep 0.4; }
+shot() { import -window root -crop 1024x720+0+0 "$out/$1"; }
+
+at 300 40; at 150 185           # over "Read me": over picture, help text, caption
+shot main-window.png
+xdotool mousedown 1; sleep 0.4  # click picture while held
+shot click-state.png
+xdotool mouseup 1; sleep 0.6    # release picks the button into the editor
+editor_window=$(xdotool search --name "EDiT Buttons" | head -1)
+xdotool windowmove "$editor_window" 680 10; sleep 0.3
+at 583 486; xdotool click 1; sleep 0.6  # the System group's "List"
+list=$(xdotool search --name "Buttonz LIST" | head -1)
+xdotool windowmove "$list" 10 420; sleep 0.3
+at 300 40
+shot button-editor.png
+echo "Screenshots in $out"
