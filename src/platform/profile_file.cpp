@@ -120,7 +120,7 @@ void ProfileFile::Reindex()
             current = -1;
             if (!m_sectionIndex.contains(name)) {
                 current = int(m_sections.size());
-                m_sections.push_back({i, {}});
+                m_sections.push_back({i, {}, {}});
                 m_sectionIndex.insert(name, current);
             }
             continue;
@@ -132,7 +132,7 @@ void ProfileFile::Reindex()
         FoldBuffer buffer;
         const QByteArray key = FoldForLookup(Trimmed(text.first(equals)), buffer);
         if (!section.keys.contains(key))
-            section.keys.insert(Interned(key), i);
+            AddKey(section, key, i);
         section.lastKeyLine = i;
     }
 }
@@ -146,7 +146,19 @@ int ProfileFile::FindSection(const QByteArray& name) const
 int ProfileFile::FindKey(const Section& section, const QByteArray& key)
 {
     FoldBuffer buffer;
-    return section.keys.value(FoldForLookup(key, buffer), -1);
+    return LineOfKey(section, FoldForLookup(key, buffer));
+}
+
+int ProfileFile::LineOfKey(const Section& section, const QByteArray& folded)
+{
+    const int index = section.keys.value(folded, -1);
+    return index < 0 ? -1 : section.keyLines[index];
+}
+
+void ProfileFile::AddKey(Section& section, const QByteArray& folded, int line)
+{
+    section.keys.insert(Interned(folded), int(section.keyLines.size()));
+    section.keyLines.push_back(line);
 }
 
 // Key names repeat from section to section ("Left", "top", ...): the index keeps
@@ -193,10 +205,11 @@ void ProfileFile::WriteString(QByteArrayView section, QByteArrayView key, QByteA
         InsertLine(header + 1, {key, "=", value});
         m_lastWriteSection = int(m_sections.size());
         m_sectionIndex.insert(Fold(section), m_lastWriteSection);
-        m_sections.push_back({header + 1, {{Interned(foldedKey), header + 1}}});
+        m_sections.push_back({header + 1, {}, {}});
+        AddKey(m_sections.back(), foldedKey, header + 1);
         return;
     }
-    const int existing = m_sections[s].keys.value(foldedKey, -1);
+    const int existing = LineOfKey(m_sections[s], foldedKey);
     if (existing >= 0) {
         const QByteArrayView text = TrimmedLeft(LineText(existing));
         QByteArray line = Trimmed(text.first(text.indexOf('='))).toByteArray();
@@ -208,7 +221,7 @@ void ProfileFile::WriteString(QByteArrayView section, QByteArrayView key, QByteA
     Section& target = m_sections[s];
     const int at = target.lastKeyLine + 1;
     InsertLine(at, {key, "=", value});
-    target.keys.insert(Interned(foldedKey), at);
+    AddKey(target, foldedKey, at);
     target.lastKeyLine = at;
 }
 
@@ -252,7 +265,7 @@ void ProfileFile::InsertLine(int at, std::initializer_list<QByteArrayView> piece
     const auto shift = [at](int& line) { line += line >= at ? 1 : 0; };
     for (Section& section : m_sections) {
         shift(section.lastKeyLine);
-        for (int& line : section.keys)
+        for (int& line : section.keyLines)
             shift(line);
     }
 }

@@ -56,12 +56,15 @@ private:
     };
     struct Section {
         int lastKeyLine = -1;          // the header or last key line: new keys go after it
-        QHash<QByteArray, int> keys;   // folded name -> line of its first occurrence
+        QHash<QByteArray, int> keys;   // folded name -> its index in keyLines
+        std::vector<int> keyLines;     // line of each key's first occurrence (cheap to shift)
     };
 
     void Reindex();
     int FindSection(const QByteArray& name) const;
     static int FindKey(const Section& section, const QByteArray& key);
+    static int LineOfKey(const Section& section, const QByteArray& folded);
+    void AddKey(Section& section, const QByteArray& folded, int line);
     QByteArray Interned(const QByteArray& folded);
     QByteArrayView LineText(int line) const;
     int SectionForWrite(QByteArrayView name);
