@@ -81,9 +81,6 @@ public:
     // Tells the main window which part of the canvas bitmap changed.
     void PublishCanvas();
 
-signals:
-    void ButtonChanged(int slot);
-
 private:
     std::unique_ptr<MenuProject> m_project;
     DesignCanvas m_canvas;
