@@ -13,8 +13,9 @@
 
 namespace {
 
-bool TakeSingleFile(QStringList& args, QTextStream& err, QString& file)
+bool TakeSingleFile(const QStringList& arguments, QTextStream& err, QString& file)
 {
+    QStringList args = arguments;
     if (!TakeCodePageOption(args, err))
         return false;
     if (args.size() != 1) {
@@ -46,9 +47,8 @@ bool TakeCodePageOption(QStringList& args, QTextStream& err)
     return true;
 }
 
-int RunDump(const QStringList& arguments, QTextStream& out, QTextStream& err)
+int RunDump(const QStringList& args, QTextStream& out, QTextStream& err)
 {
-    QStringList args = arguments;
     QString file;
     if (!TakeSingleFile(args, err, file))
         return 2;
@@ -65,9 +65,8 @@ int RunDump(const QStringList& arguments, QTextStream& out, QTextStream& err)
     return error.isNull() ? 0 : 1;
 }
 
-int RunResave(const QStringList& arguments, QTextStream& out, QTextStream& err)
+int RunResave(const QStringList& args, QTextStream& out, QTextStream& err)
 {
-    QStringList args = arguments;
     QString file;
     if (!TakeSingleFile(args, err, file))
         return 2;

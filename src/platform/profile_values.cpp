@@ -1,5 +1,7 @@
 #include "platform/profile_values.h"
 
+#include "platform/hex_digit.h"
+
 #include "platform/code_page.h"
 #include "platform/profile_file.h"
 #include "platform/vyx_error.h"
@@ -42,17 +44,6 @@ constexpr std::array<NamedColor, 41> NamedColors{{
     {"clInfoText", Colors::SystemColorBase + 23}, {"clInfoBk", Colors::SystemColorBase + 24},
 }};
 
-int HexDigit(char c)
-{
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
-}
-
 // Hex digits (at least one) whose value fits in 32 bits, wrapped into int32.
 std::optional<int32_t> ParseHex(QByteArrayView digits)
 {
@@ -60,7 +51,7 @@ std::optional<int32_t> ParseHex(QByteArrayView digits)
         return std::nullopt;
     uint64_t value = 0;
     for (char c : digits) {
-        const int digit = HexDigit(c);
+        const int digit = HexDigitValue(c);
         if (digit < 0)
             return std::nullopt;
         value = value * 16 + uint64_t(digit);

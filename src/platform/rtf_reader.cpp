@@ -1,5 +1,7 @@
 #include "platform/rtf_reader.h"
 
+#include "platform/hex_digit.h"
+
 #include "platform/vyx_error.h"
 
 #include <QStringList>
@@ -25,17 +27,6 @@ bool IsLetter(char c)
 bool IsDigit(char c)
 {
     return c >= '0' && c <= '9';
-}
-
-int HexValue(char c)
-{
-    if (IsDigit(c))
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
 }
 
 // Bytes read as text as they stand; line ends and other controls are not.
@@ -193,8 +184,8 @@ void RtfReader::ReadHexByte()
 {
     int value = 0;
     int digits = 0;
-    while (digits < 2 && m_pos < m_bytes.size() && HexValue(m_bytes[m_pos]) >= 0) {
-        value = value * 16 + HexValue(m_bytes[m_pos]);
+    while (digits < 2 && m_pos < m_bytes.size() && HexDigitValue(m_bytes[m_pos]) >= 0) {
+        value = value * 16 + HexDigitValue(m_bytes[m_pos]);
         ++m_pos;
         ++digits;
     }
