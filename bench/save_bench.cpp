@@ -8,36 +8,13 @@
 
 #include <QFile>
 
-#include <cerrno>
-#include <cstdio>
-#include <fcntl.h>
-#include <unistd.h>
-
 namespace {
 
-bool WriteAll(int fd, const QByteArray& bytes)
+// The floor: write a new file, flush it to disk and rename it over the old one.
+bool DurableReplace(const QString& tmpName, const QString& name, const QByteArray& bytes)
 {
-    const char* data = bytes.constData();
-    qsizetype left = bytes.size();
-    while (left > 0) {
-        const ssize_t written = ::write(fd, data, size_t(left));
-        if (written < 0 && errno == EINTR)
-            continue;
-        if (written <= 0)
-            return false;
-        data += written;
-        left -= written;
-    }
-    return true;
-}
-
-bool DurableReplace(const QByteArray& tmpName, const QByteArray& name, const QByteArray& bytes)
-{
-    const int fd = ::open(tmpName.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
-    if (fd < 0)
-        return false;
-    const bool written = WriteAll(fd, bytes) && ::fsync(fd) == 0;
-    return ::close(fd) == 0 && written && std::rename(tmpName.constData(), name.constData()) == 0;
+    FileOperations plain;
+    return plain.WriteDurably(tmpName, bytes) && plain.ReplaceAtomically(tmpName, name);
 }
 
 struct SaveFixture {
@@ -56,8 +33,8 @@ void BM_SaveAgainstDurableReplace(benchmark::State& state)
     SaveProject(fixture.project, name, fixture.view);
     QFile saved(iniName);
     const QByteArray bytes = saved.open(QIODevice::ReadOnly) ? saved.readAll() : QByteArray();
-    const QByteArray floorName = QFile::encodeName(fixture.folder.filePath("floor.ini"));
-    const QByteArray floorTmpName = QFile::encodeName(fixture.folder.filePath("floor.tmp"));
+    const QString floorName = fixture.folder.filePath("floor.ini");
+    const QString floorTmpName = fixture.folder.filePath("floor.tmp");
 
     const auto save = [&] {
         name = iniName;

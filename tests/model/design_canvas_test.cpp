@@ -3,6 +3,9 @@
 #include "model/menu_project.h"
 #include "platform/focus_rect.h"
 
+#include "support/test_pictures.h"
+#include "support/used_button.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -10,37 +13,6 @@
 namespace {
 
 constexpr QRgb Marker = 0xFF12AB34;
-
-// A picture whose neighbouring pixels all differ, so a misplaced copy shows.
-QImage Noise(int width, int height, quint32 seed)
-{
-    QImage image(width, height, QImage::Format_RGB32);
-    for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x) {
-            seed = seed * 1664525u + 1013904223u;
-            image.setPixel(x, y, 0xFF000000u | (seed >> 8));
-        }
-    return image;
-}
-
-QImage Filled(int width, int height, QRgb colour)
-{
-    QImage image(width, height, QImage::Format_RGB32);
-    image.fill(colour);
-    return image;
-}
-
-MenuButton Button(int left, int top, int width, int height)
-{
-    MenuButton b;
-    b.Used = true;
-    b.Left = left;
-    b.Top = top;
-    b.Width = width;
-    b.Height = height;
-    b.Action = "RUN";
-    return b;
-}
 
 // The frame the canvas should draw for a button: the platform's focus rectangle
 // between the button's corners, right and bottom exclusive.
@@ -60,7 +32,7 @@ int DifferingPixels(const QImage& a, const QImage& b)
 
 int FramePixels(QSize size, const MenuButton& b)
 {
-    const QImage blank = Filled(size.width(), size.height(), 0xFF000000);
+    const QImage blank = FilledPicture(size.width(), size.height(), 0xFF000000);
     QImage framed = blank;
     ToggleExpectedFrame(framed, b);
     return DifferingPixels(blank, framed);
@@ -95,7 +67,7 @@ protected:
     {
         m_project.Main.SizeX = 160;
         m_project.Main.SizeY = 120;
-        m_project.NormalPicture = Noise(160, 120, 7);
+        m_project.NormalPicture = NoisePicture(160, 120, 7);
         m_canvas.EnsureCreated(160, 120);
     }
 
@@ -105,10 +77,10 @@ protected:
 
 TEST_F(DesignCanvasTest, RedrawShowsTheNormalPictureWithOneFramePerUsedButton)
 {
-    m_project.Buttons[0] = Button(10, 10, 30, 20);
-    m_project.Buttons[5] = Button(60, 40, 25, 25);
-    m_project.Buttons[100] = Button(100, 80, 41, 17);
-    m_project.Buttons[7] = Button(12, 70, 30, 30);
+    m_project.Buttons[0] = UsedButton(10, 10, 30, 20);
+    m_project.Buttons[5] = UsedButton(60, 40, 25, 25);
+    m_project.Buttons[100] = UsedButton(100, 80, 41, 17);
+    m_project.Buttons[7] = UsedButton(12, 70, 30, 30);
     m_project.Buttons[7].Used = false; // geometry of an unused slot must not be framed
     m_canvas.Image().fill(Marker);
     m_canvas.ToggleFrame(QRect(3, 3, 50, 50)); // leftovers a full redraw must remove
@@ -132,11 +104,11 @@ TEST_F(DesignCanvasTest, RedrawShowsTheNormalPictureWithOneFramePerUsedButton)
 TEST_F(DesignCanvasTest, DrawingAFrameTwiceRestoresEveryPixel)
 {
     const MenuButton buttons[] = {
-        Button(10, 10, 30, 20),   // inside
-        Button(11, 13, 1, 9),     // one column
-        Button(50, 40, -20, -15), // negative width and height
-        Button(-5, -5, 20, 20),   // clipped at the top left
-        Button(150, 110, 30, 30), // clipped at the bottom right
+        UsedButton(10, 10, 30, 20),   // inside
+        UsedButton(11, 13, 1, 9),     // one column
+        UsedButton(50, 40, -20, -15), // negative width and height
+        UsedButton(-5, -5, 20, 20),   // clipped at the top left
+        UsedButton(150, 110, 30, 30), // clipped at the bottom right
     };
     m_canvas.RedrawCanvas(m_project);
     const QImage before = m_canvas.Image();
@@ -150,14 +122,14 @@ TEST_F(DesignCanvasTest, DrawingAFrameTwiceRestoresEveryPixel)
         m_canvas.RedrawButton(b);
         EXPECT_EQ(m_canvas.Image(), before);
     }
-    m_canvas.RedrawButton(Button(30, 30, 0, 0));
+    m_canvas.RedrawButton(UsedButton(30, 30, 0, 0));
     EXPECT_EQ(m_canvas.Image(), before) << "a button of no size has no frame";
 }
 
 TEST_F(DesignCanvasTest, IdenticalRectanglesShowNoFrame)
 {
-    m_project.Buttons[2] = Button(20, 30, 50, 40);
-    m_project.Buttons[9] = Button(20, 30, 50, 40);
+    m_project.Buttons[2] = UsedButton(20, 30, 50, 40);
+    m_project.Buttons[9] = UsedButton(20, 30, 50, 40);
     m_canvas.RedrawCanvas(m_project);
     EXPECT_EQ(m_canvas.Image(), m_project.NormalPicture);
 }
@@ -165,11 +137,11 @@ TEST_F(DesignCanvasTest, IdenticalRectanglesShowNoFrame)
 TEST_F(DesignCanvasTest, OverlappingFramesCancelWhereTheirLinesCoincide)
 {
     // Same top-left corner: the top row and left column of the smaller frame coincide.
-    m_project.Buttons[0] = Button(10, 10, 40, 20);
-    m_project.Buttons[1] = Button(10, 10, 60, 50);
+    m_project.Buttons[0] = UsedButton(10, 10, 40, 20);
+    m_project.Buttons[1] = UsedButton(10, 10, 60, 50);
     // Crossing frames share only single pixels.
-    m_project.Buttons[2] = Button(90, 20, 40, 40);
-    m_project.Buttons[3] = Button(110, 40, 40, 40);
+    m_project.Buttons[2] = UsedButton(90, 20, 40, 40);
+    m_project.Buttons[3] = UsedButton(110, 40, 40, 40);
     m_canvas.RedrawCanvas(m_project);
 
     QImage expected = m_project.NormalPicture;
@@ -193,17 +165,17 @@ TEST(DesignCanvasArea, RedrawPaintsOnlyTheMenuAreaAndFramesAsFarAsTheBitmapReach
     MenuProject project;
     project.Main.SizeX = 300;
     project.Main.SizeY = 100;
-    project.NormalPicture = Noise(700, 200, 3); // larger than the menu area and the canvas
-    project.Buttons[0] = Button(280, 20, 60, 30);  // crosses the right edge of the menu area
-    project.Buttons[1] = Button(600, 90, 100, 50); // beyond the bitmap's right and bottom edges
-    project.Buttons[2] = Button(40, 60, 30, 60);   // crosses the bottom edge of the menu area
+    project.NormalPicture = NoisePicture(700, 200, 3); // larger than the menu area and the canvas
+    project.Buttons[0] = UsedButton(280, 20, 60, 30);  // crosses the right edge of the menu area
+    project.Buttons[1] = UsedButton(600, 90, 100, 50); // beyond the bitmap's right and bottom edges
+    project.Buttons[2] = UsedButton(40, 60, 30, 60);   // crosses the bottom edge of the menu area
     DesignCanvas canvas;
     canvas.EnsureCreated(634, 120);
     canvas.Image().fill(Marker);
 
     canvas.RedrawCanvas(project);
 
-    QImage expected = Filled(634, 120, Marker);
+    QImage expected = FilledPicture(634, 120, Marker);
     for (int y = 0; y < 100; ++y)
         for (int x = 0; x < 300; ++x)
             expected.setPixel(x, y, project.NormalPicture.pixel(x, y));
@@ -211,7 +183,7 @@ TEST(DesignCanvasArea, RedrawPaintsOnlyTheMenuAreaAndFramesAsFarAsTheBitmapReach
         ToggleExpectedFrame(expected, project.Buttons[slot]);
     EXPECT_EQ(canvas.Image().size(), QSize(634, 120));
     EXPECT_EQ(canvas.Image(), expected);
-    EXPECT_GT(InvertedIn(canvas.Image(), Filled(634, 120, Marker), QRect(600, 90, 34, 1)), 0)
+    EXPECT_GT(InvertedIn(canvas.Image(), FilledPicture(634, 120, Marker), QRect(600, 90, 34, 1)), 0)
         << "the frame's top line runs up to the bitmap's edge";
 }
 
@@ -220,12 +192,12 @@ TEST(DesignCanvasArea, MissingNormalPictureKeepsOneFramePerButtonOverABlankArea)
     MenuProject project;
     project.Main.SizeX = 120;
     project.Main.SizeY = 80;
-    project.Buttons[0] = Button(10, 10, 30, 20);
-    project.Buttons[1] = Button(90, 50, 50, 20); // reaches past a too-small picture
+    project.Buttons[0] = UsedButton(10, 10, 30, 20);
+    project.Buttons[1] = UsedButton(90, 50, 50, 20); // reaches past a too-small picture
     DesignCanvas canvas;
     canvas.EnsureCreated(120, 80);
 
-    QImage expected = Filled(120, 80, 0xFFFFFFFF);
+    QImage expected = FilledPicture(120, 80, 0xFFFFFFFF);
     for (int slot = 0; slot < 2; ++slot)
         ToggleExpectedFrame(expected, project.Buttons[slot]);
     canvas.RedrawCanvas(project);
@@ -234,10 +206,10 @@ TEST(DesignCanvasArea, MissingNormalPictureKeepsOneFramePerButtonOverABlankArea)
     EXPECT_EQ(canvas.Image(), expected) << "every redraw shows exactly one frame per button";
 
     // A picture smaller than the menu area: the part it does not cover is blank.
-    project.NormalPicture = Noise(100, 80, 11);
+    project.NormalPicture = NoisePicture(100, 80, 11);
     canvas.RedrawCanvas(project);
     canvas.RedrawCanvas(project);
-    expected = Filled(120, 80, 0xFFFFFFFF);
+    expected = FilledPicture(120, 80, 0xFFFFFFFF);
     for (int y = 0; y < 80; ++y)
         for (int x = 0; x < 100; ++x)
             expected.setPixel(x, y, project.NormalPicture.pixel(x, y));
@@ -248,12 +220,12 @@ TEST(DesignCanvasArea, MissingNormalPictureKeepsOneFramePerButtonOverABlankArea)
 
 TEST_F(DesignCanvasTest, PaintStateCopiesExactlyTheButtonRectangle)
 {
-    const QImage over = Noise(160, 120, 99);
+    const QImage over = NoisePicture(160, 120, 99);
     const MenuButton buttons[] = {
-        Button(10, 10, 30, 20),
-        Button(50, 40, -20, -15), // covers 30..49 x 25..39
-        Button(-5, 100, 20, 40),  // clipped on two sides
-        Button(70, 70, 0, 10),    // no width: nothing
+        UsedButton(10, 10, 30, 20),
+        UsedButton(50, 40, -20, -15), // covers 30..49 x 25..39
+        UsedButton(-5, 100, 20, 40),  // clipped on two sides
+        UsedButton(70, 70, 0, 10),    // no width: nothing
     };
     for (const MenuButton& b : buttons) {
         SCOPED_TRACE(testing::Message() << b.Left << "," << b.Top << " " << b.Width << "x" << b.Height);

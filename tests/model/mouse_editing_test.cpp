@@ -5,6 +5,9 @@
 #include "platform/focus_rect.h"
 #include "support/temp_folder.h"
 
+#include "support/test_pictures.h"
+#include "support/used_button.h"
+
 #include <gtest/gtest.h>
 
 #include <QStringList>
@@ -19,30 +22,6 @@ namespace {
 
 constexpr int SizeX = 240;
 constexpr int SizeY = 160;
-
-QImage Noise(quint32 seed)
-{
-    QImage image(SizeX, SizeY, QImage::Format_RGB32);
-    for (int y = 0; y < SizeY; ++y)
-        for (int x = 0; x < SizeX; ++x) {
-            seed = seed * 1664525u + 1013904223u;
-            image.setPixel(x, y, 0xFF000000u | (seed >> 8));
-        }
-    return image;
-}
-
-MenuButton Button(int left, int top, int width, int height, const char* name)
-{
-    MenuButton b;
-    b.Used = true;
-    b.Left = left;
-    b.Top = top;
-    b.Width = width;
-    b.Height = height;
-    b.Name = name;
-    b.Action = "RUN";
-    return b;
-}
 
 ShiftState Held(bool left, bool shift = false, bool ctrl = false, bool right = false, bool alt = false)
 {
@@ -104,12 +83,12 @@ protected:
         m_project.Main.SizeY = SizeY;
         m_project.Main.Company = "Acme";
         m_project.Main.Title = "Menu";
-        m_project.NormalPicture = Noise(1);
-        m_project.OverPicture = Noise(2);
-        m_project.ClickPicture = Noise(3);
-        m_project.Buttons[0] = Button(20, 20, 40, 30, "Install");
-        m_project.Buttons[1] = Button(100, 50, 30, 20, "Readme");
-        m_project.Buttons[3] = Button(160, 100, 50, 20, "Exit");
+        m_project.NormalPicture = NoisePicture(SizeX, SizeY, 1);
+        m_project.OverPicture = NoisePicture(SizeX, SizeY, 2);
+        m_project.ClickPicture = NoisePicture(SizeX, SizeY, 3);
+        m_project.Buttons[0] = UsedButton(20, 20, 40, 30, "Install");
+        m_project.Buttons[1] = UsedButton(100, 50, 30, 20, "Readme");
+        m_project.Buttons[3] = UsedButton(160, 100, 50, 20, "Exit");
         m_canvas.EnsureCreated(SizeX, SizeY);
         m_canvas.RedrawCanvas(m_project);
     }
@@ -337,7 +316,7 @@ TEST_F(MouseEditingTest, HitTestIncludesTheRightAndBottomEdgeLines)
 
 TEST_F(MouseEditingTest, OverlappingButtonsTheLowerSlotIsEntered)
 {
-    m_project.Buttons[3] = Button(110, 60, 50, 30, "Exit"); // overlaps "Readme" over 110..130 x 60..70
+    m_project.Buttons[3] = UsedButton(110, 60, 50, 30, "Exit"); // overlaps "Readme" over 110..130 x 60..70
     m_canvas.RedrawCanvas(m_project);
     Move(120, 65);
     EXPECT_EQ(m_editing.CurrentButton(), 1);
@@ -394,7 +373,7 @@ TEST_F(MouseEditingTest, LeavingADeletedButtonDrawsNoFrameForIt)
 TEST_F(MouseEditingTest, WithSlotsZeroToNinetyNineInUseNothingIsCreated)
 {
     for (int slot = 0; slot < 100; ++slot)
-        m_project.Buttons[slot] = Button((slot % 10) * 12, (slot / 10) * 6, 8, 3, "Small");
+        m_project.Buttons[slot] = UsedButton((slot % 10) * 12, (slot / 10) * 6, 8, 3, "Small");
     m_canvas.RedrawCanvas(m_project);
     const auto before = m_project.Buttons;
     TakeCalls();

@@ -1,5 +1,7 @@
 #include "ui/button_editor/button_editor_fixture.h"
 
+#include "support/used_button.h"
+
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QLineEdit>
@@ -26,13 +28,7 @@ MenuButton& ButtonEditorFixture::UseButton(int slot, int left, int top, int widt
                                            const QByteArray& name)
 {
     MenuButton& button = Slot(slot);
-    button.Used = true;
-    button.Left = left;
-    button.Top = top;
-    button.Width = width;
-    button.Height = height;
-    button.Name = name;
-    button.Action = "RUN";
+    button = UsedButton(left, top, width, height, name);
     return button;
 }
 
