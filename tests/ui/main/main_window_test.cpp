@@ -2,8 +2,10 @@
 #include "ui/controls/super_spin_edit.h"
 #include "ui/main/main_window.h"
 #include "ui/main/text_area.h"
+#include "ui/status/status_window.h"
 #include "ui/support_session.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QDir>
 #include <QLineEdit>
@@ -235,6 +237,45 @@ TEST_F(MainWindowTest, AProjectWithoutTextInfoShowsMinusOneAndAHiddenArea)
     EXPECT_EQ(Child<TSuperSpinEditI>("Y")->text(), QStringLiteral("0"));
     EXPECT_EQ(TheEditor().Project().TextInfo.Top, 0);
     EXPECT_EQ(TheEditor().Project().TextInfo.Left, -1);
+}
+
+TEST_F(MainWindowTest, DesignCopiesTheBackgroundForTheShapeEditorOnce)
+{
+    Start();
+    MenuProject& p = TheEditor().Project();
+    p.NormalPicture = QImage(320, 200, QImage::Format_RGB32);
+    p.NormalPicture.fill(Qt::green);
+    Click("DesignButton");
+    EXPECT_FALSE(TheEditor().ShapeBackgroundPending());
+    EXPECT_EQ(TheEditor().ShapePicture().pixel(5, 5), QColor(Qt::green).rgb());
+    p.NormalPicture.fill(Qt::blue);
+    TheEditor().RedrawCanvas();
+    EXPECT_EQ(TheEditor().ShapePicture().pixel(5, 5), QColor(Qt::green).rgb()) << "a later redraw copies nothing";
+}
+
+TEST_F(MainWindowTest, ALargerProjectGetsACanvasOfItsSize)
+{
+    Start();
+    m_dir.Write("big.ini", "[MAIN]\r\nSizeX=900\r\nSizeY=700\r\n");
+    m_pickedFile = m_dir.File("big.ini");
+    Click("OpenButton");
+    EXPECT_EQ(TheEditor().Canvas().Image().size(), QSize(900, 700));
+    EXPECT_EQ(Window().size(), QSize(900, 782));
+}
+
+TEST_F(MainWindowTest, TheStatusButtonTogglesAndActivationBringsBackWarnings)
+{
+    Start("[MAIN]\r\nProgram=Missing pictures\r\n");
+    StatusWindow& status = m_session.Status();
+    ASSERT_TRUE(status.isVisible()) << "warnings keep the status window open";
+    Click("StatusButton");
+    EXPECT_FALSE(status.isVisible());
+    QEvent activate(QEvent::WindowActivate);
+    QApplication::sendEvent(&Window(), &activate);
+    EXPECT_TRUE(status.isVisible()) << "hidden, not closed: the warning brings it back";
+    status.CloseStatus();
+    QApplication::sendEvent(&Window(), &activate);
+    EXPECT_FALSE(status.isVisible()) << "closed by the user: it stays closed";
 }
 
 } // namespace
