@@ -7,7 +7,6 @@
 EditorApplication::EditorApplication(int& argc, char** argv) : QApplication(argc, argv)
 {
     setApplicationName(QStringLiteral("-= Vyx eDIT =-"));
-    setApplicationDisplayName(QStringLiteral("-= Vyx eDIT =-"));
 }
 
 bool EditorApplication::notify(QObject* receiver, QEvent* event)

@@ -22,7 +22,7 @@ EditorSession::~EditorSession() = default;
 
 void EditorSession::Start(const QString& iniArgument)
 {
-    QApplication::setApplicationDisplayName(QStringLiteral("Wait, loading..."));
+    m_editor->SetApplicationTitle(QStringLiteral("Wait, loading..."));
     m_editor->SetIniFileName(AbsoluteName(iniArgument.isEmpty() ? QStringLiteral("launcher.ini") : iniArgument));
     Guarded(m_editor->Dialogs(), m_mainWindow.get(), [this] { m_editor->OpenProject(); });
     // The other windows come after the first load, hidden.

@@ -16,6 +16,8 @@ int main(int argc, char** argv)
     }
     EditorSession session;
     session.Start(args.value(0));
+    // Closing the main window ends the program, whatever other windows are open.
+    QObject::connect(&session.Main(), &MainWindow::Closed, &app, &QApplication::quit, Qt::QueuedConnection);
     session.Main().show();
     return app.exec();
 }

@@ -148,7 +148,11 @@ void Editor::CloseStatus()
 
 bool Editor::WarningsShown() const { return m_statusWindow && m_statusWindow->WarningsShown(); }
 
-void Editor::SetApplicationTitle(const QString& title) { QApplication::setApplicationDisplayName(title); }
+void Editor::SetApplicationTitle(const QString& title)
+{
+    if (m_mainWindow)
+        m_mainWindow->SetApplicationTitle(title);
+}
 
 void Editor::SetWindowCaption(const QString& caption) { SetCaption(caption); }
 

@@ -37,6 +37,7 @@ public:
     virtual ~MainWindowView() = default;
     virtual void SetDesignSize(int sizeX, int sizeY) = 0;
     virtual void SetCaption(const QString& caption) = 0;
+    virtual void SetApplicationTitle(const QString& title) = 0;
     virtual void ProjectFlagsChanged() = 0;
     virtual void TextInfoLoaded() = 0;
     virtual void ShowTextFile(const QString& storedName) = 0;

@@ -13,7 +13,8 @@
 #include <QShortcut>
 
 MainWindow::MainWindow(Editor& editor, QWidget* parent)
-    : QWidget(parent, Qt::Tool | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
+    // A normal window, not a Qt::Tool one: closing it must end the program.
+    : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
                           | Qt::WindowCloseButtonHint),
       m_editor(editor)
 {
@@ -73,6 +74,8 @@ void MainWindow::LayOut()
 
 void MainWindow::SetCaption(const QString& caption) { setWindowTitle(caption); }
 
+void MainWindow::SetApplicationTitle(const QString& title) { setWindowIconText(title); }
+
 void MainWindow::ProjectFlagsChanged()
 {
     m_systemGroup->ShowProjectFlags();
@@ -98,10 +101,12 @@ bool MainWindow::event(QEvent* event)
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {
-    if (ConfirmClose())
-        event->accept();
-    else
+    if (!ConfirmClose()) {
         event->ignore();
+        return;
+    }
+    event->accept();
+    emit Closed();
 }
 
 bool MainWindow::ConfirmClose()

@@ -23,6 +23,8 @@ public:
     // MainWindowView
     void SetDesignSize(int sizeX, int sizeY) override;
     void SetCaption(const QString& caption) override;
+    // The program's title: the text of its taskbar entry.
+    void SetApplicationTitle(const QString& title) override;
     void ProjectFlagsChanged() override;
     void TextInfoLoaded() override;
     void ShowTextFile(const QString& storedName) override;
@@ -33,6 +35,10 @@ public:
     // Client size for a menu size, and the window's centred top-left corner.
     static QSize ClientSizeFor(int sizeX, int sizeY);
     static QPoint CentredPosition(const QSize& screen, const QSize& frame);
+
+signals:
+    // The user closed the editor: the program ends.
+    void Closed();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
