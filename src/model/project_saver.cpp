@@ -54,10 +54,9 @@ SaveResult Saver::Run(QString& iniName)
 
     // A temporary file left by an interrupted save must not lend its keys to this one.
     const QString tmpName = ChangeFileExt(iniName, QStringLiteral(".tmp"));
-    FileOperations& files = FileOperations::Current();
-    if (files.Exists(tmpName))
-        files.Remove(tmpName);
+    FileOperations::Current().Remove(tmpName); // nothing to remove is fine
     m_ini.SetPath(tmpName);
+    m_ini.Reserve(2048, 64 * 1024); // a full project: 101 buttons and 100 points
 
     WriteMain();
     WriteTextInfo();
@@ -153,8 +152,7 @@ SaveResult Saver::ReplaceFiles(const QString& iniName, const QString& tmpName)
     if (!files.Exists(tmpName))
         return SaveResult::TemporaryFileMissing;
     const QString bakName = ChangeFileExt(iniName, QStringLiteral(".bak"));
-    if (files.Exists(bakName))
-        files.Remove(bakName);
+    files.Remove(bakName);
     if (files.Exists(iniName))
         files.LinkOrCopy(iniName, bakName);
     if (!files.ReplaceAtomically(tmpName, iniName))

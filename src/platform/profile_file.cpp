@@ -131,7 +131,7 @@ void ProfileFile::Reindex()
         Section& section = m_sections[current];
         FoldBuffer buffer;
         const QByteArray key = FoldForLookup(Trimmed(text.first(equals)), buffer);
-        if (!section.keys.contains(key))
+        if (IndexOfKey(section, key) < 0)
             AddKey(section, key, i);
         section.lastKeyLine = i;
     }
@@ -151,14 +151,34 @@ int ProfileFile::FindKey(const Section& section, const QByteArray& key)
 
 int ProfileFile::LineOfKey(const Section& section, const QByteArray& folded)
 {
-    const int index = section.keys.value(folded, -1);
+    const int index = IndexOfKey(section, folded);
     return index < 0 ? -1 : section.keyLines[index];
+}
+
+// Most sections hold a few dozen keys, where a scan beats hashing; a section
+// that grows past that gets a hash index.
+int ProfileFile::IndexOfKey(const Section& section, const QByteArray& folded)
+{
+    if (!section.keys.isEmpty())
+        return section.keys.value(folded, -1);
+    for (size_t i = 0; i < section.keyNames.size(); ++i)
+        if (section.keyNames[i] == folded)
+            return int(i);
+    return -1;
 }
 
 void ProfileFile::AddKey(Section& section, const QByteArray& folded, int line)
 {
-    section.keys.insert(Interned(folded), int(section.keyLines.size()));
+    constexpr size_t ScanLimit = 32;
+    const int index = int(section.keyLines.size());
+    section.keyNames.push_back(Interned(folded));
     section.keyLines.push_back(line);
+    if (!section.keys.isEmpty()) {
+        section.keys.insert(section.keyNames.back(), index);
+    } else if (section.keyNames.size() > ScanLimit) {
+        for (size_t i = 0; i < section.keyNames.size(); ++i)
+            section.keys.insert(section.keyNames[i], int(i));
+    }
 }
 
 // Key names repeat from section to section ("Left", "top", ...): the index keeps
@@ -243,6 +263,12 @@ void ProfileFile::SetLineText(int line, const QByteArray& text)
     m_text.append(text);
     if (m_deadBytes > 65536 && m_deadBytes > m_text.size() / 2)
         Compact();
+}
+
+void ProfileFile::Reserve(qsizetype lines, qsizetype bytes)
+{
+    m_lines.reserve(size_t(lines));
+    m_text.reserve(bytes);
 }
 
 void ProfileFile::InsertLine(int at, std::initializer_list<QByteArrayView> pieces)

@@ -39,6 +39,9 @@ public:
     // CR LF. The value is written as it is.
     void WriteString(QByteArrayView section, QByteArrayView key, QByteArrayView value);
 
+    // Room for a file about to be written, so that growing it copies nothing.
+    void Reserve(qsizetype lines, qsizetype bytes);
+
     // The file's bytes as Flush() would write them.
     QByteArray ToBytes() const;
 
@@ -56,14 +59,16 @@ private:
     };
     struct Section {
         int lastKeyLine = -1;          // the header or last key line: new keys go after it
-        QHash<QByteArray, int> keys;   // folded name -> its index in keyLines
-        std::vector<int> keyLines;     // line of each key's first occurrence (cheap to shift)
+        std::vector<QByteArray> keyNames; // folded name of each key, in order of appearance
+        QHash<QByteArray, int> keys;      // folded name -> index, only for large sections
+        std::vector<int> keyLines;        // line of each key's first occurrence (cheap to shift)
     };
 
     void Reindex();
     int FindSection(const QByteArray& name) const;
     static int FindKey(const Section& section, const QByteArray& key);
     static int LineOfKey(const Section& section, const QByteArray& folded);
+    static int IndexOfKey(const Section& section, const QByteArray& folded);
     void AddKey(Section& section, const QByteArray& folded, int line);
     QByteArray Interned(const QByteArray& folded);
     QByteArrayView LineText(int line) const;
