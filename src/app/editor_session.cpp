@@ -4,6 +4,8 @@
 #include "ui/button_editor/button_editor.h"
 #include "ui/core/editor.h"
 #include "ui/core/event_guard.h"
+#include "ui/help/context_help.h"
+#include "ui/help/help_viewer.h"
 #include "ui/main/button_list_window.h"
 #include "ui/main/main_window.h"
 #include "ui/status/status_window.h"
@@ -18,7 +20,11 @@ EditorSession::EditorSession()
     m_editor->SetMainWindow(m_mainWindow.get());
 }
 
-EditorSession::~EditorSession() = default;
+EditorSession::~EditorSession()
+{
+    if (m_contextHelp)
+        qApp->removeEventFilter(m_contextHelp.get());
+}
 
 void EditorSession::Start(const QString& iniArgument)
 {
@@ -30,4 +36,8 @@ void EditorSession::Start(const QString& iniArgument)
     m_editor->SetButtonEditor(m_buttonEditor.get());
     m_buttonList = std::make_unique<ButtonListWindow>(*m_editor);
     m_editor->SetButtonList(m_buttonList.get());
+    m_help = std::make_unique<HelpViewer>();
+    m_editor->SetHelpViewer(m_help.get());
+    m_contextHelp = std::make_unique<ContextHelp>(*m_editor);
+    qApp->installEventFilter(m_contextHelp.get());
 }

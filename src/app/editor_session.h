@@ -4,6 +4,8 @@
 
 class ButtonEditor;
 class ButtonListWindow;
+class ContextHelp;
+class HelpViewer;
 class Editor;
 class MainWindow;
 class StatusWindow;
@@ -22,6 +24,7 @@ public:
     StatusWindow& Status() { return *m_statusWindow; }
     ButtonEditor& Buttons() { return *m_buttonEditor; }
     ButtonListWindow& List() { return *m_buttonList; }
+    HelpViewer& Help() { return *m_help; }
 
 private:
     std::unique_ptr<Editor> m_editor;
@@ -29,4 +32,6 @@ private:
     std::unique_ptr<MainWindow> m_mainWindow;
     std::unique_ptr<ButtonEditor> m_buttonEditor;
     std::unique_ptr<ButtonListWindow> m_buttonList;
+    std::unique_ptr<HelpViewer> m_help;
+    std::unique_ptr<ContextHelp> m_contextHelp;
 };

@@ -85,6 +85,18 @@ void Editor::HideToolWindows()
         m_buttonList->HideList();
 }
 
+void Editor::ShowHelpTopic(const QString& topic)
+{
+    if (m_help)
+        m_help->ShowTopic(topic);
+}
+
+void Editor::ShowHelpContext(int context)
+{
+    if (m_help)
+        m_help->ShowContext(context);
+}
+
 void Editor::RedrawButton(int slot)
 {
     m_canvas.RedrawButton(m_project->Buttons[slot]);

@@ -30,6 +30,7 @@ public:
     void SetStatusWindow(StatusWindowView* view) { m_statusWindow = view; }
     void SetButtonEditor(ButtonEditorView* view) { m_buttonEditor = view; }
     void SetButtonList(ButtonListView* view) { m_buttonList = view; }
+    void SetHelpViewer(HelpView* view) { m_help = view; }
 
     // The INI file box's text: the only record of which file the project is.
     QString IniFileName() const { return m_iniFileName; }
@@ -45,6 +46,8 @@ public:
     void ToggleStatusWindow();
     void ShowButtonList();
     void HideToolWindows();
+    void ShowHelpTopic(const QString& topic);
+    void ShowHelpContext(int context);
 
     // Cross-window operations.
     void RedrawButton(int slot);
@@ -95,4 +98,5 @@ private:
     StatusWindowView* m_statusWindow = nullptr;
     ButtonEditorView* m_buttonEditor = nullptr;
     ButtonListView* m_buttonList = nullptr;
+    HelpView* m_help = nullptr;
 };

@@ -32,6 +32,13 @@ public:
     virtual void RefreshButtonList() = 0;
 };
 
+class HelpView {
+public:
+    virtual ~HelpView() = default;
+    virtual void ShowTopic(const QString& topic) = 0;
+    virtual void ShowContext(int context) = 0;
+};
+
 class MainWindowView {
 public:
     virtual ~MainWindowView() = default;

@@ -34,8 +34,8 @@ void SystemGroup::BuildCommands()
     command(QStringLiteral("DesignButton"), QStringLiteral("Design"), QRect(50, 37, 44, 18),
             [this] { m_editor.DesignCommand(); })
         ->setProperty("helpContext", 240);
-    QPushButton* help = command(QStringLiteral("HelpButton"), QStringLiteral("Help"), QRect(96, 37, 36, 18), [] {});
-    help->setEnabled(false); // no help viewer yet
+    command(QStringLiteral("HelpButton"), QStringLiteral("Help"), QRect(96, 37, 36, 18),
+            [this] { m_editor.ShowHelpTopic(QStringLiteral("Hlp_MainForm_")); });
     command(QStringLiteral("SortButton"), QStringLiteral("Sort"), QRect(134, 37, 50, 18),
             [this] { m_editor.SortButtonsCommand(); })
         ->setProperty("helpContext", 2810);

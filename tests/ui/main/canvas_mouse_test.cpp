@@ -33,7 +33,7 @@ protected:
         p.ClickPicture = Filled(Qt::red);
         TheEditor().RedrawCanvas();
         m_session.Main().show();
-        QTest::qWaitForWindowExposed(&m_session.Main());
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(&m_session.Main()));
         m_canvas = m_session.Main().findChild<DesignCanvasWidget*>();
     }
 

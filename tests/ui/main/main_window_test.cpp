@@ -28,7 +28,7 @@ protected:
         m_dir.Write("launcher.ini", ini);
         m_session.Start(m_dir.File("launcher.ini"));
         Window().show();
-        QTest::qWaitForWindowExposed(&Window());
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(&Window()));
     }
     MainWindow& Window() { return m_session.Main(); }
     template <typename T>
