@@ -30,10 +30,16 @@ void Editor::OpenProject()
 
 SaveResult Editor::SaveCurrentProject()
 {
+    // The absolute name goes back into the box even when writing then fails.
     QString name = m_iniFileName;
-    const SaveResult result = SaveProject(*m_project, name, *this);
-    SetIniFileName(name);
-    return result;
+    try {
+        const SaveResult result = SaveProject(*m_project, name, *this);
+        SetIniFileName(name);
+        return result;
+    } catch (...) {
+        SetIniFileName(name);
+        throw;
+    }
 }
 
 bool Editor::SaveWithReport(QWidget* parent)

@@ -106,7 +106,10 @@ TEST_F(MainWindowTest, ClosingWithYesSavesAndAFailedSaveKeepsTheWindowOpen)
     TheEditor().Project().Main.Title = "Changed";
     m_answer = QMessageBox::Yes;
     QDir(m_dir.Path()).mkdir("launcher.tmp");
+    Child<QLineEdit>("IniFile")->setText(QStringLiteral("launcher.ini"));
+    TheEditor().SetIniFileName(QStringLiteral("launcher.ini"));
     EXPECT_FALSE(Window().close());
+    EXPECT_EQ(Child<QLineEdit>("IniFile")->text(), m_dir.File("launcher.ini")) << "the absolute name is put back";
     ASSERT_EQ(m_errors.size(), 1);
     EXPECT_TRUE(m_errors.first().startsWith(QStringLiteral("Unable to write to ")));
     QDir(m_dir.Path()).rmdir("launcher.tmp");
