@@ -57,7 +57,6 @@ bool Editor::SaveWithReport(QWidget* parent)
 void Editor::SortButtonsCommand()
 {
     ButtonsSorted(m_project->SortButtons());
-    RefreshButtonListIfShown();
 }
 
 void Editor::DesignCommand()
@@ -106,6 +105,12 @@ void Editor::ShowHelpContext(int context)
 void Editor::RedrawButton(int slot)
 {
     m_canvas.RedrawButton(m_project->Buttons[slot]);
+    PublishCanvas();
+}
+
+void Editor::PickButton(int slot)
+{
+    m_mouse.PickButton(slot);
     PublishCanvas();
 }
 
@@ -220,6 +225,8 @@ void Editor::ButtonsSorted(const SlotMap& moved)
     m_mouse.SetCurrentButton(moved[m_mouse.CurrentButton()]);
     if (m_buttonEditor)
         m_buttonEditor->FollowSort(moved);
+    // The Sort button and a save with "Sort" ticked both renumber the rows.
+    RefreshButtonListIfShown();
 }
 
 bool Editor::ClickEditChecked() const { return !m_mainWindow || m_mainWindow->ClickEditChecked(); }

@@ -54,6 +54,8 @@ public:
     void RefreshButtonList();
     int CurrentButton() const { return m_mouse.CurrentButton(); }
     void SetCurrentButton(int slot) { m_mouse.SetCurrentButton(slot); }
+    // A buttons-list row picks a button; a lit button goes back to normal first.
+    void PickButton(int slot);
     bool ShapeBackgroundPending() const { return m_shapeBackgroundPending; }
     const QImage& ShapePicture() const { return m_shapePicture; }
 

@@ -25,6 +25,7 @@ protected:
 
 private:
     void SetUpList();
+    int NumberColumnWidth() const;
     void FillRows();
     void SelectSlot(const QString& number);
     void RowClick();
