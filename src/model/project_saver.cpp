@@ -38,7 +38,10 @@ private:
     // Views: the key names are C strings, and a QByteArray for each would cost an allocation.
     void Write(QByteArrayView section, QByteArrayView key, QByteArrayView value)
     {
-        m_ini.WriteString(section, key, value);
+        if (TextNeedsQuotes(value))
+            m_ini.WriteString(section, key, QuotedText(value));
+        else
+            m_ini.WriteString(section, key, value);
     }
     void Check(const FileReplacer& replacer, bool ok);
     void Warn(const QString& text)

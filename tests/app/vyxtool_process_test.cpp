@@ -47,6 +47,14 @@ TEST(VyxtoolProcess, DumpExitsWithOneWhenLoadingStops)
     EXPECT_EQ(json["Error"].toString(), QStringLiteral("'red' is not a valid integer value"));
 }
 
+TEST(VyxtoolProcess, DumpRefusesADevice)
+{
+    const ToolRun run = Tool({"dump", "/dev/zero"});
+    EXPECT_EQ(run.exitCode, 1);
+    const QJsonObject json = QJsonDocument::fromJson(run.out).object();
+    EXPECT_EQ(json["Error"].toString(), QStringLiteral("/dev/zero is not a regular file"));
+}
+
 TEST(VyxtoolProcess, ResaveWritesThroughTheEditorsSave)
 {
     TempFolder dir;

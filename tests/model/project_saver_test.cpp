@@ -303,8 +303,43 @@ TEST_F(ProjectSaverTest, ABackupFolderInTheWayIsAWarningThatKeepsTheStatusWindow
     EXPECT_TRUE(m_view.StatusVisible());
 }
 
-// Generated projects survive a save and a reload. Texts carry no outer blanks
-// or quotes and no line ends, which the file format cannot hold.
+// Values the reader would change (outer blanks, outer quotes, a text cut so that
+// it ends in a blank) come back from a save exactly as they were loaded.
+TEST_F(ProjectSaverTest, LoadSaveLoadKeepsValuesWithOuterBlanksAndQuotes)
+{
+    const QByteArray name = QByteArray(39, 'n') + " cut here";
+    m_dir.Write("launcher.ini", "[MAIN]\r\nDefUnAssExtParam=\"\"%1\"\"\r\nProgram=\" spaced \"\r\n"
+                                "Company=''\r\nIconFile='\"x\"'\r\nSoundOver=\"\t\"\r\nDefNotFoundProg=\"a\" b\r\n"
+                                "[TextInfo]\r\nDefaultFile=\"\"\"\"\r\n"
+                                "[Button#0]\r\nAction=RUN\r\nLeft=1\r\ntop=1\r\nWidth=5\r\nHeight=5\r\n"
+                                "Name=" + name + "\r\nParams=\"'q'\"\r\nLoadInfo=\" \"\r\n");
+    LoadProject(*m_project, Ini(), m_view);
+    const MainParams& m = m_project->Main;
+    EXPECT_EQ(m.DefUnAssExtParam, "\"%1\"");
+    EXPECT_EQ(m.Title, " spaced ");
+    EXPECT_EQ(m.Company, "");
+    EXPECT_EQ(m.IconFile, "\"x\"");
+    EXPECT_EQ(m.SoundOver, "\t");
+    EXPECT_EQ(m.DefNotFoundProg, "\"a\" b");
+    EXPECT_EQ(m_project->TextInfo.DefaultFile, "\"\"");
+    EXPECT_EQ(m_project->Buttons[0].Name, QByteArray(39, 'n') + " ");
+    EXPECT_EQ(m_project->Buttons[0].Params, "'q'");
+    EXPECT_EQ(m_project->Buttons[0].LoadInfo, " ");
+    for (int round = 0; round < 2; ++round) {
+        Save();
+        const std::unique_ptr<MenuProject> back = Reload();
+        EXPECT_TRUE(back->Main == m_project->Main) << "round " << round;
+        EXPECT_EQ(back->TextInfo, m_project->TextInfo);
+        EXPECT_EQ(back->Buttons[0], m_project->Buttons[0]);
+    }
+    const QByteArray text = m_dir.Read("launcher.ini");
+    EXPECT_TRUE(text.contains("\r\nDefUnAssExtParam=\"\"%1\"\"\r\n")) << "one pair of quotes";
+    EXPECT_TRUE(text.contains("\r\nCompany=\r\n")) << "an empty text stays unquoted";
+    EXPECT_TRUE(text.contains("\r\nDefNotFoundProg=\"a\" b\r\n")) << "no pair: no quotes added";
+}
+
+// Generated projects survive a save and a reload. Texts carry no line ends,
+// which the file format cannot hold.
 class RandomProject {
 public:
     explicit RandomProject(quint32 seed) : m_random(seed) {}
@@ -368,10 +403,6 @@ private:
                 c = 'x';
             text += c;
         }
-        while (!text.isEmpty() && (text.front() == ' ' || text.front() == '"' || text.front() == '\''))
-            text.remove(0, 1);
-        while (!text.isEmpty() && text.back() == ' ')
-            text.chop(1);
         return text;
     }
 
