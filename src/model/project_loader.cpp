@@ -51,6 +51,7 @@ private:
     MenuProject& m_project;
     ProjectView& m_view;
     ProfileFile m_ini;
+    qint64 m_pixelBudget = 0; // pixels left for the pictures of this load
 };
 
 void Loader::Run(const QString& iniName)
@@ -110,6 +111,7 @@ void Loader::ReadMain()
 void Loader::LoadBackgrounds()
 {
     m_view.SetStatus(QStringLiteral("Loading backgrounds..."));
+    m_pixelBudget = PictureLoader::MaxPixels;
     LoadBackground(MainPictureTexts[0], m_project.NormalPicture, "Default", "Background default file: ");
     LoadBackground(MainPictureTexts[1], m_project.OverPicture, "OVER", "Background OVER file: ");
     LoadBackground(MainPictureTexts[2], m_project.ClickPicture, "Click", "Background CLICK file: ");
@@ -121,8 +123,10 @@ void Loader::LoadBackground(const FieldKey<MainParams, Text>& key, QImage& pictu
     const Text name = ReadText(m_ini, MainSection, key.key);
     m_project.Main.*key.field = name;
     const QString stored = Unicode(name);
-    if (!stored.isEmpty() && StoredFileExists(stored))
-        picture = PictureLoader::LoadPicture(LocalPathOf(stored));
+    if (!stored.isEmpty() && StoredFileExists(stored)) {
+        picture = PictureLoader::LoadPicture(LocalPathOf(stored), m_pixelBudget);
+        m_pixelBudget -= qint64(picture.width()) * picture.height();
+    }
     else
         m_view.AddWarning(QStringLiteral("Background file missing (%1)").arg(QLatin1String(tag)));
     m_view.AddLine(QLatin1String(label) + stored);
