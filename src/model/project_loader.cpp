@@ -1,5 +1,6 @@
 #include "model/project_loader.h"
 
+#include "model/design_size.h"
 #include "model/launcher_ini_layout.h"
 #include "model/menu_project.h"
 #include "model/project_view.h"
@@ -103,7 +104,14 @@ void Loader::ReadMain()
         main.*k.field = ReadProfileBool(m_ini, MainSection, k.key, k.field == &MainParams::DisableSelText);
     m_view.ProjectFlagsChanged();
     m_view.AddLine(QStringLiteral("Main params Loaded: ") + Unicode(main.WindowCaption()));
-    m_view.SetDesignSize(main.SizeX, main.SizeY);
+    const QSize size = BoundedDesignSize(main.SizeX, main.SizeY);
+    if (size != QSize(main.SizeX, main.SizeY))
+        m_view.AddWarning(QStringLiteral("Menu size %1 x %2 is out of range: the window shows %3 x %4")
+                              .arg(main.SizeX)
+                              .arg(main.SizeY)
+                              .arg(size.width())
+                              .arg(size.height()));
+    m_view.SetDesignSize(size.width(), size.height());
     main.ReSort = ReadProfileBool(m_ini, MainSection, ReSortKey, true);
     m_view.ProjectFlagsChanged();
 }

@@ -1,6 +1,7 @@
 #include "model/logging_project_view.h"
 #include "model/menu_project.h"
 #include "model/project_loader.h"
+#include "model/project_saver.h"
 #include "platform/file_names.h"
 #include "platform/vyx_error.h"
 #include "support/scoped_current_folder.h"
@@ -210,6 +211,32 @@ TEST_F(ProjectLoaderTest, WhatIsNotARegularFileStopsLoadingWithAClearMessage)
         }
         EXPECT_FALSE(m_view.Log().contains(QStringLiteral("! INI not found.")));
     }
+}
+
+TEST_F(ProjectLoaderTest, AMenuSizeOutOfRangeIsBoundedForTheWindowWithAWarning)
+{
+    const struct {
+        const char* size;
+        std::pair<int, int> shown;
+    } cases[] = {{"SizeX=100000\r\nSizeY=-5", {16384, 1}},
+                 {"SizeX=0\r\nSizeY=0", {1, 1}},
+                 {"SizeX=16384\r\nSizeY=16384", {16384, 1953}},
+                 {"SizeX=640\r\nSizeY=480", {640, 480}}};
+    for (const auto& c : cases) {
+        m_dir.Write("size.ini", QByteArray("[MAIN]\r\n") + c.size + "\r\n");
+        Load("size.ini");
+        EXPECT_EQ(m_view.DesignSize(), c.shown) << c.size;
+        const bool bounded = c.shown != std::make_pair(m_project->Main.SizeX, m_project->Main.SizeY);
+        EXPECT_EQ(m_view.Log().filter("! Menu size ").size(), bounded ? 1 : 0) << c.size;
+    }
+    m_dir.Write("size.ini", "[MAIN]\r\nSizeX=100000\r\nSizeY=-5\r\n");
+    Load("size.ini");
+    EXPECT_TRUE(m_view.Log().contains(QStringLiteral("! Menu size 100000 x -5 is out of range: the window shows 16384 x 1")));
+    EXPECT_EQ(m_project->Main.SizeX, 100000) << "the values stay as read";
+    EXPECT_EQ(m_project->Main.SizeY, -5);
+    QString name = m_dir.File("size.ini");
+    SaveProject(*m_project, name, m_view);
+    EXPECT_TRUE(m_dir.Read("size.ini").contains("SizeX=100000\r\nSizeY=-5\r\n")) << "and are written back unchanged";
 }
 
 } // namespace

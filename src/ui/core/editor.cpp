@@ -1,5 +1,6 @@
 #include "ui/core/editor.h"
 
+#include "model/design_size.h"
 #include "model/project_loader.h"
 #include "ui/core/event_guard.h"
 #include "platform/file_names.h"
@@ -195,10 +196,12 @@ void Editor::SetWindowCaption(const QString& caption) { SetCaption(caption); }
 
 void Editor::SetDesignSize(int sizeX, int sizeY)
 {
+    // Whoever calls, the window and the canvas stay within a picture's limits.
+    const QSize size = BoundedDesignSize(sizeX, sizeY);
     // A later project of another size gets a canvas of its own size.
-    m_canvas.Resize(std::max(sizeX, 634), sizeY);
+    m_canvas.Resize(std::max(size.width(), 634), size.height());
     if (m_mainWindow)
-        m_mainWindow->SetDesignSize(sizeX, sizeY);
+        m_mainWindow->SetDesignSize(size.width(), size.height());
 }
 
 void Editor::ProjectFlagsChanged()
