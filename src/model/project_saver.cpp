@@ -38,7 +38,10 @@ private:
     // Views: the key names are C strings, and a QByteArray for each would cost an allocation.
     void Write(QByteArrayView section, QByteArrayView key, QByteArrayView value)
     {
-        m_ini.WriteString(section, key, value);
+        if (TextNeedsQuotes(value))
+            m_ini.WriteString(section, key, QuotedText(value));
+        else
+            m_ini.WriteString(section, key, value);
     }
     void Check(const FileReplacer& replacer, bool ok);
     void Warn(const QString& text)
@@ -149,6 +152,16 @@ void Saver::WriteButton(int slot)
         Write(section, k.key, IntToText(b.*k.field));
     for (const auto& k : ButtonTexts)
         Write(section, k.key, b.*k.field);
+    if (!b.PassesValidity())
+        Warn(QStringLiteral("Button#%1 \"%2\" is dropped by the next load (Left=%3 top=%4 Width=%5 Height=%6 "
+                            "Action=%7)")
+                 .arg(slot)
+                 .arg(CodePage::ToUnicode(b.Name))
+                 .arg(b.Left)
+                 .arg(b.Top)
+                 .arg(b.Width)
+                 .arg(b.Height)
+                 .arg(CodePage::ToUnicode(b.Action)));
 }
 
 void Saver::WriteShape()

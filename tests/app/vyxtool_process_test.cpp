@@ -6,6 +6,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QtEndian>
 #include <gtest/gtest.h>
 
 namespace {
@@ -16,9 +17,10 @@ struct ToolRun {
     QByteArray err;
 };
 
-ToolRun Tool(const QStringList& args)
+ToolRun Tool(const QStringList& args, const QString& workingFolder = {})
 {
     QProcess process;
+    process.setWorkingDirectory(workingFolder);
     process.start(QStringLiteral(VYXTOOL_PATH), args);
     process.waitForFinished(60000);
     return {process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
@@ -46,6 +48,52 @@ TEST(VyxtoolProcess, DumpExitsWithOneWhenLoadingStops)
     EXPECT_EQ(json["Error"].toString(), QStringLiteral("'red' is not a valid integer value"));
 }
 
+TEST(VyxtoolProcess, DumpRefusesADevice)
+{
+    const ToolRun run = Tool({"dump", "/dev/zero"});
+    EXPECT_EQ(run.exitCode, 1);
+    const QJsonObject json = QJsonDocument::fromJson(run.out).object();
+    EXPECT_EQ(json["Error"].toString(), QStringLiteral("/dev/zero is not a regular file"));
+}
+
+// Headers of a 16-bit BMP declaring a size, and hardly any pixels.
+QByteArray TinyBmp16(int width, int height)
+{
+    QByteArray bytes(54, '\0');
+    auto put32 = [&bytes](int at, quint32 value) { qToLittleEndian(value, bytes.data() + at); };
+    bytes[0] = 'B';
+    bytes[1] = 'M';
+    put32(2, 130);
+    put32(10, 54);
+    put32(14, 40);
+    put32(18, quint32(width));
+    put32(22, quint32(height));
+    qToLittleEndian(quint16(1), bytes.data() + 26);
+    qToLittleEndian(quint16(16), bytes.data() + 28);
+    return bytes + QByteArray(76, '\x55');
+}
+
+// A hostile project whose three tiny pictures declare huge sizes loads, or
+// stops with a clear message, within 1 GiB of address space.
+TEST(VyxtoolProcess, AProjectOfHugeDeclaredPicturesStopsClearlyWithinOneGibibyte)
+{
+    TempFolder dir;
+    for (const char* name : {"a.bmp", "b.bmp", "c.bmp"})
+        dir.Write(name, TinyBmp16(5600, 5600));
+    dir.Write("launcher.ini", "[MAIN]\r\nbackground=a.bmp\r\nbackover=b.bmp\r\nbackclick=c.bmp\r\n");
+    QProcess process;
+    process.start(QStringLiteral("/bin/sh"),
+                  {"-c", "ulimit -v 1048576; exec \"$0\" dump \"$1\"", QStringLiteral(VYXTOOL_PATH), dir.File("launcher.ini")});
+    process.waitForFinished(120000);
+    EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(process.exitCode(), 1);
+    const QJsonObject json = QJsonDocument::fromJson(process.readAllStandardOutput()).object();
+    EXPECT_TRUE(json["Error"].toString().startsWith(
+        QStringLiteral("Picture too large: 5600 x 5600 pixels; the three pictures together may have at most")))
+        << json["Error"].toString().toStdString();
+    EXPECT_EQ(json["Pictures"].toObject()["Normal"].toArray(), (QJsonArray{5600, 5600}));
+}
+
 TEST(VyxtoolProcess, ResaveWritesThroughTheEditorsSave)
 {
     TempFolder dir;
@@ -55,6 +103,19 @@ TEST(VyxtoolProcess, ResaveWritesThroughTheEditorsSave)
     EXPECT_TRUE(run.out.contains("Buttons sorted."));
     EXPECT_TRUE(dir.Read("launcher.ini").contains("[Button#0]\r\nName=\r\nAction=RUN\r\n"));
     EXPECT_TRUE(dir.Exists("launcher.bak"));
+}
+
+TEST(VyxtoolProcess, ResaveWithARelativeNameWritesTheFileItLoaded)
+{
+    TempFolder dir;
+    QDir(dir.Path()).mkpath("sub/sub");
+    dir.Write("sub/launcher.ini", "[MAIN]\r\nProgram=Relative\r\n");
+    const ToolRun run = Tool({"resave", "sub/launcher.ini"}, dir.Path());
+    ASSERT_EQ(run.exitCode, 0) << run.err.constData();
+    EXPECT_TRUE(run.out.contains(("INI File: " + dir.File("sub/launcher.ini")).toUtf8())) << run.out.constData();
+    EXPECT_TRUE(dir.Read("sub/launcher.ini").contains("ReSort=1\r\n"));
+    EXPECT_TRUE(dir.Exists("sub/launcher.bak"));
+    EXPECT_FALSE(dir.Exists("sub/sub/launcher.ini"));
 }
 
 TEST(VyxtoolProcess, ResaveReportsAFailedWrite)

@@ -1,5 +1,6 @@
 #include "ui/core/editor.h"
 
+#include "model/design_size.h"
 #include "model/project_loader.h"
 #include "ui/core/event_guard.h"
 #include "platform/file_names.h"
@@ -25,7 +26,22 @@ void Editor::OpenProject()
 {
     // The rubber band and the over state belong to the canvas of the old project.
     m_mouse.ClearBand();
+    // Loading changes the current folder; a relative name in the box would then name another file.
+    SetIniFileName(AbsoluteName(m_iniFileName));
+    m_failedLoadName = m_iniFileName; // until the load ends without an error
     LoadProject(*m_project, m_iniFileName, *this);
+    m_failedLoadName.clear();
+}
+
+bool Editor::ConfirmSaveOverFailedLoad(QWidget* parent)
+{
+    if (m_failedLoadName.isEmpty() || AbsoluteName(m_iniFileName) != m_failedLoadName)
+        return true;
+    const QString text = QStringLiteral("%1 did not load completely. Saving writes only what was read over the "
+                                        "whole file. Save anyway?")
+                             .arg(m_failedLoadName);
+    return m_dialogs.Ask(parent, text, QStringLiteral("Confirm"), QMessageBox::Yes | QMessageBox::No) ==
+           QMessageBox::Yes;
 }
 
 SaveResult Editor::SaveCurrentProject()
@@ -44,12 +60,16 @@ SaveResult Editor::SaveCurrentProject()
 
 bool Editor::SaveWithReport(QWidget* parent)
 {
+    if (!ConfirmSaveOverFailedLoad(parent))
+        return false;
     bool saved = false;
     Guarded(m_dialogs, parent, [&] {
         if (SaveCurrentProject() == SaveResult::TemporaryFileMissing)
             m_dialogs.ShowError(parent, QStringLiteral("Error when saving INI file"), QStringLiteral("Error"));
         else
             saved = true;
+        if (saved && m_iniFileName == m_failedLoadName)
+            m_failedLoadName.clear(); // the file now holds the whole project
     });
     return saved;
 }
@@ -181,10 +201,12 @@ void Editor::SetWindowCaption(const QString& caption) { SetCaption(caption); }
 
 void Editor::SetDesignSize(int sizeX, int sizeY)
 {
+    // Whoever calls, the window and the canvas stay within a picture's limits.
+    const QSize size = BoundedDesignSize(sizeX, sizeY);
     // A later project of another size gets a canvas of its own size.
-    m_canvas.Resize(std::max(sizeX, 634), sizeY);
+    m_canvas.Resize(std::max(size.width(), 634), size.height());
     if (m_mainWindow)
-        m_mainWindow->SetDesignSize(sizeX, sizeY);
+        m_mainWindow->SetDesignSize(size.width(), size.height());
 }
 
 void Editor::ProjectFlagsChanged()
