@@ -10,6 +10,7 @@
 #include <QMouseEvent>
 #include <QTest>
 #include <QTreeWidget>
+#include <QWindow>
 #include <gtest/gtest.h>
 
 namespace {
@@ -257,6 +258,22 @@ TEST_F(CanvasMouseTest, AFastDragKeepsTheButtonUnderThePointer)
     for (int x = 470; x < 530; ++x)
         frameDots += Shown().pixel(x, 365) != Normal() ? 1 : 0;
     EXPECT_GT(frameDots, 0) << "the frame is at the new place";
+}
+
+TEST_F(CanvasMouseTest, DraggingOntoTheStripKeepsTheButtonAndTheReleasePicksIt)
+{
+    // Through the window, so that the canvas grabs the pointer as a real press makes it.
+    QWindow* main = m_session.Main().windowHandle();
+    QTest::mouseMove(main, InMain({130, 115}));
+    QTest::mousePress(main, Qt::LeftButton, {}, InMain({130, 115}));
+    QTest::mouseMove(main, InMain({130, 480})); // held, off the canvas onto the strip
+    EXPECT_EQ(std::make_pair(Slot(0).Left, Slot(0).Top), std::make_pair(100, 465));
+    EXPECT_TRUE(TheEditor().Mouse().Dragging());
+    QTest::mouseRelease(main, Qt::LeftButton, {}, InMain({130, 480}));
+    EXPECT_FALSE(Slot(1).Used) << "no stray new button";
+    EXPECT_EQ(m_session.Buttons().findChild<QLabel*>("Butt")->text(), QStringLiteral("0"));
+    EXPECT_FALSE(TheEditor().Mouse().OverButton()) << "the pointer is off the canvas";
+    EXPECT_EQ(TheEditor().Canvas().Image(), Expected());
 }
 
 TEST_F(CanvasMouseTest, APressWithoutAMoveBeforeItPressesTheButton)
