@@ -25,7 +25,33 @@ void Editor::OpenProject()
 {
     // The rubber band and the over state belong to the canvas of the old project.
     m_mouse.ClearBand();
-    LoadProject(*m_project, m_iniFileName, *this);
+    // A load that stops half-way has replaced the project all the same.
+    try {
+        LoadProject(*m_project, m_iniFileName, *this);
+    } catch (...) {
+        ProjectReplaced();
+        throw;
+    }
+    ProjectReplaced();
+}
+
+void Editor::ProjectReplaced()
+{
+    m_lastLoadedOrSaved.Take(*m_project);
+    // The editor must not write the old project's button into the new one.
+    if (m_buttonEditor)
+        m_buttonEditor->ProjectLoaded();
+}
+
+bool Editor::KeepWorkBeforeOpen(QWidget* parent)
+{
+    if (!m_lastLoadedOrSaved.Differs(*m_project))
+        return true;
+    const auto answer = m_dialogs.Ask(parent, QStringLiteral("Save changes?"), QStringLiteral("Opening..."),
+                                      QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+    if (answer == QMessageBox::No)
+        return true;
+    return answer == QMessageBox::Yes && SaveWithReport(parent);
 }
 
 SaveResult Editor::SaveCurrentProject()
@@ -35,6 +61,8 @@ SaveResult Editor::SaveCurrentProject()
     try {
         const SaveResult result = SaveProject(*m_project, name, *this);
         SetIniFileName(name);
+        if (result == SaveResult::Saved)
+            m_lastLoadedOrSaved.Take(*m_project);
         return result;
     } catch (...) {
         SetIniFileName(name);
