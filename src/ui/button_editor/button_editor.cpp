@@ -4,6 +4,7 @@
 #include "model/make_relative_path.h"
 #include "platform/code_page.h"
 #include "platform/vyx_error.h"
+#include "ui/controls/field_leave.h"
 #include "ui/controls/super_spin_edit.h"
 #include "ui/core/editor.h"
 #include "ui/core/event_guard.h"
@@ -118,26 +119,48 @@ bool ButtonEditor::IsShown() const { return isVisible(); }
 
 void ButtonEditor::LoadButtonEditor()
 {
+    const int slot = m_editor.CurrentButton();
+    Fill(m_editor.Project().Buttons.at(slot), QString::number(slot));
+    // A hidden editor must not pull the focus away from the canvas.
+    if (isVisible()) {
+        activateWindow();
+        m_ui->Edit1->setFocus();
+        m_ui->Edit1->selectAll();
+    }
+}
+
+void ButtonEditor::ProjectLoaded()
+{
+    const int slot = m_editor.CurrentButton();
+    const MenuButton& button = m_editor.Project().Buttons.at(slot);
+    if (button.Used)
+        Fill(button, QString::number(slot));
+    else
+        Fill(MenuButton(), QString());
+    EnableFields(button.Used);
+}
+
+void ButtonEditor::Fill(const MenuButton& button, const QString& number)
+{
     m_editorLoading = true;
     try {
-        const int slot = m_editor.CurrentButton();
-        const MenuButton& button = m_editor.Project().Buttons.at(slot);
         m_ui->Edit1->setText(Shown(button.Name));
-        m_ui->Butt->setText(QString::number(slot));
+        m_ui->Butt->setText(number);
         FillBoxes(button);
         SelectAction(Shown(button.Action));
         SetShellRunEnable(button.Action == ButtonAction::Run);
-        // A hidden editor must not pull the focus away from the canvas.
-        if (isVisible()) {
-            activateWindow();
-            m_ui->Edit1->setFocus();
-            m_ui->Edit1->selectAll();
-        }
+        EnableFields(true);
     } catch (...) {
         m_editorLoading = false;
         throw;
     }
     m_editorLoading = false;
+}
+
+void ButtonEditor::EnableFields(bool enabled)
+{
+    for (QWidget* area : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        area->setEnabled(enabled);
 }
 
 void ButtonEditor::FillBoxes(const MenuButton& button)
@@ -269,7 +292,8 @@ void ButtonEditor::ShellPathExit()
 
 bool ButtonEditor::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == m_ui->Edit6 && event->type() == QEvent::FocusOut)
+    if (watched == m_ui->Edit6 && event->type() == QEvent::FocusOut
+        && LeavesField(*static_cast<QFocusEvent*>(event)))
         Handle(&ButtonEditor::ShellPathExit);
     return QWidget::eventFilter(watched, event);
 }

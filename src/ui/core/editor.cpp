@@ -29,8 +29,34 @@ void Editor::OpenProject()
     // Loading changes the current folder; a relative name in the box would then name another file.
     SetIniFileName(AbsoluteName(m_iniFileName));
     m_failedLoadName = m_iniFileName; // until the load ends without an error
-    LoadProject(*m_project, m_iniFileName, *this);
+    // A load that stops half-way has replaced the project all the same.
+    try {
+        LoadProject(*m_project, m_iniFileName, *this);
+    } catch (...) {
+        ProjectReplaced();
+        throw;
+    }
     m_failedLoadName.clear();
+    ProjectReplaced();
+}
+
+void Editor::ProjectReplaced()
+{
+    m_lastLoadedOrSaved.Take(*m_project);
+    // The editor must not write the old project's button into the new one.
+    if (m_buttonEditor)
+        m_buttonEditor->ProjectLoaded();
+}
+
+bool Editor::KeepWorkBeforeOpen(QWidget* parent)
+{
+    if (!m_lastLoadedOrSaved.Differs(*m_project))
+        return true;
+    const auto answer = m_dialogs.Ask(parent, QStringLiteral("Save changes?"), QStringLiteral("Opening..."),
+                                      QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+    if (answer == QMessageBox::No)
+        return true;
+    return answer == QMessageBox::Yes && SaveWithReport(parent);
 }
 
 bool Editor::ConfirmSaveOverFailedLoad(QWidget* parent)
@@ -51,6 +77,8 @@ SaveResult Editor::SaveCurrentProject()
     try {
         const SaveResult result = SaveProject(*m_project, name, *this);
         SetIniFileName(name);
+        if (result == SaveResult::Saved)
+            m_lastLoadedOrSaved.Take(*m_project);
         return result;
     } catch (...) {
         SetIniFileName(name);

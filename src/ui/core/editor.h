@@ -4,6 +4,7 @@
 #include "model/menu_project.h"
 #include "model/mouse_editing.h"
 #include "model/project_saver.h"
+#include "model/project_snapshot.h"
 #include "model/project_view.h"
 #include "ui/core/shared_dialogs.h"
 #include "ui/core/window_views.h"
@@ -38,6 +39,10 @@ public:
 
     // Commands.
     void OpenProject(); // LoadProject with the INI file name
+    // Before Open replaces the project: when it differs from what was last
+    // loaded or saved, asks "Save changes?" and saves on Yes. False when Open
+    // must stop (Cancel, or the save failed).
+    bool KeepWorkBeforeOpen(QWidget* parent);
     SaveResult SaveCurrentProject();
     // Save with its messages shown; true only when the new file is in place.
     bool SaveWithReport(QWidget* parent);
@@ -89,6 +94,8 @@ public:
 private:
     // A load that stopped with an error read only part of its file: saving over it asks first.
     bool ConfirmSaveOverFailedLoad(QWidget* parent);
+    // After every load, also one that stopped with an error.
+    void ProjectReplaced();
 
     std::unique_ptr<MenuProject> m_project;
     DesignCanvas m_canvas;
@@ -97,6 +104,7 @@ private:
     SharedDialogs m_dialogs;
     QString m_iniFileName;
     QString m_failedLoadName;
+    ProjectSnapshot m_lastLoadedOrSaved;
     bool m_shapeBackgroundPending = false;
     QImage m_shapePicture;
 

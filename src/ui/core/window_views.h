@@ -19,6 +19,9 @@ public:
     virtual void HideEditor() = 0;
     virtual bool IsShown() const = 0;
     virtual void LoadButtonEditor() = 0;
+    // A project was loaded: show its CurrentButton without taking the focus,
+    // or nothing (and take no edits) when that slot is not used.
+    virtual void ProjectLoaded() = 0;
     // Slots were renumbered: keep showing the same button under its new number.
     virtual void FollowSort(const SlotMap& moved) = 0;
 };

@@ -26,6 +26,7 @@ ButtonListWindow::ButtonListWindow(Editor& editor, QWidget* parent)
     setWindowTitle(QStringLiteral("Buttonz LIST"));
     setProperty("helpContext", 450);
     resize(OuterSize);
+    m_frameWait.Arm(*this);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_list);
@@ -63,16 +64,12 @@ int ButtonListWindow::NumberColumnWidth() const
     return std::max(20, needed);
 }
 
-void ButtonListWindow::showEvent(QShowEvent* event)
+bool ButtonListWindow::event(QEvent* event)
 {
-    QWidget::showEvent(event);
-    // The designed size includes the frame, known only once the window is shown.
-    if (m_outerSizeSet)
-        return;
-    m_outerSizeSet = true;
-    const QSize frame = frameGeometry().size() - size();
-    if (frame.width() > 0 || frame.height() > 0)
-        resize(OuterSize - frame);
+    // The designed size includes the frame, known only once the window manager has framed the window.
+    if (m_frameWait.FramedNow(*this, *event))
+        resize(OuterSize.shrunkBy(FrameWait::FrameOf(*this)));
+    return QWidget::event(event);
 }
 
 void ButtonListWindow::ShowList()
