@@ -15,6 +15,7 @@
 #include <QDesktopServices>
 #include <QFocusEvent>
 #include <QLabel>
+#include <QTabBar>
 #include <QUrl>
 
 const QString ProgramParamsDialog::Version = QStringLiteral("v1.4.0");
@@ -41,6 +42,12 @@ ProgramParamsDialog::ProgramParamsDialog(Editor& editor, QWidget* parent)
     setFixedSize(ClientWidth, ClientHeight);
     m_extActions = new ExtActionsTab(editor);
     m_ui->PageControl1->insertTab(ExtensionsPage, m_extActions, QStringLiteral("Extensions - AutoAction"));
+    // Seven tabs share 430 pixels: a small font and narrow padding keep them all in sight.
+    QFont tabFont = m_ui->PageControl1->tabBar()->font();
+    tabFont.setPixelSize(10);
+    m_ui->PageControl1->tabBar()->setFont(tabFont);
+    m_ui->PageControl1->setUsesScrollButtons(false);
+    m_ui->PageControl1->setStyleSheet(QStringLiteral("QTabBar::tab { padding: 3px 3px; }"));
     m_ui->SizeXEdit->SetMaxValue(1024);
     m_ui->SizeYEdit->SetMaxValue(768);
     m_animShow = {m_ui->AnimShowCheck, {m_ui->ShowTop, m_ui->ShowBottom, m_ui->ShowLeft, m_ui->ShowRight},
@@ -72,6 +79,10 @@ void ProgramParamsDialog::BuildAboutPage()
     bold.setBold(true);
     version->setFont(bold);
     m_ui->HomePageButton->setText(HomePage);
+    QFont link = m_ui->HomePageButton->font();
+    link.setUnderline(true);
+    m_ui->HomePageButton->setFont(link);
+    m_ui->HomePageButton->setStyleSheet(QStringLiteral("color: #0000c0;"));
 }
 
 void ProgramParamsDialog::ConnectButtons()
