@@ -13,35 +13,15 @@ TSRGradient::TSRGradient(QWidget* parent) : QWidget(parent)
     }
 }
 
-void TSRGradient::SetDirection(TGradDirection direction)
-{
-    m_drawing.SetDirection(direction);
-    update();
-}
+void TSRGradient::SetDirection(TGradDirection direction) { Set(&GradientDrawing::SetDirection, direction); }
 
-void TSRGradient::SetEndColor(TEndColor endColor)
-{
-    m_drawing.SetEndColor(endColor);
-    update();
-}
+void TSRGradient::SetEndColor(TEndColor endColor) { Set(&GradientDrawing::SetEndColor, endColor); }
 
-void TSRGradient::SetStartColor(TStartColor startColor)
-{
-    m_drawing.SetStartColor(startColor);
-    update();
-}
+void TSRGradient::SetStartColor(TStartColor startColor) { Set(&GradientDrawing::SetStartColor, startColor); }
 
-void TSRGradient::SetStepWidth(int stepWidth)
-{
-    m_drawing.SetStepWidth(stepWidth);
-    update();
-}
+void TSRGradient::SetStepWidth(int stepWidth) { Set(&GradientDrawing::SetStepWidth, stepWidth); }
 
-void TSRGradient::SetStyle(TGradStyle style)
-{
-    m_drawing.SetStyle(style);
-    update();
-}
+void TSRGradient::SetStyle(TGradStyle style) { Set(&GradientDrawing::SetStyle, style); }
 
 void TSRGradient::PaintShapes(QPainter& painter) const
 {

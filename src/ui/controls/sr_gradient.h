@@ -44,5 +44,13 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
+    // Every property repaints at once; the drawing rebuilds its palette where needed.
+    template <typename T>
+    void Set(void (GradientDrawing::*setter)(T), T value)
+    {
+        (m_drawing.*setter)(value);
+        update();
+    }
+
     GradientDrawing m_drawing;
 };

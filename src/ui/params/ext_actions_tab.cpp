@@ -93,9 +93,9 @@ void ExtActionsTab::BuildEditors()
                             QRect(214, 6, 200, 21));
     m_action = PlaceEdit(this, QStringLiteral("ActionEdit"), QStringLiteral("ShellRUN Action"), QRect(214, 34, 200, 21));
     connect(m_extension, &QLineEdit::textChanged, this,
-            [this](const QString& text) { Handle([&] { ExtensionChanged(text); }); });
+            [this](const QString& text) { Handle([&] { WriteSelectedRow(&ExtActionList::SetExtension, text); }); });
     connect(m_action, &QLineEdit::textChanged, this,
-            [this](const QString& text) { Handle([&] { ActionChanged(text); }); });
+            [this](const QString& text) { Handle([&] { WriteSelectedRow(&ExtActionList::SetActionText, text); }); });
     connect(PlaceButton(this, QStringLiteral("NewButton"), QStringLiteral("New..."), QRect(214, 64, 96, 24)),
             &QPushButton::clicked, this, [this] { Handle([&] { NewRow(); }); });
     connect(PlaceButton(this, QStringLiteral("DeleteButton"), QStringLiteral("Delete"), QRect(318, 64, 96, 24)),
@@ -155,20 +155,11 @@ void ExtActionsTab::RowClicked(QTreeWidgetItem* item)
     m_action->setText(m_list.ActionText(row));
 }
 
-void ExtActionsTab::ExtensionChanged(const QString& text)
+void ExtActionsTab::WriteSelectedRow(void (ExtActionList::*write)(int, const QString&), const QString& text)
 {
     const int row = SelectedRow();
     if (row < 0)
         return;
-    m_list.SetExtension(row, text);
-    ShowRow(row);
-}
-
-void ExtActionsTab::ActionChanged(const QString& text)
-{
-    const int row = SelectedRow();
-    if (row < 0)
-        return;
-    m_list.SetActionText(row, text);
+    (m_list.*write)(row, text);
     ShowRow(row);
 }

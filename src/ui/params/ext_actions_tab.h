@@ -27,8 +27,9 @@ private:
     // The selected row, or -1.
     int SelectedRow() const;
     void RowClicked(QTreeWidgetItem* item);
-    void ExtensionChanged(const QString& text);
-    void ActionChanged(const QString& text);
+    // An edit's keystroke: the selected row takes the text (the list upper-cases
+    // an extension and reads an action as comma text); no selection, no change.
+    void WriteSelectedRow(void (ExtActionList::*write)(int, const QString&), const QString& text);
     void Handle(const std::function<void()>& handler);
 
     Editor& m_editor;
