@@ -91,7 +91,8 @@ void ExtActionsTab::BuildEditors()
 {
     m_extension = PlaceEdit(this, QStringLiteral("ExtEdit"), QStringLiteral("Extension (include DOT!)"),
                             QRect(214, 6, 200, 21));
-    m_action = PlaceEdit(this, QStringLiteral("ActionEdit"), QStringLiteral("ShellRUN Action"), QRect(214, 34, 200, 21));
+    m_action =
+        PlaceEdit(this, QStringLiteral("ActionEdit"), QStringLiteral("ShellRUN Action"), QRect(214, 34, 200, 21));
     connect(m_extension, &QLineEdit::textChanged, this,
             [this](const QString& text) { Handle([&] { WriteSelectedRow(&ExtActionList::SetExtension, text); }); });
     connect(m_action, &QLineEdit::textChanged, this,

@@ -42,12 +42,7 @@ ProgramParamsDialog::ProgramParamsDialog(Editor& editor, QWidget* parent)
     setFixedSize(ClientWidth, ClientHeight);
     m_extActions = new ExtActionsTab(editor);
     m_ui->PageControl1->insertTab(ExtensionsPage, m_extActions, QStringLiteral("Extensions - AutoAction"));
-    // Seven tabs share 430 pixels: a small font and narrow padding keep them all in sight.
-    QFont tabFont = m_ui->PageControl1->tabBar()->font();
-    tabFont.setPixelSize(10);
-    m_ui->PageControl1->tabBar()->setFont(tabFont);
-    m_ui->PageControl1->setUsesScrollButtons(false);
-    m_ui->PageControl1->setStyleSheet(QStringLiteral("QTabBar::tab { padding: 3px 3px; }"));
+    FitTabs();
     m_ui->SizeXEdit->SetMaxValue(1024);
     m_ui->SizeYEdit->SetMaxValue(768);
     m_animShow = {m_ui->AnimShowCheck, {m_ui->ShowTop, m_ui->ShowBottom, m_ui->ShowLeft, m_ui->ShowRight},
@@ -62,6 +57,17 @@ ProgramParamsDialog::ProgramParamsDialog(Editor& editor, QWidget* parent)
 }
 
 ProgramParamsDialog::~ProgramParamsDialog() = default;
+
+void ProgramParamsDialog::FitTabs()
+{
+    // Seven tabs share 430 pixels: a small font and narrow padding keep them all in sight.
+    QTabBar* bar = m_ui->PageControl1->tabBar();
+    QFont small = bar->font();
+    small.setPixelSize(10);
+    bar->setFont(small);
+    m_ui->PageControl1->setUsesScrollButtons(false);
+    m_ui->PageControl1->setStyleSheet(QStringLiteral("QTabBar::tab { padding: 3px 3px; }"));
+}
 
 void ProgramParamsDialog::BuildAboutPage()
 {
@@ -105,7 +111,8 @@ void ProgramParamsDialog::ConnectAnimation(const AnimationGroup& group)
 void ProgramParamsDialog::ConnectPickers()
 {
     const std::array<std::tuple<QAbstractButton*, QLineEdit*, FilePicker>, 7> pickers = {{
-        {m_ui->PickIcon, m_ui->IconEdit, {QStringLiteral("Icon file"), QStringLiteral("ICO|*.ico|All files|*.*"), true}},
+        {m_ui->PickIcon, m_ui->IconEdit,
+         {QStringLiteral("Icon file"), QStringLiteral("ICO|*.ico|All files|*.*"), true}},
         {m_ui->PickSoundOver, m_ui->SoundOverEdit, {QStringLiteral("Sound file: Mouse OVER"), SoundsFilter, true}},
         {m_ui->PickSoundClick, m_ui->SoundClickEdit, {QStringLiteral("Sound file: Mouse CLICK"), SoundsFilter, true}},
         {m_ui->PickOnLoadSound, m_ui->OnLoadSoundEdit,

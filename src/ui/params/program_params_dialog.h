@@ -69,6 +69,7 @@ private:
     void ConnectPickers();
     void ConnectBackgroundPickers();
     void ConnectAnimation(const AnimationGroup& group);
+    void FitTabs();
     void BuildAboutPage();
     void Handle(const std::function<void()>& handler);
 

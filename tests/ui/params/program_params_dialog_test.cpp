@@ -47,7 +47,8 @@ TEST_F(ProgramParamsDialogTest, HasSevenTabsAndTheFixedControls)
     EXPECT_EQ(Dialog().windowTitle(), "Program Parameters:");
     EXPECT_EQ(Dialog().size(), QSize(430, 261));
     EXPECT_EQ(TabCaptions(Child<QTabWidget>("PageControl1")),
-              QStringList({"Program", "Backgrounds", "Sounds", "Form", "About", "Extensions - AutoAction", "Defaults"}));
+              QStringList({"Program", "Backgrounds", "Sounds", "Form", "About", "Extensions - AutoAction",
+                           "Defaults"}));
     auto* ok = Child<QPushButton>("OkButton");
     auto* cancel = Child<QPushButton>("CancelButton");
     EXPECT_EQ(ok->text(), "OK");
