@@ -8,6 +8,7 @@
 #include "ui/help/help_viewer.h"
 #include "ui/main/button_list_window.h"
 #include "ui/main/main_window.h"
+#include "ui/params/program_params_dialog.h"
 #include "ui/status/status_window.h"
 
 #include <QApplication>
@@ -34,6 +35,8 @@ void EditorSession::Start(const QString& iniArgument)
     // The other windows come after the first load, hidden.
     m_buttonEditor = std::make_unique<ButtonEditor>(*m_editor);
     m_editor->SetButtonEditor(m_buttonEditor.get());
+    m_params = std::make_unique<ProgramParamsDialog>(*m_editor);
+    m_editor->SetParamsDialog(m_params.get());
     m_buttonList = std::make_unique<ButtonListWindow>(*m_editor);
     m_editor->SetButtonList(m_buttonList.get());
     m_help = std::make_unique<HelpViewer>();

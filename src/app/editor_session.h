@@ -8,6 +8,7 @@ class ContextHelp;
 class HelpViewer;
 class Editor;
 class MainWindow;
+class ProgramParamsDialog;
 class StatusWindow;
 
 // The editor's windows around the one Editor, created and wired in start-up order.
@@ -24,6 +25,7 @@ public:
     StatusWindow& Status() { return *m_statusWindow; }
     ButtonEditor& Buttons() { return *m_buttonEditor; }
     ButtonListWindow& List() { return *m_buttonList; }
+    ProgramParamsDialog& Params() { return *m_params; }
     HelpViewer& Help() { return *m_help; }
 
 private:
@@ -31,6 +33,7 @@ private:
     std::unique_ptr<StatusWindow> m_statusWindow;
     std::unique_ptr<MainWindow> m_mainWindow;
     std::unique_ptr<ButtonEditor> m_buttonEditor;
+    std::unique_ptr<ProgramParamsDialog> m_params;
     std::unique_ptr<ButtonListWindow> m_buttonList;
     std::unique_ptr<HelpViewer> m_help;
     std::unique_ptr<ContextHelp> m_contextHelp;

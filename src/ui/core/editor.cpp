@@ -150,6 +150,12 @@ void Editor::ShowHelpContext(int context)
         m_help->ShowContext(context);
 }
 
+void Editor::ShowParamsDialog(int page)
+{
+    if (m_params)
+        m_params->OpenParams(page);
+}
+
 void Editor::RedrawButton(int slot)
 {
     m_canvas.RedrawButton(m_project->Buttons[slot]);

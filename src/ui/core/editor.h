@@ -32,6 +32,7 @@ public:
     void SetButtonEditor(ButtonEditorView* view) { m_buttonEditor = view; }
     void SetButtonList(ButtonListView* view) { m_buttonList = view; }
     void SetHelpViewer(HelpView* view) { m_help = view; }
+    void SetParamsDialog(ParamsDialogView* view) { m_params = view; }
 
     // The INI file box's text: the only record of which file the project is.
     QString IniFileName() const { return m_iniFileName; }
@@ -53,6 +54,8 @@ public:
     void HideToolWindows();
     void ShowHelpTopic(const QString& topic);
     void ShowHelpContext(int context);
+    // The Program Parameters dialog, filled and shown modally on the given page.
+    void ShowParamsDialog(int page);
 
     // Cross-window operations.
     void RedrawButton(int slot);
@@ -113,4 +116,5 @@ private:
     ButtonEditorView* m_buttonEditor = nullptr;
     ButtonListView* m_buttonList = nullptr;
     HelpView* m_help = nullptr;
+    ParamsDialogView* m_params = nullptr;
 };

@@ -55,3 +55,10 @@ public:
     virtual void CanvasChanged(const QRect& dirty) = 0;
     virtual void SetIniFileName(const QString& name) = 0;
 };
+
+class ParamsDialogView {
+public:
+    virtual ~ParamsDialogView() = default;
+    // FillParamsDialog, make the page (index from 0) the active one, run modally.
+    virtual void OpenParams(int page) = 0;
+};
