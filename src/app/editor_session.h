@@ -8,6 +8,8 @@ class ContextHelp;
 class HelpViewer;
 class Editor;
 class MainWindow;
+class MaskForm;
+class ShapeWindow;
 class StatusWindow;
 
 // The editor's windows around the one Editor, created and wired in start-up order.
@@ -25,6 +27,8 @@ public:
     ButtonEditor& Buttons() { return *m_buttonEditor; }
     ButtonListWindow& List() { return *m_buttonList; }
     HelpViewer& Help() { return *m_help; }
+    ShapeWindow& Shape() { return *m_shapeWindow; }
+    MaskForm& Mask() { return *m_maskForm; }
 
 private:
     std::unique_ptr<Editor> m_editor;
@@ -32,6 +36,8 @@ private:
     std::unique_ptr<MainWindow> m_mainWindow;
     std::unique_ptr<ButtonEditor> m_buttonEditor;
     std::unique_ptr<ButtonListWindow> m_buttonList;
+    std::unique_ptr<ShapeWindow> m_shapeWindow;
+    std::unique_ptr<MaskForm> m_maskForm;
     std::unique_ptr<HelpViewer> m_help;
     std::unique_ptr<ContextHelp> m_contextHelp;
 };

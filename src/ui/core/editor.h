@@ -31,6 +31,8 @@ public:
     void SetButtonEditor(ButtonEditorView* view) { m_buttonEditor = view; }
     void SetButtonList(ButtonListView* view) { m_buttonList = view; }
     void SetHelpViewer(HelpView* view) { m_help = view; }
+    void SetShapeWindow(ShapeWindowView* view) { m_shapeWindow = view; }
+    void SetMaskMaker(MaskMakerView* view) { m_maskMaker = view; }
 
     // The INI file box's text: the only record of which file the project is.
     QString IniFileName() const { return m_iniFileName; }
@@ -43,6 +45,8 @@ public:
     bool SaveWithReport(QWidget* parent);
     void SortButtonsCommand();
     void DesignCommand();
+    // "MASK": offers the background picture, then shows the mask maker modally.
+    void MaskCommand(QWidget* parent);
     void ToggleStatusWindow();
     void ShowButtonList();
     void HideToolWindows();
@@ -99,4 +103,6 @@ private:
     ButtonEditorView* m_buttonEditor = nullptr;
     ButtonListView* m_buttonList = nullptr;
     HelpView* m_help = nullptr;
+    ShapeWindowView* m_shapeWindow = nullptr;
+    MaskMakerView* m_maskMaker = nullptr;
 };
