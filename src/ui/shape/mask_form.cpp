@@ -7,9 +7,8 @@
 #include "ui/core/event_guard.h"
 #include "ui_mask_form.h"
 
-#include <QApplication>
+#include <QCoreApplication>
 #include <QFileInfo>
-#include <QScreen>
 
 MaskForm::MaskForm(Editor& editor, QWidget* parent)
     : QDialog(parent), m_ui(std::make_unique<Ui::MaskForm>()), m_editor(editor)
@@ -50,10 +49,7 @@ void MaskForm::UsePicture(const QImage& picture)
 
 void MaskForm::ShowMaskMaker()
 {
-    // The picture is shown at its real size, as far as the screen allows.
-    const QSize wanted = QSize(m_ui->GroupBox1->minimumWidth(), 0) + m_maker.Shown().size();
-    const QScreen* screen = QApplication::primaryScreen();
-    resize(wanted.expandedTo(minimumSizeHint()).boundedTo(screen ? screen->availableSize() : wanted));
+    resize(m_ui->Image->WindowSizeFor(QSize(m_ui->GroupBox1->minimumWidth(), 0)).expandedTo(minimumSizeHint()));
     exec();
 }
 

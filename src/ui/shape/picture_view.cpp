@@ -1,6 +1,8 @@
 #include "ui/shape/picture_view.h"
 
+#include <QGuiApplication>
 #include <QMouseEvent>
+#include <QScreen>
 #include <QPainter>
 
 PictureView::PictureView(QWidget* parent) : QWidget(parent)
@@ -16,6 +18,13 @@ void PictureView::ShowPicture(const QImage* picture)
     if (size != this->size())
         setFixedSize(size);
     update();
+}
+
+QSize PictureView::WindowSizeFor(const QSize& controls) const
+{
+    const QSize wanted = controls + size();
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? wanted.boundedTo(screen->availableSize()) : wanted;
 }
 
 void PictureView::paintEvent(QPaintEvent* event)

@@ -11,6 +11,8 @@ public:
 
     // Shows `picture` (kept by pointer) and takes its size.
     void ShowPicture(const QImage* picture);
+    // A window size that shows the picture whole beside `controls`, as far as the screen allows.
+    QSize WindowSizeFor(const QSize& controls) const;
 
 signals:
     void Pressed(QPoint at);

@@ -102,6 +102,7 @@ void ShapeWindow::ShapeBackgroundChanged()
     const MainParams& main = m_editor.Project().Main;
     m_design.SetBackground(m_editor.ShapePicture(), main.SizeX, main.SizeY);
     ShowPicture();
+    resize(m_ui->Image->WindowSizeFor(QSize(m_ui->GroupBox1->maximumWidth(), m_ui->PolyEdit->maximumHeight())));
 }
 
 void ShapeWindow::ShowPicture()
