@@ -9,6 +9,8 @@
 #include "ui/main/button_list_window.h"
 #include "ui/main/main_window.h"
 #include "ui/params/program_params_dialog.h"
+#include "ui/shape/mask_form.h"
+#include "ui/shape/shape_window.h"
 #include "ui/status/status_window.h"
 
 #include <QApplication>
@@ -39,6 +41,10 @@ void EditorSession::Start(const QString& iniArgument)
     m_editor->SetParamsDialog(m_params.get());
     m_buttonList = std::make_unique<ButtonListWindow>(*m_editor);
     m_editor->SetButtonList(m_buttonList.get());
+    m_shapeWindow = std::make_unique<ShapeWindow>(*m_editor);
+    m_editor->SetShapeWindow(m_shapeWindow.get());
+    m_maskForm = std::make_unique<MaskForm>(*m_editor);
+    m_editor->SetMaskMaker(m_maskForm.get());
     m_help = std::make_unique<HelpViewer>();
     m_editor->SetHelpViewer(m_help.get());
     m_contextHelp = std::make_unique<ContextHelp>(*m_editor);

@@ -9,6 +9,8 @@ class HelpViewer;
 class Editor;
 class MainWindow;
 class ProgramParamsDialog;
+class MaskForm;
+class ShapeWindow;
 class StatusWindow;
 
 // The editor's windows around the one Editor, created and wired in start-up order.
@@ -27,6 +29,8 @@ public:
     ButtonListWindow& List() { return *m_buttonList; }
     ProgramParamsDialog& Params() { return *m_params; }
     HelpViewer& Help() { return *m_help; }
+    ShapeWindow& Shape() { return *m_shapeWindow; }
+    MaskForm& Mask() { return *m_maskForm; }
 
 private:
     std::unique_ptr<Editor> m_editor;
@@ -35,6 +39,8 @@ private:
     std::unique_ptr<ButtonEditor> m_buttonEditor;
     std::unique_ptr<ProgramParamsDialog> m_params;
     std::unique_ptr<ButtonListWindow> m_buttonList;
+    std::unique_ptr<ShapeWindow> m_shapeWindow;
+    std::unique_ptr<MaskForm> m_maskForm;
     std::unique_ptr<HelpViewer> m_help;
     std::unique_ptr<ContextHelp> m_contextHelp;
 };

@@ -1,4 +1,5 @@
 #include "app/tool_commands.h"
+#include "app/tool_mask.h"
 #include "app/tool_rtf_text.h"
 
 #include <QCoreApplication>
@@ -15,12 +16,16 @@ int main(int argc, char** argv)
         {QStringLiteral("dump"), &RunDump},
         {QStringLiteral("resave"), &RunResave},
         {QStringLiteral("rtf-text"), &RunRtfText},
+        {QStringLiteral("mask"), &RunMask},
+        {QStringLiteral("mask-info"), &RunMaskInfo},
     };
     QStringList args = app.arguments().mid(1);
     const auto command = args.isEmpty() ? commands.end() : commands.find(args.first());
     if (command == commands.end()) {
         err << "usage: vyxtool dump|resave [--codepage NAME] FILE.ini\n"
-               "       vyxtool rtf-text [--codepage NAME] FILE\n";
+               "       vyxtool rtf-text [--codepage NAME] FILE\n"
+               "       vyxtool mask PICTURE --color RRGGBB [--tolerance N] (-o FILE.msk | --ini FILE.ini)\n"
+               "       vyxtool mask-info FILE.msk\n";
         return 2;
     }
     args.removeFirst();

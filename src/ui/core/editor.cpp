@@ -111,6 +111,19 @@ void Editor::DesignCommand()
 {
     m_shapeBackgroundPending = true;
     RedrawCanvas();
+    if (m_shapeWindow)
+        m_shapeWindow->ShowShapeWindow();
+}
+
+void Editor::MaskCommand(QWidget* parent)
+{
+    if (!m_maskMaker)
+        return;
+    const auto answer = m_dialogs.Ask(parent, QStringLiteral("Use background image?"), QStringLiteral("Question"),
+                                      QMessageBox::Yes | QMessageBox::No);
+    if (answer == QMessageBox::Yes)
+        m_maskMaker->UsePicture(m_project->NormalPicture);
+    m_maskMaker->ShowMaskMaker();
 }
 
 void Editor::ToggleStatusWindow()
@@ -136,6 +149,10 @@ void Editor::HideToolWindows()
         m_buttonEditor->HideEditor();
     if (m_buttonList && m_buttonList->IsShown())
         m_buttonList->HideList();
+    if (m_shapeWindow && m_shapeWindow->IsShown())
+        m_shapeWindow->HideShapeWindow();
+    if (m_maskMaker && m_maskMaker->IsShown())
+        m_maskMaker->HideMaskMaker();
 }
 
 void Editor::ShowHelpTopic(const QString& topic)
@@ -263,6 +280,8 @@ void Editor::RedrawCanvas()
     if (m_shapeBackgroundPending) {
         m_shapePicture = m_project->NormalPicture.copy(0, 0, main.SizeX, main.SizeY);
         m_shapeBackgroundPending = false;
+        if (m_shapeWindow)
+            m_shapeWindow->ShapeBackgroundChanged();
     }
     m_mouse.ClearBand();
     PublishCanvas();
@@ -274,7 +293,11 @@ void Editor::RefreshButtonListIfShown()
         m_buttonList->RefreshButtonList();
 }
 
-void Editor::FillPointList() {}
+void Editor::FillPointList()
+{
+    if (m_shapeWindow)
+        m_shapeWindow->FillPointList();
+}
 
 void Editor::ButtonsSorted(const SlotMap& moved)
 {

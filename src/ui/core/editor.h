@@ -33,6 +33,8 @@ public:
     void SetButtonList(ButtonListView* view) { m_buttonList = view; }
     void SetHelpViewer(HelpView* view) { m_help = view; }
     void SetParamsDialog(ParamsDialogView* view) { m_params = view; }
+    void SetShapeWindow(ShapeWindowView* view) { m_shapeWindow = view; }
+    void SetMaskMaker(MaskMakerView* view) { m_maskMaker = view; }
 
     // The INI file box's text: the only record of which file the project is.
     QString IniFileName() const { return m_iniFileName; }
@@ -49,6 +51,8 @@ public:
     bool SaveWithReport(QWidget* parent);
     void SortButtonsCommand();
     void DesignCommand();
+    // "MASK": offers the background picture, then shows the mask maker modally.
+    void MaskCommand(QWidget* parent);
     void ToggleStatusWindow();
     void ShowButtonList();
     void HideToolWindows();
@@ -117,4 +121,6 @@ private:
     ButtonListView* m_buttonList = nullptr;
     HelpView* m_help = nullptr;
     ParamsDialogView* m_params = nullptr;
+    ShapeWindowView* m_shapeWindow = nullptr;
+    MaskMakerView* m_maskMaker = nullptr;
 };
