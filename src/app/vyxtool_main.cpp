@@ -1,3 +1,4 @@
+#include "app/tool_autorun.h"
 #include "app/tool_commands.h"
 #include "app/tool_rtf_text.h"
 
@@ -12,6 +13,7 @@ int main(int argc, char** argv)
     QTextStream out(stdout);
     QTextStream err(stderr);
     const std::map<QString, ToolCommand> commands = {
+        {QStringLiteral("autorun"), &RunAutorun},
         {QStringLiteral("dump"), &RunDump},
         {QStringLiteral("resave"), &RunResave},
         {QStringLiteral("rtf-text"), &RunRtfText},
@@ -20,7 +22,12 @@ int main(int argc, char** argv)
     const auto command = args.isEmpty() ? commands.end() : commands.find(args.first());
     if (command == commands.end()) {
         err << "usage: vyxtool dump|resave [--codepage NAME] FILE.ini\n"
-               "       vyxtool rtf-text [--codepage NAME] FILE\n";
+               "       vyxtool rtf-text [--codepage NAME] FILE\n"
+               "       vyxtool autorun [--codepage NAME] CD_ROOT [--launcher-dir DIR] [--hide-splash] [--hide-bar]\n"
+               "               [--left RRGGBB] [--right RRGGBB] [--text RRGGBB] [--splash FILE] [--delay MS]\n"
+               "               [--icon FILE] [--icon-index N] [--create-launcher-dir] [--print]\n"
+               "         (--splash and --icon: a name with a \"/\" is a local file under CD_ROOT,\n"
+               "          any other name a disc path written as it stands in the file)\n";
         return 2;
     }
     args.removeFirst();
