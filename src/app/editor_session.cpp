@@ -9,6 +9,7 @@
 #include "ui/main/button_list_window.h"
 #include "ui/main/main_window.h"
 #include "ui/status/status_window.h"
+#include "ui/wizard/autorun_wizard.h"
 
 #include <QApplication>
 
@@ -38,6 +39,8 @@ void EditorSession::Start(const QString& iniArgument)
     m_editor->SetButtonList(m_buttonList.get());
     m_help = std::make_unique<HelpViewer>();
     m_editor->SetHelpViewer(m_help.get());
+    m_wizard = std::make_unique<AutorunWizard>(*m_editor, m_mainWindow.get());
+    m_editor->SetAutorunWizard(m_wizard.get());
     m_contextHelp = std::make_unique<ContextHelp>(*m_editor);
     qApp->installEventFilter(m_contextHelp.get());
 }

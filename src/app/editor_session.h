@@ -2,6 +2,7 @@
 #include <QString>
 #include <memory>
 
+class AutorunWizard;
 class ButtonEditor;
 class ButtonListWindow;
 class ContextHelp;
@@ -25,6 +26,7 @@ public:
     ButtonEditor& Buttons() { return *m_buttonEditor; }
     ButtonListWindow& List() { return *m_buttonList; }
     HelpViewer& Help() { return *m_help; }
+    AutorunWizard& Wizard() { return *m_wizard; }
 
 private:
     std::unique_ptr<Editor> m_editor;
@@ -34,4 +36,5 @@ private:
     std::unique_ptr<ButtonListWindow> m_buttonList;
     std::unique_ptr<HelpViewer> m_help;
     std::unique_ptr<ContextHelp> m_contextHelp;
+    std::unique_ptr<AutorunWizard> m_wizard;
 };

@@ -103,6 +103,12 @@ void Editor::ShowHelpContext(int context)
         m_help->ShowContext(context);
 }
 
+void Editor::OpenAutorunWizard()
+{
+    if (m_autorunWizard)
+        m_autorunWizard->OpenWizard();
+}
+
 void Editor::RedrawButton(int slot)
 {
     m_canvas.RedrawButton(m_project->Buttons[slot]);

@@ -31,6 +31,7 @@ public:
     void SetButtonEditor(ButtonEditorView* view) { m_buttonEditor = view; }
     void SetButtonList(ButtonListView* view) { m_buttonList = view; }
     void SetHelpViewer(HelpView* view) { m_help = view; }
+    void SetAutorunWizard(AutorunWizardView* view) { m_autorunWizard = view; }
 
     // The INI file box's text: the only record of which file the project is.
     QString IniFileName() const { return m_iniFileName; }
@@ -48,6 +49,8 @@ public:
     void HideToolWindows();
     void ShowHelpTopic(const QString& topic);
     void ShowHelpContext(int context);
+    // "Autorun.inf wizard".
+    void OpenAutorunWizard();
 
     // Cross-window operations.
     void RedrawButton(int slot);
@@ -99,4 +102,5 @@ private:
     ButtonEditorView* m_buttonEditor = nullptr;
     ButtonListView* m_buttonList = nullptr;
     HelpView* m_help = nullptr;
+    AutorunWizardView* m_autorunWizard = nullptr;
 };

@@ -3,6 +3,7 @@
 #include "ui/core/color_convert.h"
 
 #include <QColorDialog>
+#include <QDir>
 #include <QFileDialog>
 
 std::optional<QString> SharedDialogs::ExecuteOpenFile(QWidget* parent)
@@ -44,6 +45,25 @@ void SharedDialogs::ShowError(QWidget* parent, const QString& text, const QStrin
         return;
     }
     QMessageBox::critical(parent, caption, text);
+}
+
+void SharedDialogs::ShowInformation(QWidget* parent, const QString& text, const QString& caption)
+{
+    if (m_informationListener) {
+        m_informationListener(text, caption);
+        return;
+    }
+    QMessageBox::information(parent, caption, text);
+}
+
+std::optional<QString> SharedDialogs::ExecuteFolder(QWidget* parent, const QString& title)
+{
+    if (m_folderAnswerer)
+        return m_folderAnswerer(title);
+    const QString folder = QFileDialog::getExistingDirectory(parent, title, QDir::homePath());
+    if (folder.isEmpty())
+        return std::nullopt;
+    return folder;
 }
 
 QStringList SharedDialogs::ToQtFilters(const QString& filter)

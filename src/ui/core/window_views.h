@@ -52,3 +52,10 @@ public:
     virtual void CanvasChanged(const QRect& dirty) = 0;
     virtual void SetIniFileName(const QString& name) = 0;
 };
+
+class AutorunWizardView {
+public:
+    virtual ~AutorunWizardView() = default;
+    // Shows the wizard modally, on the page where it was last closed.
+    virtual void OpenWizard() = 0;
+};

@@ -79,7 +79,7 @@ TEST_F(MainWindowTest, ShowsTheCaptionAndTheProjectsCheckBoxes)
     EXPECT_TRUE(Child<QCheckBox>("DisableSelText")->isChecked());
     EXPECT_EQ(Child<QLineEdit>("IniFile")->text(), m_dir.File("launcher.ini"));
     EXPECT_FALSE(Child<QPushButton>("MaskButton")->isEnabled());
-    EXPECT_FALSE(Child<QPushButton>("WizardButton")->isEnabled());
+    EXPECT_TRUE(Child<QPushButton>("WizardButton")->isEnabled());
 }
 
 TEST_F(MainWindowTest, ClosingAsksAndCancelKeepsEverythingOpen)
