@@ -6,6 +6,7 @@
 #include "model/project_loader.h"
 #include "model/project_saver.h"
 #include "platform/code_page.h"
+#include "platform/file_names.h"
 #include "platform/vyx_error.h"
 
 #include <QJsonDocument>
@@ -22,7 +23,8 @@ bool TakeSingleFile(const QStringList& arguments, QTextStream& err, QString& fil
         err << "expected one INI file name\n";
         return false;
     }
-    file = args.first();
+    // Loading changes the current folder: the name must not depend on it afterwards.
+    file = AbsoluteName(args.first());
     return true;
 }
 

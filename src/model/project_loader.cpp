@@ -57,7 +57,7 @@ void Loader::Run(const QString& iniName)
 {
     m_view.ShowStatus();
     m_view.ClearLog();
-    const bool exists = QFileInfo(iniName).isFile();
+    const bool exists = QFileInfo::exists(iniName); // what is not a file is refused when read
     if (exists)
         m_view.SetStatus(QStringLiteral("Opening INI"));
     else
@@ -68,6 +68,9 @@ void Loader::Run(const QString& iniName)
     if (m_ini.SkippedUtf8Bom())
         m_view.AddWarning(
             QStringLiteral("UTF-8 byte order mark skipped: the player does not read the first section"));
+    if (m_ini.ConvertedFromUtf16())
+        m_view.AddWarning(QStringLiteral("UTF-16 file read in code page %1: it will be saved as 8-bit text")
+                              .arg(CodePage::Name()));
 
     ReadMain();
     LoadBackgrounds();

@@ -16,9 +16,10 @@ struct ToolRun {
     QByteArray err;
 };
 
-ToolRun Tool(const QStringList& args)
+ToolRun Tool(const QStringList& args, const QString& workingFolder = {})
 {
     QProcess process;
+    process.setWorkingDirectory(workingFolder);
     process.start(QStringLiteral(VYXTOOL_PATH), args);
     process.waitForFinished(60000);
     return {process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
@@ -46,6 +47,14 @@ TEST(VyxtoolProcess, DumpExitsWithOneWhenLoadingStops)
     EXPECT_EQ(json["Error"].toString(), QStringLiteral("'red' is not a valid integer value"));
 }
 
+TEST(VyxtoolProcess, DumpRefusesADevice)
+{
+    const ToolRun run = Tool({"dump", "/dev/zero"});
+    EXPECT_EQ(run.exitCode, 1);
+    const QJsonObject json = QJsonDocument::fromJson(run.out).object();
+    EXPECT_EQ(json["Error"].toString(), QStringLiteral("/dev/zero is not a regular file"));
+}
+
 TEST(VyxtoolProcess, ResaveWritesThroughTheEditorsSave)
 {
     TempFolder dir;
@@ -55,6 +64,19 @@ TEST(VyxtoolProcess, ResaveWritesThroughTheEditorsSave)
     EXPECT_TRUE(run.out.contains("Buttons sorted."));
     EXPECT_TRUE(dir.Read("launcher.ini").contains("[Button#0]\r\nName=\r\nAction=RUN\r\n"));
     EXPECT_TRUE(dir.Exists("launcher.bak"));
+}
+
+TEST(VyxtoolProcess, ResaveWithARelativeNameWritesTheFileItLoaded)
+{
+    TempFolder dir;
+    QDir(dir.Path()).mkpath("sub/sub");
+    dir.Write("sub/launcher.ini", "[MAIN]\r\nProgram=Relative\r\n");
+    const ToolRun run = Tool({"resave", "sub/launcher.ini"}, dir.Path());
+    ASSERT_EQ(run.exitCode, 0) << run.err.constData();
+    EXPECT_TRUE(run.out.contains(("INI File: " + dir.File("sub/launcher.ini")).toUtf8())) << run.out.constData();
+    EXPECT_TRUE(dir.Read("sub/launcher.ini").contains("ReSort=1\r\n"));
+    EXPECT_TRUE(dir.Exists("sub/launcher.bak"));
+    EXPECT_FALSE(dir.Exists("sub/sub/launcher.ini"));
 }
 
 TEST(VyxtoolProcess, ResaveReportsAFailedWrite)

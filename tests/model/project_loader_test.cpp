@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QImage>
+#include <QStringEncoder>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -180,6 +181,35 @@ TEST_F(ProjectLoaderTest, TextFieldsAreCutToTheirCapacity)
     Load("long.ini");
     EXPECT_EQ(m_project->Buttons[1].Action, "ABCDEFGHIJKLMNOP");
     EXPECT_EQ(m_project->Buttons[1].Params.size(), 200);
+}
+
+TEST_F(ProjectLoaderTest, AUtf16FileIsReadWithAWarningThatItWillBeSavedAs8BitText)
+{
+    QStringEncoder encoder(QStringConverter::Utf16LE, QStringConverter::Flag::WriteBom);
+    m_dir.Write("wide.ini", encoder.encode(QStringLiteral("[MAIN]\r\nProgram=Men\u00fc\r\nSizeX=320\r\n"
+                                                          "[Button#2]\r\nAction=run\r\nLeft=1\r\ntop=1\r\n"
+                                                          "Width=5\r\nHeight=5\r\n")));
+    Load("wide.ini");
+    EXPECT_EQ(m_project->Main.Title, QByteArray("Men\xFC"));
+    EXPECT_EQ(m_project->Main.SizeX, 320);
+    EXPECT_TRUE(m_project->Buttons[2].Used);
+    EXPECT_TRUE(m_view.Log().contains(
+        QStringLiteral("! UTF-16 file read in code page windows-1252: it will be saved as 8-bit text")));
+    EXPECT_TRUE(m_view.StatusVisible());
+}
+
+TEST_F(ProjectLoaderTest, WhatIsNotARegularFileStopsLoadingWithAClearMessage)
+{
+    QDir(m_dir.Path()).mkdir("folder.ini");
+    for (const QString& name : {QStringLiteral("/dev/zero"), m_dir.File("folder.ini")}) {
+        try {
+            LoadProject(*m_project, name, m_view);
+            ADD_FAILURE() << name.toStdString();
+        } catch (const VyxError& e) {
+            EXPECT_EQ(e.Message(), name + " is not a regular file");
+        }
+        EXPECT_FALSE(m_view.Log().contains(QStringLiteral("! INI not found.")));
+    }
 }
 
 } // namespace

@@ -25,7 +25,22 @@ void Editor::OpenProject()
 {
     // The rubber band and the over state belong to the canvas of the old project.
     m_mouse.ClearBand();
+    // Loading changes the current folder; a relative name in the box would then name another file.
+    SetIniFileName(AbsoluteName(m_iniFileName));
+    m_failedLoadName = m_iniFileName; // until the load ends without an error
     LoadProject(*m_project, m_iniFileName, *this);
+    m_failedLoadName.clear();
+}
+
+bool Editor::ConfirmSaveOverFailedLoad(QWidget* parent)
+{
+    if (m_failedLoadName.isEmpty() || AbsoluteName(m_iniFileName) != m_failedLoadName)
+        return true;
+    const QString text = QStringLiteral("%1 did not load completely. Saving writes only what was read over the "
+                                        "whole file. Save anyway?")
+                             .arg(m_failedLoadName);
+    return m_dialogs.Ask(parent, text, QStringLiteral("Confirm"), QMessageBox::Yes | QMessageBox::No) ==
+           QMessageBox::Yes;
 }
 
 SaveResult Editor::SaveCurrentProject()
@@ -44,12 +59,16 @@ SaveResult Editor::SaveCurrentProject()
 
 bool Editor::SaveWithReport(QWidget* parent)
 {
+    if (!ConfirmSaveOverFailedLoad(parent))
+        return false;
     bool saved = false;
     Guarded(m_dialogs, parent, [&] {
         if (SaveCurrentProject() == SaveResult::TemporaryFileMissing)
             m_dialogs.ShowError(parent, QStringLiteral("Error when saving INI file"), QStringLiteral("Error"));
         else
             saved = true;
+        if (saved && m_iniFileName == m_failedLoadName)
+            m_failedLoadName.clear(); // the file now holds the whole project
     });
     return saved;
 }

@@ -88,12 +88,16 @@ public:
     void PublishCanvas();
 
 private:
+    // A load that stopped with an error read only part of its file: saving over it asks first.
+    bool ConfirmSaveOverFailedLoad(QWidget* parent);
+
     std::unique_ptr<MenuProject> m_project;
     DesignCanvas m_canvas;
     MouseEditing m_mouse;
     ExtActionList m_extActions;
     SharedDialogs m_dialogs;
     QString m_iniFileName;
+    QString m_failedLoadName;
     bool m_shapeBackgroundPending = false;
     QImage m_shapePicture;
 
