@@ -1,5 +1,6 @@
 #include "model/autorun_disc.h"
 #include "platform/file_operations.h"
+#include "support/failing_file_operations.h"
 #include "platform/vyx_error.h"
 #include "support/temp_folder.h"
 
@@ -81,25 +82,21 @@ TEST(AutorunDisc, WritesTheThreeLinesReplacingTheOldFile)
     EXPECT_EQ(AutorunFileName(disc.root), disc.root + "autorun.inf");
 }
 
-// Every write fails, as on a full or read-only disc image.
-class FailingWrites : public FileOperations {
-public:
-    bool WriteDurably(const QString&, const QByteArray&) override { return false; }
-};
-
 TEST(AutorunDisc, AFailedWriteKeepsTheOldFileAndSaysCannotCreate)
 {
     Disc disc;
     disc.temp.Write(QStringLiteral("autorun.inf"), "old");
-    FailingWrites failing;
-    FileOperations::SetCurrent(&failing);
-    try {
-        WriteAutorunFile(disc.root, {"[autorun]"});
-        ADD_FAILURE() << "the write did not fail";
-    } catch (const VyxError& e) {
-        EXPECT_TRUE(e.Message().startsWith("Cannot create file " + disc.root + "autorun.inf")) << e.Message().toStdString();
+    for (auto step : {FailingFileOperations::Step::Write, FailingFileOperations::Step::Replace}) {
+        FailingFileOperations failing(step, ENOSPC);
+        try {
+            WriteAutorunFile(disc.root, {"[autorun]"});
+            ADD_FAILURE() << "the write did not fail";
+        } catch (const VyxError& e) {
+            EXPECT_TRUE(e.Message().startsWith("Cannot create file " + disc.root + "autorun.inf\n"))
+                << e.Message().toStdString();
+            EXPECT_TRUE(e.Message().contains(FileErrorText(ENOSPC))) << e.Message().toStdString();
+        }
     }
-    FileOperations::SetCurrent(nullptr);
     EXPECT_EQ(disc.temp.Read(QStringLiteral("autorun.inf")), QByteArray("old"));
     EXPECT_EQ(QDir(disc.temp.Path()).entryList(QDir::Files), QStringList{"autorun.inf"});
     EXPECT_THROW(WriteAutorunFile(disc.root + "missing/", {"[autorun]"}), VyxError);

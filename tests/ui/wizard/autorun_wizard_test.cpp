@@ -1,6 +1,6 @@
 // The autorun wizard driven through its buttons, with its dialogs answered by
 // the test and a disc folder in a temporary folder.
-#include "platform/file_operations.h"
+#include "support/failing_file_operations.h"
 #include "support/scoped_current_folder.h"
 #include "support/temp_folder.h"
 #include "ui/controls/progress.h"
@@ -315,22 +315,16 @@ TEST_F(AutorunWizardTest, FinishCreatesTheMissingLauncherFolderWhenAsked)
     EXPECT_TRUE(m_disc.Read("autorun.inf").contains("open=player\\launcher.exe\r\n"));
 }
 
-// Every write fails, as on a full or read-only disc image.
-class FailingWrites : public FileOperations {
-public:
-    bool WriteDurably(const QString&, const QByteArray&) override { return false; }
-};
-
 TEST_F(AutorunWizardTest, AFailedWriteKeepsTheOldFileAndTheWizardOnPageEight)
 {
     m_disc.Write("autorun.inf", "[autorun]\r\nopen=old.exe\r\n");
     Next();
     Child<TSuperEdit>("VyxRoot1")->setText(QStringLiteral("player\\"));
     Next(6);
-    FailingWrites failing;
-    FileOperations::SetCurrent(&failing);
-    Click("FinishButton");
-    FileOperations::SetCurrent(nullptr);
+    {
+        FailingFileOperations diskFull(FailingFileOperations::Step::Write, ENOSPC);
+        Click("FinishButton");
+    }
     ASSERT_EQ(m_errors.size(), 1);
     EXPECT_TRUE(m_errors[0].startsWith("Cannot create file " + Root() + "autorun.inf")) << m_errors[0].toStdString();
     EXPECT_TRUE(m_messages.isEmpty());
@@ -338,6 +332,7 @@ TEST_F(AutorunWizardTest, AFailedWriteKeepsTheOldFileAndTheWizardOnPageEight)
     EXPECT_EQ(m_wizard.CurrentPage(), 7);
     EXPECT_EQ(m_disc.Read("autorun.inf"), QByteArray("[autorun]\r\nopen=old.exe\r\n"));
     EXPECT_FALSE(QFileInfo::exists(m_disc.File("player")));
+    EXPECT_EQ(QDir(m_disc.Path()).entryList(QDir::Files), QStringList{"autorun.inf"}) << "no temporary file left";
 }
 
 TEST_F(AutorunWizardTest, QuitOrAnEmptyCdRootWritesNothing)
