@@ -12,6 +12,7 @@
 #include "ui/shape/mask_form.h"
 #include "ui/shape/shape_window.h"
 #include "ui/status/status_window.h"
+#include "ui/wizard/autorun_wizard.h"
 
 #include <QApplication>
 
@@ -47,6 +48,8 @@ void EditorSession::Start(const QString& iniArgument)
     m_editor->SetMaskMaker(m_maskForm.get());
     m_help = std::make_unique<HelpViewer>();
     m_editor->SetHelpViewer(m_help.get());
+    m_wizard = std::make_unique<AutorunWizard>(*m_editor, m_mainWindow.get());
+    m_editor->SetAutorunWizard(m_wizard.get());
     m_contextHelp = std::make_unique<ContextHelp>(*m_editor);
     qApp->installEventFilter(m_contextHelp.get());
 }

@@ -2,6 +2,7 @@
 #include <QString>
 #include <memory>
 
+class AutorunWizard;
 class ButtonEditor;
 class ButtonListWindow;
 class ContextHelp;
@@ -31,6 +32,7 @@ public:
     HelpViewer& Help() { return *m_help; }
     ShapeWindow& Shape() { return *m_shapeWindow; }
     MaskForm& Mask() { return *m_maskForm; }
+    AutorunWizard& Wizard() { return *m_wizard; }
 
 private:
     std::unique_ptr<Editor> m_editor;
@@ -43,4 +45,5 @@ private:
     std::unique_ptr<MaskForm> m_maskForm;
     std::unique_ptr<HelpViewer> m_help;
     std::unique_ptr<ContextHelp> m_contextHelp;
+    std::unique_ptr<AutorunWizard> m_wizard;
 };

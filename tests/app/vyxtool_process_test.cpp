@@ -141,3 +141,67 @@ TEST(VyxtoolProcess, PrintsAHelpFilesText)
 TEST(VyxtoolProcess, RefusesAnUnknownCommand) { EXPECT_EQ(Tool({"frobnicate"}).exitCode, 2); }
 
 } // namespace
+
+namespace {
+
+// A disc folder whose player folder is spelled in another case than its disc path.
+struct AutorunDisc {
+    TempFolder dir;
+    AutorunDisc()
+    {
+        QDir(dir.Path()).mkpath("Launcher");
+        dir.Write("Launcher/launcher.exe", "MZ");
+    }
+};
+
+TEST(VyxtoolProcess, AutorunWritesTheWizardsThreeLines)
+{
+    AutorunDisc disc;
+    const ToolRun run = Tool({"autorun", disc.dir.Path()});
+    ASSERT_EQ(run.exitCode, 0) << run.err.constData();
+    EXPECT_EQ(disc.dir.Read("autorun.inf"),
+              QByteArray("[autorun]\r\nopen=launcher\\launcher.exe\r\nicon=launcher\\launcher.exe,0\r\n"));
+    EXPECT_TRUE(run.err.contains("launcher.exe")) << "the presence report goes to stderr";
+    EXPECT_TRUE(run.err.contains("missing: "));
+}
+
+TEST(VyxtoolProcess, AutorunOptionsMakeTheWizardsCommandLine)
+{
+    AutorunDisc disc;
+    const ToolRun run = Tool({"autorun", disc.dir.Path(), "--hide-splash", "--right", "0000ff", "--delay", "400",
+                              "--icon", disc.dir.File("Launcher/menu.ico"), "--icon-index", "3", "--print"});
+    ASSERT_EQ(run.exitCode, 0) << run.err.constData();
+    EXPECT_EQ(run.out, QByteArray("[autorun]\nopen=launcher\\launcher.exe -X -R0000FF -P400\n"
+                                  "icon=Launcher\\menu.ico,3\n"));
+    EXPECT_FALSE(disc.dir.Exists("autorun.inf")) << "--print writes nothing";
+
+    const ToolRun all = Tool({"autorun", disc.dir.Path(), "--launcher-dir", "bin\\vyx", "--hide-bar", "--left",
+                              "FFFF00", "--text", "000000", "--splash", "intro.jpg", "--delay", "0", "--icon",
+                              "bin\\vyx\\disc.ico", "--print"});
+    ASSERT_EQ(all.exitCode, 0) << all.err.constData();
+    EXPECT_EQ(all.out, QByteArray("[autorun]\nopen=bin\\vyx\\launcher.exe -N -LFFFF00 -T000000 -Sintro.jpg -P\n"
+                                  "icon=bin\\vyx\\disc.ico,0\n"));
+}
+
+TEST(VyxtoolProcess, AutorunCreatesTheLauncherFolderAndRefusesBadInput)
+{
+    AutorunDisc disc;
+    const ToolRun created = Tool({"autorun", disc.dir.Path(), "--launcher-dir", "player\\", "--create-launcher-dir",
+                                  "--splash", disc.dir.File("player/intro.bmp")});
+    ASSERT_EQ(created.exitCode, 0) << created.err.constData();
+    EXPECT_TRUE(QFileInfo(disc.dir.File("player")).isDir());
+    EXPECT_TRUE(disc.dir.Read("autorun.inf").contains("open=player\\launcher.exe -Sintro.bmp\r\n"));
+
+    for (const QStringList& args : {QStringList{"autorun", disc.dir.File("none")},
+                                    QStringList{"autorun", disc.dir.Path(), "--left", "red"},
+                                    QStringList{"autorun", disc.dir.Path(), "--delay", "20000"},
+                                    QStringList{"autorun", disc.dir.Path(), "--icon", "/etc/hostname"},
+                                    QStringList{"autorun", disc.dir.Path(), "--bogus"},
+                                    QStringList{"autorun", disc.dir.File("missing") + "/sub"}}) {
+        const ToolRun run = Tool(args);
+        EXPECT_EQ(run.exitCode, 1) << args.join(' ').toStdString();
+        EXPECT_FALSE(run.err.isEmpty());
+    }
+}
+
+} // namespace

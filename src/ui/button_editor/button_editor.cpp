@@ -38,6 +38,9 @@ void SetRange(TSuperSpinEditI* spin, int maxValue)
 {
     spin->SetMinValue(0);
     spin->SetMaxValue(maxValue);
+    // Enter beeps here and letters are never cased.
+    spin->Flat().EnterLikeTab = false;
+    spin->SetCaseMode(cmNormal);
 }
 
 } // namespace

@@ -173,6 +173,12 @@ void Editor::ShowParamsDialog(int page)
         m_params->OpenParams(page);
 }
 
+void Editor::OpenAutorunWizard()
+{
+    if (m_autorunWizard)
+        m_autorunWizard->OpenWizard();
+}
+
 void Editor::RedrawButton(int slot)
 {
     m_canvas.RedrawButton(m_project->Buttons[slot]);

@@ -35,6 +35,7 @@ public:
     void SetParamsDialog(ParamsDialogView* view) { m_params = view; }
     void SetShapeWindow(ShapeWindowView* view) { m_shapeWindow = view; }
     void SetMaskMaker(MaskMakerView* view) { m_maskMaker = view; }
+    void SetAutorunWizard(AutorunWizardView* view) { m_autorunWizard = view; }
 
     // The INI file box's text: the only record of which file the project is.
     QString IniFileName() const { return m_iniFileName; }
@@ -60,6 +61,8 @@ public:
     void ShowHelpContext(int context);
     // The Program Parameters dialog, filled and shown modally on the given page.
     void ShowParamsDialog(int page);
+    // "Autorun.inf wizard".
+    void OpenAutorunWizard();
 
     // Cross-window operations.
     void RedrawButton(int slot);
@@ -123,4 +126,5 @@ private:
     ParamsDialogView* m_params = nullptr;
     ShapeWindowView* m_shapeWindow = nullptr;
     MaskMakerView* m_maskMaker = nullptr;
+    AutorunWizardView* m_autorunWizard = nullptr;
 };

@@ -62,6 +62,8 @@ public:
     virtual ~ParamsDialogView() = default;
     // FillParamsDialog, make the page (index from 0) the active one, run modally.
     virtual void OpenParams(int page) = 0;
+};
+
 class ShapeWindowView {
 public:
     virtual ~ShapeWindowView() = default;
@@ -83,4 +85,11 @@ public:
     virtual void ShowMaskMaker() = 0;
     virtual void HideMaskMaker() = 0;
     virtual bool IsShown() const = 0;
+};
+
+class AutorunWizardView {
+public:
+    virtual ~AutorunWizardView() = default;
+    // Shows the wizard modally, on the page where it was last closed.
+    virtual void OpenWizard() = 0;
 };
