@@ -58,7 +58,9 @@ TEST(VyxtoolCommandLine, HelpAndVersionGoToStandardOutput)
         EXPECT_EQ(help.exitCode, 0);
         EXPECT_TRUE(help.out.startsWith("usage: vyxtool COMMAND")) << help.out.constData();
         EXPECT_TRUE(help.err.isEmpty());
-        EXPECT_EQ(ListedCommands(help.out).mid(0, 3), (QStringList{"dump", "resave", "rtf-text"}));
+        const QStringList commands = ListedCommands(help.out);
+        for (const char* command : {"dump", "resave", "rtf-text"})
+            EXPECT_TRUE(commands.contains(command)) << command;
     }
     const ProgramRun version = Tool({"--version"});
     EXPECT_EQ(version.exitCode, 0);
