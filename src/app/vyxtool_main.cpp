@@ -2,9 +2,11 @@
 #include "app/tool_commands.h"
 #include "app/tool_mask.h"
 #include "app/tool_rtf_text.h"
+#include "app/tool_usage.h"
 
 #include <QCoreApplication>
 #include <QTextStream>
+#include <algorithm>
 #include <cstdio>
 #include <map>
 
@@ -21,20 +23,33 @@ int main(int argc, char** argv)
         {QStringLiteral("mask"), &RunMask},
         {QStringLiteral("mask-info"), &RunMaskInfo},
     };
+    QStringList names;
+    for (const auto& command : commands)
+        names << command.first;
     QStringList args = app.arguments().mid(1);
+    if (!args.isEmpty() && IsHelpOption(args.first())) {
+        out << ToolUsage(names);
+        return 0;
+    }
+    if (args.value(0) == QLatin1String("--version")) {
+        out << "vyxtool " VYX_VERSION "\n";
+        return 0;
+    }
     const auto command = args.isEmpty() ? commands.end() : commands.find(args.first());
     if (command == commands.end()) {
-        err << "usage: vyxtool dump|resave [--codepage NAME] FILE.ini\n"
-               "       vyxtool rtf-text [--codepage NAME] FILE\n"
-               "       vyxtool mask PICTURE --color RRGGBB [--tolerance N] (-o FILE.msk | --ini FILE.ini)\n"
-               "       vyxtool mask-info FILE.msk\n"
-               "       vyxtool autorun [--codepage NAME] CD_ROOT [--launcher-dir DIR] [--hide-splash] [--hide-bar]\n"
-               "               [--left RRGGBB] [--right RRGGBB] [--text RRGGBB] [--splash FILE] [--delay MS]\n"
-               "               [--icon FILE] [--icon-index N] [--create-launcher-dir] [--print]\n"
-               "         (--splash and --icon: a name with a \"/\" is a local file under CD_ROOT,\n"
-               "          any other name a disc path written as it stands in the file)\n";
+        if (!args.isEmpty())
+            err << "vyxtool: unknown command '" << args.first() << "'\n";
+        err << ToolUsage(names);
         return 2;
     }
     args.removeFirst();
-    return command->second(args, out, err);
+    if (std::any_of(args.cbegin(), args.cend(), IsHelpOption)) {
+        out << CommandUsage(command->first);
+        return 0;
+    }
+    const int status = command->second(args, out, err);
+    // 2 is a wrong call: the command said what was wrong, its usage says what is right.
+    if (status == 2)
+        err << '\n' << CommandUsage(command->first);
+    return status;
 }

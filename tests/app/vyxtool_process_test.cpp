@@ -1,4 +1,5 @@
 // The vyxtool program as scripts use it: exit codes, JSON and files.
+#include "support/program_run.h"
 #include "support/temp_folder.h"
 
 #include <QDir>
@@ -11,13 +12,10 @@
 
 namespace {
 
-struct ToolRun {
-    int exitCode = -1;
-    QByteArray out;
-    QByteArray err;
-};
+ProgramRun Tool(const QStringList& args) { return RunProgram(QStringLiteral(VYXTOOL_PATH), args); }
 
-ToolRun Tool(const QStringList& args, const QString& workingFolder = {})
+// The same, started in another current folder.
+ProgramRun Tool(const QStringList& args, const QString& workingFolder)
 {
     QProcess process;
     process.setWorkingDirectory(workingFolder);
@@ -28,7 +26,7 @@ ToolRun Tool(const QStringList& args, const QString& workingFolder = {})
 
 TEST(VyxtoolProcess, DumpsTheDemoProject)
 {
-    const ToolRun run = Tool({"dump", QStringLiteral(VYX_DEMO_DIR "/launcher.ini")});
+    const ProgramRun run = Tool({"dump", QStringLiteral(VYX_DEMO_DIR "/launcher.ini")});
     ASSERT_EQ(run.exitCode, 0) << run.err.constData();
     const QJsonObject json = QJsonDocument::fromJson(run.out).object();
     EXPECT_EQ(json["Main"].toObject()["SizeX"].toInt(), 640);
@@ -42,7 +40,7 @@ TEST(VyxtoolProcess, DumpExitsWithOneWhenLoadingStops)
 {
     TempFolder dir;
     dir.Write("bad.ini", "[MAIN]\r\nProgram=Ž\r\n[TextInfo]\r\nFontColor=red\r\n");
-    const ToolRun run = Tool({"dump", "--codepage", "windows-1250", dir.File("bad.ini")});
+    const ProgramRun run = Tool({"dump", "--codepage", "windows-1250", dir.File("bad.ini")});
     EXPECT_EQ(run.exitCode, 1);
     const QJsonObject json = QJsonDocument::fromJson(run.out).object();
     EXPECT_EQ(json["Error"].toString(), QStringLiteral("'red' is not a valid integer value"));
@@ -50,7 +48,7 @@ TEST(VyxtoolProcess, DumpExitsWithOneWhenLoadingStops)
 
 TEST(VyxtoolProcess, DumpRefusesADevice)
 {
-    const ToolRun run = Tool({"dump", "/dev/zero"});
+    const ProgramRun run = Tool({"dump", "/dev/zero"});
     EXPECT_EQ(run.exitCode, 1);
     const QJsonObject json = QJsonDocument::fromJson(run.out).object();
     EXPECT_EQ(json["Error"].toString(), QStringLiteral("/dev/zero is not a regular file"));
@@ -98,7 +96,7 @@ TEST(VyxtoolProcess, ResaveWritesThroughTheEditorsSave)
 {
     TempFolder dir;
     dir.Write("launcher.ini", "[MAIN]\r\nProgram=Resaved\r\n[Button#9]\r\nAction=run\r\nLeft=1\r\ntop=1\r\nWidth=2\r\nHeight=2\r\n");
-    const ToolRun run = Tool({"resave", dir.File("launcher.ini")});
+    const ProgramRun run = Tool({"resave", dir.File("launcher.ini")});
     ASSERT_EQ(run.exitCode, 0) << run.err.constData();
     EXPECT_TRUE(run.out.contains("Buttons sorted."));
     EXPECT_TRUE(dir.Read("launcher.ini").contains("[Button#0]\r\nName=\r\nAction=RUN\r\n"));
@@ -110,7 +108,7 @@ TEST(VyxtoolProcess, ResaveWithARelativeNameWritesTheFileItLoaded)
     TempFolder dir;
     QDir(dir.Path()).mkpath("sub/sub");
     dir.Write("sub/launcher.ini", "[MAIN]\r\nProgram=Relative\r\n");
-    const ToolRun run = Tool({"resave", "sub/launcher.ini"}, dir.Path());
+    const ProgramRun run = Tool({"resave", "sub/launcher.ini"}, dir.Path());
     ASSERT_EQ(run.exitCode, 0) << run.err.constData();
     EXPECT_TRUE(run.out.contains(("INI File: " + dir.File("sub/launcher.ini")).toUtf8())) << run.out.constData();
     EXPECT_TRUE(dir.Read("sub/launcher.ini").contains("ReSort=1\r\n"));
@@ -123,7 +121,7 @@ TEST(VyxtoolProcess, ResaveReportsAFailedWrite)
     TempFolder dir;
     dir.Write("launcher.ini", "[MAIN]\r\nProgram=Kept\r\n");
     QDir(dir.Path()).mkdir("launcher.tmp");
-    const ToolRun run = Tool({"resave", dir.File("launcher.ini")});
+    const ProgramRun run = Tool({"resave", dir.File("launcher.ini")});
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_TRUE(run.err.startsWith("Unable to write to "));
     EXPECT_EQ(dir.Read("launcher.ini"), "[MAIN]\r\nProgram=Kept\r\n");
@@ -133,7 +131,7 @@ TEST(VyxtoolProcess, PrintsAHelpFilesText)
 {
     TempFolder dir;
     dir.Write("help.rtf", "{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}\\f0 Hello \\b bold\\b0\\par Second line\\par}");
-    const ToolRun run = Tool({"rtf-text", dir.File("help.rtf")});
+    const ProgramRun run = Tool({"rtf-text", dir.File("help.rtf")});
     ASSERT_EQ(run.exitCode, 0) << run.err.constData();
     EXPECT_EQ(run.out.trimmed(), QByteArray("Hello bold\nSecond line"));
 }
@@ -157,7 +155,7 @@ struct AutorunDisc {
 TEST(VyxtoolProcess, AutorunWritesTheWizardsThreeLines)
 {
     AutorunDisc disc;
-    const ToolRun run = Tool({"autorun", disc.dir.Path()});
+    const ProgramRun run = Tool({"autorun", disc.dir.Path()});
     ASSERT_EQ(run.exitCode, 0) << run.err.constData();
     EXPECT_EQ(disc.dir.Read("autorun.inf"),
               QByteArray("[autorun]\r\nopen=launcher\\launcher.exe\r\nicon=launcher\\launcher.exe,0\r\n"));
@@ -168,14 +166,14 @@ TEST(VyxtoolProcess, AutorunWritesTheWizardsThreeLines)
 TEST(VyxtoolProcess, AutorunOptionsMakeTheWizardsCommandLine)
 {
     AutorunDisc disc;
-    const ToolRun run = Tool({"autorun", disc.dir.Path(), "--hide-splash", "--right", "0000ff", "--delay", "400",
+    const ProgramRun run = Tool({"autorun", disc.dir.Path(), "--hide-splash", "--right", "0000ff", "--delay", "400",
                               "--icon", disc.dir.File("Launcher/menu.ico"), "--icon-index", "3", "--print"});
     ASSERT_EQ(run.exitCode, 0) << run.err.constData();
     EXPECT_EQ(run.out, QByteArray("[autorun]\nopen=launcher\\launcher.exe -X -R0000FF -P400\n"
                                   "icon=Launcher\\menu.ico,3\n"));
     EXPECT_FALSE(disc.dir.Exists("autorun.inf")) << "--print writes nothing";
 
-    const ToolRun all = Tool({"autorun", disc.dir.Path(), "--launcher-dir", "bin\\vyx", "--hide-bar", "--left",
+    const ProgramRun all = Tool({"autorun", disc.dir.Path(), "--launcher-dir", "bin\\vyx", "--hide-bar", "--left",
                               "FFFF00", "--text", "000000", "--splash", "intro.jpg", "--delay", "0", "--icon",
                               "bin\\vyx\\disc.ico", "--print"});
     ASSERT_EQ(all.exitCode, 0) << all.err.constData();
@@ -186,7 +184,7 @@ TEST(VyxtoolProcess, AutorunOptionsMakeTheWizardsCommandLine)
 TEST(VyxtoolProcess, AutorunCreatesTheLauncherFolderAndRefusesBadInput)
 {
     AutorunDisc disc;
-    const ToolRun created = Tool({"autorun", disc.dir.Path(), "--launcher-dir", "player\\", "--create-launcher-dir",
+    const ProgramRun created = Tool({"autorun", disc.dir.Path(), "--launcher-dir", "player\\", "--create-launcher-dir",
                                   "--splash", disc.dir.File("player/intro.bmp")});
     ASSERT_EQ(created.exitCode, 0) << created.err.constData();
     EXPECT_TRUE(QFileInfo(disc.dir.File("player")).isDir());
@@ -198,7 +196,7 @@ TEST(VyxtoolProcess, AutorunCreatesTheLauncherFolderAndRefusesBadInput)
                                     QStringList{"autorun", disc.dir.Path(), "--icon", "/etc/hostname"},
                                     QStringList{"autorun", disc.dir.Path(), "--bogus"},
                                     QStringList{"autorun", disc.dir.File("missing") + "/sub"}}) {
-        const ToolRun run = Tool(args);
+        const ProgramRun run = Tool(args);
         EXPECT_EQ(run.exitCode, 1) << args.join(' ').toStdString();
         EXPECT_FALSE(run.err.isEmpty());
     }
