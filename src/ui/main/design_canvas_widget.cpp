@@ -63,5 +63,5 @@ void DesignCanvasWidget::mouseReleaseEvent(QMouseEvent* event)
 void DesignCanvasWidget::leaveEvent(QEvent* event)
 {
     QWidget::leaveEvent(event);
-    Handle([&] { m_editor.Mouse().LeavePointer(); });
+    Handle([this] { m_editor.Mouse().LeavePointer(); });
 }
