@@ -8,6 +8,7 @@
 #include "platform/code_page.h"
 #include "platform/vyx_error.h"
 
+#include <QFile>
 #include <QJsonDocument>
 #include <memory>
 
@@ -33,6 +34,17 @@ void PrintLog(const QStringList& log, QTextStream& out)
 }
 
 } // namespace
+
+bool ReadInputFile(const QString& name, QTextStream& err, QByteArray& bytes)
+{
+    QFile file(name);
+    if (!file.open(QIODevice::ReadOnly)) {
+        err << "Cannot open file " << name << ": " << file.errorString() << '\n';
+        return false;
+    }
+    bytes = file.readAll();
+    return true;
+}
 
 bool TakeCodePageOption(QStringList& args, QTextStream& err)
 {

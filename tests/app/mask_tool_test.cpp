@@ -1,5 +1,6 @@
 // vyxtool mask and mask-info as scripts use them.
 #include "support/temp_folder.h"
+#include "support/tool_run.h"
 
 #include <QImage>
 #include <QJsonArray>
@@ -9,20 +10,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-struct ToolRun {
-    int exitCode = -1;
-    QByteArray out;
-    QByteArray err;
-};
-
-ToolRun Tool(const QStringList& args)
-{
-    QProcess process;
-    process.start(QStringLiteral(VYXTOOL_PATH), args);
-    process.waitForFinished(60000);
-    return {process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
-}
 
 // The 4 x 2 picture: columns 0-1 and 3 opaque (blue), column 2 the mask colour.
 QString FourByTwo(const TempFolder& dir)

@@ -1,5 +1,6 @@
 // The vyxtool program as scripts use it: exit codes, JSON and files.
 #include "support/temp_folder.h"
+#include "support/tool_run.h"
 
 #include <QDir>
 #include <QJsonArray>
@@ -9,20 +10,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-struct ToolRun {
-    int exitCode = -1;
-    QByteArray out;
-    QByteArray err;
-};
-
-ToolRun Tool(const QStringList& args)
-{
-    QProcess process;
-    process.start(QStringLiteral(VYXTOOL_PATH), args);
-    process.waitForFinished(60000);
-    return {process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
-}
 
 TEST(VyxtoolProcess, DumpsTheDemoProject)
 {

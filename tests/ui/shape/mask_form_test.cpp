@@ -20,14 +20,7 @@ constexpr QRgb Black = 0xFF000000;
 constexpr QRgb Red = 0xFFFF0000;
 
 // A white picture with a black bar in rows 2..3, columns 1..3.
-QImage Bar()
-{
-    QImage picture = FilledPicture(8, 6, White);
-    for (int y = 2; y < 4; ++y)
-        for (int x = 1; x < 4; ++x)
-            picture.setPixel(x, y, Black);
-    return picture;
-}
+QImage Bar() { return BlockPicture(QSize(8, 6), White, QRect(1, 2, 3, 2), Black); }
 
 class MaskFormTest : public ::testing::Test, public SessionFixture {
 protected:
@@ -42,9 +35,7 @@ protected:
     template <typename T>
     T* Child(const char* name)
     {
-        T* child = Form().findChild<T*>(QString::fromLatin1(name));
-        EXPECT_NE(child, nullptr) << name;
-        return child;
+        return NamedChild<T>(Form(), name);
     }
     void Click(const char* name) { QTest::mouseClick(Child<QAbstractButton>(name), Qt::LeftButton); }
     QString Status() { return Child<QLabel>("Status")->text(); }
