@@ -52,6 +52,18 @@ TEST(MaskTool, ToleranceBelowTheDifferenceKeepsThePixelOpaque)
     EXPECT_EQ(json["Rects"].toArray(), (QJsonArray{QJsonArray{0, 0, 2, 1}, QJsonArray{3, 0, 4, 1}, QJsonArray{0, 1, 4, 2}}));
 }
 
+TEST(MaskTool, ReadsJpegPictures)
+{
+    TempFolder dir;
+    const ToolRun run = Tool({"mask", QStringLiteral(VYX_DEMO_DIR "/background.jpg"), "--color", "000000", "--tolerance",
+                              "60", "-o", dir.File("demo.msk")});
+    ASSERT_EQ(run.exitCode, 0) << run.err.constData();
+    const QJsonObject header = QJsonDocument::fromJson(Tool({"mask-info", dir.File("demo.msk")}).out)["Header"].toObject();
+    EXPECT_GT(header["Count"].toInt(), 1);
+    EXPECT_EQ(dir.Read("demo.msk").size(), 32 + 16 * header["Count"].toInt());
+    EXPECT_EQ(header["Bound"].toArray(), (QJsonArray{0, 0, 640, 460})) << "opaque pixels reach every edge";
+}
+
 TEST(MaskTool, NothingOpaqueWritesNoFile)
 {
     TempFolder dir;
