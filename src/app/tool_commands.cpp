@@ -9,6 +9,7 @@
 #include "platform/file_names.h"
 #include "platform/vyx_error.h"
 
+#include <QFile>
 #include <QJsonDocument>
 #include <memory>
 
@@ -39,6 +40,17 @@ bool TakeOneFile(const QStringList& arguments, const QString& kind, QTextStream&
     }
     // Loading changes the current folder: the name must not depend on it afterwards.
     file = AbsoluteName(args.first());
+    return true;
+}
+
+bool ReadInputFile(const QString& name, QTextStream& err, QByteArray& bytes)
+{
+    QFile file(name);
+    if (!file.open(QIODevice::ReadOnly)) {
+        err << "Cannot open file " << name << ": " << file.errorString() << '\n';
+        return false;
+    }
+    bytes = file.readAll();
     return true;
 }
 

@@ -1,11 +1,11 @@
 #include "app/tool_mask.h"
 
+#include "app/tool_commands.h"
 #include "model/mask_builder.h"
 #include "model/mask_file.h"
 #include "platform/picture_loader.h"
 #include "platform/vyx_error.h"
 
-#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -122,13 +122,11 @@ int RunMaskInfo(const QStringList& args, QTextStream& out, QTextStream& err)
         err << "usage: vyxtool mask-info FILE.msk\n";
         return 2;
     }
-    QFile file(args.first());
-    if (!file.open(QIODevice::ReadOnly)) {
-        err << "Cannot open file " << args.first() << ": " << file.errorString() << '\n';
+    QByteArray bytes;
+    if (!ReadInputFile(args.first(), err, bytes))
         return 1;
-    }
     try {
-        const Region region = Region::FromData(file.readAll());
+        const Region region = Region::FromData(bytes);
         out << QString::fromUtf8(QJsonDocument(RegionJson(region)).toJson(QJsonDocument::Indented));
     } catch (const VyxError& e) {
         err << args.first() << ": " << e.Message() << '\n';

@@ -1,5 +1,6 @@
 // vyxtool mask and mask-info as scripts use them.
 #include "support/temp_folder.h"
+#include "support/tool_run.h"
 
 #include <QImage>
 #include <QJsonArray>
@@ -9,20 +10,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-struct ToolRun {
-    int exitCode = -1;
-    QByteArray out;
-    QByteArray err;
-};
-
-ToolRun Tool(const QStringList& args)
-{
-    QProcess process;
-    process.start(QStringLiteral(VYXTOOL_PATH), args);
-    process.waitForFinished(60000);
-    return {process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
-}
 
 // The 4 x 2 picture: columns 0-1 and 3 opaque (blue), column 2 the mask colour.
 QString FourByTwo(const TempFolder& dir)
@@ -63,6 +50,18 @@ TEST(MaskTool, ToleranceBelowTheDifferenceKeepsThePixelOpaque)
     ASSERT_EQ(run.exitCode, 0) << run.err.constData();
     const QJsonObject json = QJsonDocument::fromJson(Tool({"mask-info", dir.File("out.msk")}).out).object();
     EXPECT_EQ(json["Rects"].toArray(), (QJsonArray{QJsonArray{0, 0, 2, 1}, QJsonArray{3, 0, 4, 1}, QJsonArray{0, 1, 4, 2}}));
+}
+
+TEST(MaskTool, ReadsJpegPictures)
+{
+    TempFolder dir;
+    const ToolRun run = Tool({"mask", QStringLiteral(VYX_DEMO_DIR "/background.jpg"), "--color", "000000", "--tolerance",
+                              "60", "-o", dir.File("demo.msk")});
+    ASSERT_EQ(run.exitCode, 0) << run.err.constData();
+    const QJsonObject header = QJsonDocument::fromJson(Tool({"mask-info", dir.File("demo.msk")}).out)["Header"].toObject();
+    EXPECT_GT(header["Count"].toInt(), 1);
+    EXPECT_EQ(dir.Read("demo.msk").size(), 32 + 16 * header["Count"].toInt());
+    EXPECT_EQ(header["Bound"].toArray(), (QJsonArray{0, 0, 640, 460})) << "opaque pixels reach every edge";
 }
 
 TEST(MaskTool, NothingOpaqueWritesNoFile)

@@ -1,6 +1,6 @@
 // The vyxtool program as scripts use it: exit codes, JSON and files.
-#include "support/program_run.h"
 #include "support/temp_folder.h"
+#include "support/tool_run.h"
 
 #include <QDir>
 #include <QJsonArray>
@@ -11,18 +11,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-ProgramRun Tool(const QStringList& args) { return RunProgram(QStringLiteral(VYXTOOL_PATH), args); }
-
-// The same, started in another current folder.
-ProgramRun Tool(const QStringList& args, const QString& workingFolder)
-{
-    QProcess process;
-    process.setWorkingDirectory(workingFolder);
-    process.start(QStringLiteral(VYXTOOL_PATH), args);
-    process.waitForFinished(60000);
-    return {process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
-}
 
 TEST(VyxtoolProcess, DumpsTheDemoProject)
 {

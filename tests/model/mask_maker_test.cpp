@@ -12,13 +12,7 @@ constexpr QRgb White = 0xFFFFFFFF;
 constexpr QRgb Black = 0xFF000000;
 constexpr QRgb Red = 0xFFFF0000;
 
-QImage Blot()
-{
-    QImage picture = FilledPicture(6, 4, White);
-    for (int x = 1; x < 4; ++x)
-        picture.setPixel(x, 2, Black);
-    return picture;
-}
+QImage Blot() { return BlockPicture(QSize(6, 4), White, QRect(1, 2, 3, 1), Black); }
 
 TEST(MaskMaker, BuildPreviewAndRestore)
 {

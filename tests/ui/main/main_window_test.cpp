@@ -36,9 +36,7 @@ protected:
     template <typename T>
     T* Child(const char* name)
     {
-        T* child = Window().findChild<T*>(QString::fromLatin1(name));
-        EXPECT_NE(child, nullptr) << name;
-        return child;
+        return NamedChild<T>(Window(), name);
     }
     TextArea* Area() { return Window().findChild<TextArea*>(); }
     void Click(const char* name) { QTest::mouseClick(Child<QAbstractButton>(name), Qt::LeftButton); }

@@ -20,14 +20,23 @@ constexpr QRgb Black = 0xFF000000;
 constexpr QRgb Red = 0xFFFF0000;
 
 // A white picture with a black bar in rows 2..3, columns 1..3.
-QImage Bar()
-{
-    QImage picture = FilledPicture(8, 6, White);
-    for (int y = 2; y < 4; ++y)
-        for (int x = 1; x < 4; ++x)
-            picture.setPixel(x, y, Black);
-    return picture;
-}
+QImage Bar() { return BlockPicture(QSize(8, 6), White, QRect(1, 2, 3, 2), Black); }
+
+// The texts a label showed on screen, one per paint.
+class PaintedTexts : public QObject {
+public:
+    explicit PaintedTexts(QLabel* label) { label->installEventFilter(this); }
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint)
+            m_texts << static_cast<QLabel*>(watched)->text();
+        return false;
+    }
+    QStringList Progress() const { return m_texts.filter(QStringLiteral(" % done")); }
+
+private:
+    QStringList m_texts;
+};
 
 class MaskFormTest : public ::testing::Test, public SessionFixture {
 protected:
@@ -42,9 +51,7 @@ protected:
     template <typename T>
     T* Child(const char* name)
     {
-        T* child = Form().findChild<T*>(QString::fromLatin1(name));
-        EXPECT_NE(child, nullptr) << name;
-        return child;
+        return NamedChild<T>(Form(), name);
     }
     void Click(const char* name) { QTest::mouseClick(Child<QAbstractButton>(name), Qt::LeftButton); }
     QString Status() { return Child<QLabel>("Status")->text(); }
@@ -194,6 +201,24 @@ TEST_F(MaskFormTest, SelectMaskFileLoadsAPictureAndCancelChangesNothing)
     EXPECT_EQ(m_errors.size(), 1);
     EXPECT_EQ(Form().Maker().Shown(), noise);
     EXPECT_EQ(Form().Maker().Hidden(), noise);
+}
+
+TEST_F(MaskFormTest, ProgressIsPaintedRowByRow)
+{
+    Form().show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&Form()));
+    {
+        PaintedTexts painted(Child<QLabel>("Status"));
+        Form().UsePicture(Bar().copy(0, 0, 8, 3));
+        Click("MakeMask");
+        EXPECT_EQ(painted.Progress(), (QStringList{"0 % done", "50 % done", "100 % done"}));
+    }
+    PaintedTexts painted(Child<QLabel>("Status"));
+    Form().UsePicture(Bar().copy(0, 2, 8, 1));
+    Click("MakeMask");
+    EXPECT_EQ(painted.Progress(), QStringList{"100 % done"}) << "one row high";
+    EXPECT_EQ(Status(), QStringLiteral("Done. (saved)"));
+    EXPECT_EQ(m_dir.Read("menu.msk"), Region::FromRect(1, 0, 4, 1).Data());
 }
 
 TEST_F(MaskFormTest, ToleranceFromTheSpinEdit)

@@ -37,9 +37,7 @@ protected:
     template <typename T>
     T* Child(const char* name)
     {
-        T* child = Window().findChild<T*>(QString::fromLatin1(name));
-        EXPECT_NE(child, nullptr) << name;
-        return child;
+        return NamedChild<T>(Window(), name);
     }
     QListWidget* List() { return Child<QListWidget>("PointList"); }
     QString Caption(const char* name) { return Child<QAbstractButton>(name)->text(); }
