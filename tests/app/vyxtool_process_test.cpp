@@ -1,5 +1,6 @@
 // The vyxtool program as scripts use it: exit codes, JSON and files.
 #include "support/temp_folder.h"
+#include "support/test_bmp.h"
 #include "support/tool_run.h"
 
 #include <QDir>
@@ -7,7 +8,6 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
-#include <QtEndian>
 #include <gtest/gtest.h>
 
 namespace {
@@ -42,30 +42,13 @@ TEST(VyxtoolProcess, DumpRefusesADevice)
     EXPECT_EQ(json["Error"].toString(), QStringLiteral("/dev/zero is not a regular file"));
 }
 
-// Headers of a 16-bit BMP declaring a size, and hardly any pixels.
-QByteArray TinyBmp16(int width, int height)
-{
-    QByteArray bytes(54, '\0');
-    auto put32 = [&bytes](int at, quint32 value) { qToLittleEndian(value, bytes.data() + at); };
-    bytes[0] = 'B';
-    bytes[1] = 'M';
-    put32(2, 130);
-    put32(10, 54);
-    put32(14, 40);
-    put32(18, quint32(width));
-    put32(22, quint32(height));
-    qToLittleEndian(quint16(1), bytes.data() + 26);
-    qToLittleEndian(quint16(16), bytes.data() + 28);
-    return bytes + QByteArray(76, '\x55');
-}
-
 // A hostile project whose three tiny pictures declare huge sizes loads, or
 // stops with a clear message, within 1 GiB of address space.
 TEST(VyxtoolProcess, AProjectOfHugeDeclaredPicturesStopsClearlyWithinOneGibibyte)
 {
     TempFolder dir;
     for (const char* name : {"a.bmp", "b.bmp", "c.bmp"})
-        dir.Write(name, TinyBmp16(5600, 5600));
+        dir.Write(name, BmpWithData(5600, 5600, 16, QByteArray(76, '\x55')));
     dir.Write("launcher.ini", "[MAIN]\r\nbackground=a.bmp\r\nbackover=b.bmp\r\nbackclick=c.bmp\r\n");
     QProcess process;
     process.start(QStringLiteral("/bin/sh"),
