@@ -47,7 +47,8 @@ void DesignCanvas::RedrawButton(const MenuButton& button) { ToggleFrame(ButtonRe
 
 void DesignCanvas::RedrawCanvas(const MenuProject& project)
 {
-    const QRect menu(0, 0, std::max(project.Main.SizeX, 0), std::max(project.Main.SizeY, 0));
+    const QSize size = m_menuSize.isValid() ? m_menuSize : QSize(project.Main.SizeX, project.Main.SizeY);
+    const QRect menu(0, 0, std::max(size.width(), 0), std::max(size.height(), 0));
     CopyRect(project.NormalPicture, menu);
     // Nothing is copied beyond the menu area: blank it, or frames and state
     // pictures drawn there would stay and each redraw would toggle those frames.

@@ -20,8 +20,11 @@ public:
     void ReplaceWith(const QImage& picture);
 
     void RedrawButton(const MenuButton& button);
-    // Copies the SizeX x SizeY area of the normal picture, blanks the rest and
-    // frames every used slot.
+    // The menu area the window shows; until set, the project's SizeX x SizeY.
+    // A picked background shows at its size before the dialog stores SizeX/SizeY.
+    void SetMenuSize(const QSize& size) { m_menuSize = size; }
+    // Copies the menu area of the normal picture, blanks the rest and frames
+    // every used slot.
     void RedrawCanvas(const MenuProject& project);
     // Copies the button's rectangle from a state picture (1:1).
     void PaintState(const MenuButton& button, const QImage& picture);
@@ -38,6 +41,7 @@ private:
 
     QImage m_image;
     QRect m_dirty;
+    QSize m_menuSize;
 };
 
 // left, top, right = Left + Width, bottom = Top + Height, as QRect (may be empty or inverted).

@@ -262,6 +262,7 @@ void Editor::SetDesignSize(int sizeX, int sizeY)
     const QSize size = BoundedDesignSize(sizeX, sizeY);
     // A later project of another size gets a canvas of its own size.
     m_canvas.Resize(std::max(size.width(), 634), size.height());
+    m_canvas.SetMenuSize(size);
     if (m_mainWindow)
         m_mainWindow->SetDesignSize(size.width(), size.height());
 }

@@ -3,6 +3,7 @@
 #include "ui/core/editor.h"
 #include "ui/core/event_guard.h"
 
+#include <QChildEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -64,4 +65,20 @@ void DesignCanvasWidget::leaveEvent(QEvent* event)
 {
     QWidget::leaveEvent(event);
     Handle([this] { m_editor.Mouse().LeavePointer(); });
+}
+
+void DesignCanvasWidget::childEvent(QChildEvent* event)
+{
+    QWidget::childEvent(event);
+    // Qt sends no leave to a parent when the pointer enters its child: a window over
+    // the canvas (the text area) must end the hover as leaving the canvas does.
+    if (event->added() && event->child()->isWidgetType())
+        event->child()->installEventFilter(this);
+}
+
+bool DesignCanvasWidget::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::Enter)
+        Handle([this] { m_editor.Mouse().LeavePointer(); });
+    return QWidget::eventFilter(watched, event);
 }
