@@ -6,25 +6,13 @@
 #include "model/project_loader.h"
 #include "model/project_saver.h"
 #include "platform/code_page.h"
+#include "platform/file_names.h"
 #include "platform/vyx_error.h"
 
 #include <QJsonDocument>
 #include <memory>
 
 namespace {
-
-bool TakeSingleFile(const QStringList& arguments, QTextStream& err, QString& file)
-{
-    QStringList args = arguments;
-    if (!TakeCodePageOption(args, err))
-        return false;
-    if (args.size() != 1) {
-        err << "expected one INI file name\n";
-        return false;
-    }
-    file = args.first();
-    return true;
-}
 
 void PrintLog(const QStringList& log, QTextStream& out)
 {
@@ -33,6 +21,26 @@ void PrintLog(const QStringList& log, QTextStream& out)
 }
 
 } // namespace
+
+bool TakeOneFile(const QStringList& arguments, const QString& kind, QTextStream& err, QString& file)
+{
+    QStringList args = arguments;
+    if (!TakeCodePageOption(args, err))
+        return false;
+    for (const QString& arg : args) {
+        if (arg.size() > 1 && arg.startsWith(u'-')) {
+            err << "unknown option " << arg << '\n';
+            return false;
+        }
+    }
+    if (args.size() != 1) {
+        err << "expected one " << kind << " name\n";
+        return false;
+    }
+    // Loading changes the current folder: the name must not depend on it afterwards.
+    file = AbsoluteName(args.first());
+    return true;
+}
 
 bool TakeCodePageOption(QStringList& args, QTextStream& err)
 {
@@ -50,7 +58,7 @@ bool TakeCodePageOption(QStringList& args, QTextStream& err)
 int RunDump(const QStringList& args, QTextStream& out, QTextStream& err)
 {
     QString file;
-    if (!TakeSingleFile(args, err, file))
+    if (!TakeOneFile(args, QStringLiteral("INI file"), err, file))
         return 2;
     auto project = std::make_unique<MenuProject>();
     LoggingProjectView view;
@@ -68,7 +76,7 @@ int RunDump(const QStringList& args, QTextStream& out, QTextStream& err)
 int RunResave(const QStringList& args, QTextStream& out, QTextStream& err)
 {
     QString file;
-    if (!TakeSingleFile(args, err, file))
+    if (!TakeOneFile(args, QStringLiteral("INI file"), err, file))
         return 2;
     auto project = std::make_unique<MenuProject>();
     LoggingProjectView view;

@@ -9,3 +9,7 @@ int RunResave(const QStringList& args, QTextStream& out, QTextStream& err);
 // Takes a leading "--codepage NAME" off the arguments; false (with a message)
 // when the code page is unknown.
 bool TakeCodePageOption(QStringList& args, QTextStream& err);
+
+// Takes the arguments of a command on one file: an optional "--codepage NAME",
+// then the file; false (with a message) for an unknown option or not one file.
+bool TakeOneFile(const QStringList& args, const QString& kind, QTextStream& err, QString& file);

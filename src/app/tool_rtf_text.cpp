@@ -25,16 +25,12 @@ QString HelpText(const QByteArray& bytes)
 
 int RunRtfText(const QStringList& arguments, QTextStream& out, QTextStream& err)
 {
-    QStringList args = arguments;
-    if (!TakeCodePageOption(args, err))
+    QString name;
+    if (!TakeOneFile(arguments, QStringLiteral("help file"), err, name))
         return 2;
-    if (args.size() != 1) {
-        err << "expected one help file name\n";
-        return 2;
-    }
-    QFile file(args.first());
+    QFile file(name);
     if (!file.open(QIODevice::ReadOnly)) {
-        err << "Cannot open file " << args.first() << ": " << file.errorString() << '\n';
+        err << "Cannot open file " << name << ": " << file.errorString() << '\n';
         return 1;
     }
     try {

@@ -1,8 +1,12 @@
+#include "app/tool_autorun.h"
 #include "app/tool_commands.h"
+#include "app/tool_mask.h"
 #include "app/tool_rtf_text.h"
+#include "app/tool_usage.h"
 
 #include <QCoreApplication>
 #include <QTextStream>
+#include <algorithm>
 #include <cstdio>
 #include <map>
 
@@ -12,17 +16,40 @@ int main(int argc, char** argv)
     QTextStream out(stdout);
     QTextStream err(stderr);
     const std::map<QString, ToolCommand> commands = {
+        {QStringLiteral("autorun"), &RunAutorun},
         {QStringLiteral("dump"), &RunDump},
         {QStringLiteral("resave"), &RunResave},
         {QStringLiteral("rtf-text"), &RunRtfText},
+        {QStringLiteral("mask"), &RunMask},
+        {QStringLiteral("mask-info"), &RunMaskInfo},
     };
+    QStringList names;
+    for (const auto& command : commands)
+        names << command.first;
     QStringList args = app.arguments().mid(1);
+    if (!args.isEmpty() && IsHelpOption(args.first())) {
+        out << ToolUsage(names);
+        return 0;
+    }
+    if (args.value(0) == QLatin1String("--version")) {
+        out << "vyxtool " VYX_VERSION "\n";
+        return 0;
+    }
     const auto command = args.isEmpty() ? commands.end() : commands.find(args.first());
     if (command == commands.end()) {
-        err << "usage: vyxtool dump|resave [--codepage NAME] FILE.ini\n"
-               "       vyxtool rtf-text [--codepage NAME] FILE\n";
+        if (!args.isEmpty())
+            err << "vyxtool: unknown command '" << args.first() << "'\n";
+        err << ToolUsage(names);
         return 2;
     }
     args.removeFirst();
-    return command->second(args, out, err);
+    if (std::any_of(args.cbegin(), args.cend(), IsHelpOption)) {
+        out << CommandUsage(command->first);
+        return 0;
+    }
+    const int status = command->second(args, out, err);
+    // 2 is a wrong call: the command said what was wrong, its usage says what is right.
+    if (status == 2)
+        err << '\n' << CommandUsage(command->first);
+    return status;
 }

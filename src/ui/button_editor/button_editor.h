@@ -66,7 +66,6 @@ private:
     int ShownSlot() const;
     MenuButton& ShownButton();
     void ToggleFrame(int slot);
-    QString ProjectFolder() const;
 
     Editor& m_editor;
     std::unique_ptr<Ui::ButtonEditor> m_ui;

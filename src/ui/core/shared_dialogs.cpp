@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QColorDialog>
+#include <QDir>
 #include <QFileDialog>
 #include <QPointer>
 
@@ -74,6 +75,25 @@ void SharedDialogs::ShowError(QWidget* parent, const QString& text, const QStrin
     }
     const FocusReturn focus;
     QMessageBox::critical(parent, caption, text);
+}
+
+void SharedDialogs::ShowInformation(QWidget* parent, const QString& text, const QString& caption)
+{
+    if (m_informationListener) {
+        m_informationListener(text, caption);
+        return;
+    }
+    QMessageBox::information(parent, caption, text);
+}
+
+std::optional<QString> SharedDialogs::ExecuteFolder(QWidget* parent, const QString& title)
+{
+    if (m_folderAnswerer)
+        return m_folderAnswerer(title);
+    const QString folder = QFileDialog::getExistingDirectory(parent, title, QDir::homePath());
+    if (folder.isEmpty())
+        return std::nullopt;
+    return folder;
 }
 
 QStringList SharedDialogs::ToQtFilters(const QString& filter)

@@ -7,8 +7,10 @@
 #include <QHeaderView>
 #include <QMouseEvent>
 #include <QScrollBar>
+#include <QStyle>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace {
 
@@ -46,12 +48,20 @@ void ButtonListWindow::SetUpList()
     m_list->header()->setStretchLastSection(false);
     // The style's minimum would widen the narrow "#" column.
     m_list->header()->setMinimumSectionSize(8);
-    const int widths[] = {20, 220, 140, 100, 100};
+    const int widths[] = {NumberColumnWidth(), 220, 140, 100, 100};
     for (int column = 0; column < 5; ++column)
         m_list->setColumnWidth(column, widths[column]);
     // The view updates its selection on the press; the click is taken on the
     // release, so it sees the row just pressed (or the one still selected).
     m_list->viewport()->installEventFilter(this);
+}
+
+// 20 pixels, or what the highest slot number needs: 20 cut "100" to "1...".
+int ButtonListWindow::NumberColumnWidth() const
+{
+    const int textMargin = m_list->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, m_list) + 1;
+    const int needed = m_list->fontMetrics().horizontalAdvance(QStringLiteral("100")) + 2 * textMargin;
+    return std::max(20, needed);
 }
 
 bool ButtonListWindow::event(QEvent* event)
@@ -123,7 +133,7 @@ void ButtonListWindow::RowClick()
 {
     const QList<QTreeWidgetItem*> selected = m_list->selectedItems();
     if (!selected.isEmpty())
-        m_editor.SetCurrentButton(selected.first()->text(0).toInt());
+        m_editor.PickButton(selected.first()->text(0).toInt());
     m_editor.ShowButtonEditor();
     m_editor.LoadButtonEditor();
 }

@@ -26,6 +26,7 @@ protected:
 
 private:
     void SetUpList();
+    int NumberColumnWidth() const;
     void FillRows();
     void SelectSlot(const QString& number);
     void RowClick();

@@ -23,7 +23,7 @@ IniFileGroup::IniFileGroup(Editor& editor, QWidget* parent)
     connect(save, &QPushButton::clicked, this, &IniFileGroup::SaveCommand);
     auto* wizard = PlaceButton(this, QStringLiteral("WizardButton"), QStringLiteral("Autorun.inf wizard"),
                                QRect(6, 59, 134, 18));
-    wizard->setEnabled(false); // the autorun wizard is not built yet
+    connect(wizard, &QPushButton::clicked, this, [this] { m_editor.OpenAutorunWizard(); });
 }
 
 void IniFileGroup::SetFileName(const QString& name)
