@@ -3,7 +3,6 @@
 #include <cerrno>
 #include <chrono>
 #include <csignal>
-#include <cstdio>
 #include <cstdlib>
 #include <fcntl.h>
 #include <poll.h>
@@ -111,10 +110,16 @@ bool X11Display::StartServer()
 
 bool X11Display::StartWindowManager()
 {
-    m_windowManager = Spawn({"openbox", "--sm-disable"});
-    for (int i = 0; i < 200; ++i) {
-        if (WindowManagerReady())
+    // Openbox runs its start-up command once it manages the screen; windows
+    // mapped before that may be left unmanaged, so the tests wait for it.
+    const std::string ready = "/tmp/vyx-openbox-ready-" + std::to_string(getpid());
+    unlink(ready.c_str());
+    m_windowManager = Spawn({"openbox", "--sm-disable", "--startup", "touch " + ready});
+    for (int i = 0; i < 400; ++i) {
+        if (access(ready.c_str(), F_OK) == 0) {
+            unlink(ready.c_str());
             return true;
+        }
         if (waitpid(m_windowManager, nullptr, WNOHANG) == m_windowManager) {
             m_windowManager = -1;
             break;
@@ -124,18 +129,4 @@ bool X11Display::StartWindowManager()
     m_failure = "openbox did not start (is it installed?)";
     Stop(m_windowManager);
     return false;
-}
-
-bool X11Display::WindowManagerReady() const
-{
-    // A compliant window manager names its check window on the root once it manages the screen.
-    FILE* out = popen("xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null", "r");
-    if (!out)
-        return false;
-    std::string text;
-    char buffer[256];
-    while (fgets(buffer, sizeof buffer, out))
-        text += buffer;
-    pclose(out);
-    return text.find("window id") != std::string::npos;
 }

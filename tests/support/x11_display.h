@@ -19,7 +19,6 @@ public:
 private:
     bool StartServer();
     bool StartWindowManager();
-    bool WindowManagerReady() const;
 
     pid_t m_server = -1;
     pid_t m_windowManager = -1;

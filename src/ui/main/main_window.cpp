@@ -23,14 +23,17 @@ MainWindow::MainWindow(Editor& editor, QWidget* parent)
     setObjectName(QStringLiteral("MainForm"));
     setProperty("helpContext", 10);
     // The canvas keeps the menu's real size; the scroll area shows what the screen has room for.
-    m_canvas = new DesignCanvasWidget(editor);
+    // The text area lies over the canvas as a sibling, so that the pointer
+    // moving onto it leaves the canvas; both stay inside the scrolled menu area,
+    // under the strip.
+    m_menuArea = new QWidget;
+    m_canvas = new DesignCanvasWidget(editor, m_menuArea);
+    m_textArea = new TextArea(m_menuArea);
     m_scroll = new QScrollArea(this);
     m_scroll->setObjectName(QStringLiteral("CanvasScroll"));
     m_scroll->setFrameShape(QFrame::NoFrame);
     m_scroll->setFocusPolicy(Qt::NoFocus);
-    m_scroll->setWidget(m_canvas);
-    // On the canvas, so that it stays inside the canvas area and under the strip.
-    m_textArea = new TextArea(m_canvas);
+    m_scroll->setWidget(m_menuArea);
     m_iniGroup = new IniFileGroup(editor, this);
     m_textGroup = new TextItemGroup(editor, *m_textArea, this);
     m_systemGroup = new SystemGroup(editor, this);
@@ -46,7 +49,7 @@ MainWindow::MainWindow(Editor& editor, QWidget* parent)
     connect(open, &QShortcut::activated, m_iniGroup, &IniFileGroup::OpenCommand);
     auto* save = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_S), this, nullptr, nullptr, Qt::ApplicationShortcut);
     connect(save, &QShortcut::activated, m_iniGroup, &IniFileGroup::SaveCommand);
-    m_canvas->setFixedSize(680, 521 - StripHeight - 1);
+    SetCanvasSize(QSize(680, 521 - StripHeight - 1));
     SetClientSize(QSize(680, 521));
 }
 
@@ -80,9 +83,15 @@ QPoint MainWindow::PlacedPosition(const QRect& screen, const QRect& available, c
 
 void MainWindow::SetDesignSize(int sizeX, int sizeY)
 {
-    m_canvas->setFixedSize(ClientSizeFor(sizeX, std::max(sizeY, 0)) - QSize(0, StripHeight + 1));
+    SetCanvasSize(ClientSizeFor(sizeX, std::max(sizeY, 0)) - QSize(0, StripHeight + 1));
     PlaceOnScreen();
     m_frameWait.Arm(*this);
+}
+
+void MainWindow::SetCanvasSize(const QSize& size)
+{
+    m_canvas->setFixedSize(size);
+    m_menuArea->setFixedSize(size);
 }
 
 void MainWindow::PlaceOnScreen()

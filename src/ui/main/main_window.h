@@ -54,10 +54,13 @@ private:
     // Sizes and centres the window by its frame, inside the screen's available area.
     void PlaceOnScreen();
     void SetClientSize(const QSize& client);
+    // The canvas at the menu's real size, whatever part of it the window shows.
+    void SetCanvasSize(const QSize& size);
     bool ConfirmClose();
 
     Editor& m_editor;
     DesignCanvasWidget* m_canvas;
+    QWidget* m_menuArea;
     QScrollArea* m_scroll;
     TextArea* m_textArea;
     IniFileGroup* m_iniGroup;
