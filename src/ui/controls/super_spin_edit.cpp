@@ -165,8 +165,8 @@ void TSuperSpinEditI::TypeCharacter(QKeyEvent* event, QChar typed)
 void TSuperSpinEditI::focusInEvent(QFocusEvent* event)
 {
     QLineEdit::focusInEvent(event);
-    // Only when the user enters the field: a window coming back to the front
-    // after a message box keeps what was being typed.
+    // Only when the field is entered: a window coming back to the front after
+    // a message box keeps what was being typed.
     if (!m_flat.Enter(event))
         return;
     emit Entered();

@@ -279,20 +279,23 @@ TEST(SuperSpinEditTest, SelectsAllOnlyWhenTheUserEntersTheField)
     QWidget host;
     auto* edit = new TSuperSpinEditI(&host);
     host.show();
-    edit->setText("-");
-    edit->end(false);
+    QSignalSpy entered(edit, &TSuperSpinEditI::Entered);
+    QFocusEvent tab(QEvent::FocusIn, Qt::TabFocusReason);
+    QApplication::sendEvent(edit, &tab);
+    EXPECT_EQ(edit->selectedText(), "0");
+    EXPECT_EQ(entered.count(), 1);
+    EXPECT_EQ(edit->palette().color(QPalette::Base), edit->Flat().ColorOnFocus);
+    QTest::keyClicks(edit, "-");
+
+    // An error box takes the window's focus and gives it back.
+    QFocusEvent away(QEvent::FocusOut, Qt::ActiveWindowFocusReason);
+    QApplication::sendEvent(edit, &away);
     QFocusEvent back(QEvent::FocusIn, Qt::ActiveWindowFocusReason);
     QApplication::sendEvent(edit, &back);
     EXPECT_FALSE(edit->hasSelectedText());
     QTest::keyClicks(edit, "1");
     EXPECT_EQ(edit->text(), "-1");
-
-    QSignalSpy entered(edit, &TSuperSpinEditI::Entered);
-    QFocusEvent tab(QEvent::FocusIn, Qt::TabFocusReason);
-    QApplication::sendEvent(edit, &tab);
-    EXPECT_EQ(edit->selectedText(), "-1");
     EXPECT_EQ(entered.count(), 1);
-    EXPECT_EQ(edit->palette().color(QPalette::Base), edit->Flat().ColorOnFocus);
 }
 
 TEST(SuperSpinEditTest, AValuePutOutOfRangeByOnExitIsClampedOnceMore)
