@@ -212,10 +212,9 @@ void TSuperSpinEditI::resizeEvent(QResizeEvent* event)
 {
     QLineEdit::resizeEvent(event);
     const int minimum = MinimumFieldHeight();
-    if (height() < minimum) {
-        resize(width(), minimum); // lays the buttons out in its own resize
-        return;
-    }
+    // The new size holds at once; its own resize event may come only later.
+    if (height() < minimum)
+        resize(width(), minimum);
     LayoutButtons();
 }
 

@@ -334,6 +334,18 @@ TEST(SuperSpinEditTest, HeightIsRaisedToTheMinimumAndTheButtonsFollowTheLook)
     EXPECT_LT(edit->Buttons()->geometry().right(), 99);
 }
 
+// A field placed too low before its window is first shown (as a form does).
+TEST(SuperSpinEditTest, AFieldRaisedBeforeItsFirstShowKeepsItsButtonsInside)
+{
+    QWidget host;
+    auto* edit = new TSuperSpinEditI(&host);
+    edit->setGeometry(24, 40, 64, 4);
+    host.show();
+    QApplication::processEvents();
+    EXPECT_EQ(edit->height(), edit->MinimumFieldHeight());
+    EXPECT_EQ(edit->Buttons()->geometry(), QRect(64 - 15, 1, 15, edit->height() - 3));
+}
+
 TEST(SuperSpinEditTest, ButtonsShowOurOwnArrowGlyphs)
 {
     TSuperSpinButton pair;
