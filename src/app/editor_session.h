@@ -9,6 +9,9 @@ class ContextHelp;
 class HelpViewer;
 class Editor;
 class MainWindow;
+class ProgramParamsDialog;
+class MaskForm;
+class ShapeWindow;
 class StatusWindow;
 
 // The editor's windows around the one Editor, created and wired in start-up order.
@@ -25,7 +28,10 @@ public:
     StatusWindow& Status() { return *m_statusWindow; }
     ButtonEditor& Buttons() { return *m_buttonEditor; }
     ButtonListWindow& List() { return *m_buttonList; }
+    ProgramParamsDialog& Params() { return *m_params; }
     HelpViewer& Help() { return *m_help; }
+    ShapeWindow& Shape() { return *m_shapeWindow; }
+    MaskForm& Mask() { return *m_maskForm; }
     AutorunWizard& Wizard() { return *m_wizard; }
 
 private:
@@ -33,7 +39,10 @@ private:
     std::unique_ptr<StatusWindow> m_statusWindow;
     std::unique_ptr<MainWindow> m_mainWindow;
     std::unique_ptr<ButtonEditor> m_buttonEditor;
+    std::unique_ptr<ProgramParamsDialog> m_params;
     std::unique_ptr<ButtonListWindow> m_buttonList;
+    std::unique_ptr<ShapeWindow> m_shapeWindow;
+    std::unique_ptr<MaskForm> m_maskForm;
     std::unique_ptr<HelpViewer> m_help;
     std::unique_ptr<ContextHelp> m_contextHelp;
     std::unique_ptr<AutorunWizard> m_wizard;

@@ -9,24 +9,11 @@
 #include "platform/file_names.h"
 #include "platform/vyx_error.h"
 
+#include <QFile>
 #include <QJsonDocument>
 #include <memory>
 
 namespace {
-
-bool TakeSingleFile(const QStringList& arguments, QTextStream& err, QString& file)
-{
-    QStringList args = arguments;
-    if (!TakeCodePageOption(args, err))
-        return false;
-    if (args.size() != 1) {
-        err << "expected one INI file name\n";
-        return false;
-    }
-    // Loading changes the current folder: the name must not depend on it afterwards.
-    file = AbsoluteName(args.first());
-    return true;
-}
 
 void PrintLog(const QStringList& log, QTextStream& out)
 {
@@ -35,6 +22,37 @@ void PrintLog(const QStringList& log, QTextStream& out)
 }
 
 } // namespace
+
+bool TakeOneFile(const QStringList& arguments, const QString& kind, QTextStream& err, QString& file)
+{
+    QStringList args = arguments;
+    if (!TakeCodePageOption(args, err))
+        return false;
+    for (const QString& arg : args) {
+        if (arg.size() > 1 && arg.startsWith(u'-')) {
+            err << "unknown option " << arg << '\n';
+            return false;
+        }
+    }
+    if (args.size() != 1) {
+        err << "expected one " << kind << " name\n";
+        return false;
+    }
+    // Loading changes the current folder: the name must not depend on it afterwards.
+    file = AbsoluteName(args.first());
+    return true;
+}
+
+bool ReadInputFile(const QString& name, QTextStream& err, QByteArray& bytes)
+{
+    QFile file(name);
+    if (!file.open(QIODevice::ReadOnly)) {
+        err << "Cannot open file " << name << ": " << file.errorString() << '\n';
+        return false;
+    }
+    bytes = file.readAll();
+    return true;
+}
 
 bool TakeCodePageOption(QStringList& args, QTextStream& err)
 {
@@ -52,7 +70,7 @@ bool TakeCodePageOption(QStringList& args, QTextStream& err)
 int RunDump(const QStringList& args, QTextStream& out, QTextStream& err)
 {
     QString file;
-    if (!TakeSingleFile(args, err, file))
+    if (!TakeOneFile(args, QStringLiteral("INI file"), err, file))
         return 2;
     auto project = std::make_unique<MenuProject>();
     LoggingProjectView view;
@@ -70,7 +88,7 @@ int RunDump(const QStringList& args, QTextStream& out, QTextStream& err)
 int RunResave(const QStringList& args, QTextStream& out, QTextStream& err)
 {
     QString file;
-    if (!TakeSingleFile(args, err, file))
+    if (!TakeOneFile(args, QStringLiteral("INI file"), err, file))
         return 2;
     auto project = std::make_unique<MenuProject>();
     LoggingProjectView view;

@@ -5,8 +5,6 @@
 #include "platform/rtf_reader.h"
 #include "platform/vyx_error.h"
 
-#include <QFile>
-
 namespace {
 
 QString HelpText(const QByteArray& bytes)
@@ -25,20 +23,14 @@ QString HelpText(const QByteArray& bytes)
 
 int RunRtfText(const QStringList& arguments, QTextStream& out, QTextStream& err)
 {
-    QStringList args = arguments;
-    if (!TakeCodePageOption(args, err))
+    QString name;
+    if (!TakeOneFile(arguments, QStringLiteral("help file"), err, name))
         return 2;
-    if (args.size() != 1) {
-        err << "expected one help file name\n";
-        return 2;
-    }
-    QFile file(args.first());
-    if (!file.open(QIODevice::ReadOnly)) {
-        err << "Cannot open file " << args.first() << ": " << file.errorString() << '\n';
+    QByteArray bytes;
+    if (!ReadInputFile(name, err, bytes))
         return 1;
-    }
     try {
-        out << HelpText(file.readAll()) << '\n';
+        out << HelpText(bytes) << '\n';
     } catch (const VyxError& e) {
         err << e.Message() << '\n';
         return 1;

@@ -1,21 +1,54 @@
 #include "app/editor_application.h"
+#include "app/editor_command_line.h"
 #include "app/editor_session.h"
 #include "platform/code_page.h"
 #include "ui/main/main_window.h"
 
 #include <QTextStream>
+#include <optional>
+
+namespace {
+
+// The answer to --help, --version or a wrong call; none when the editor should run.
+std::optional<int> Answer(const EditorCommandLine& line)
+{
+    switch (line.action) {
+    case EditorCommandLine::Action::Help:
+        QTextStream(stdout) << EditorCommandLine::Usage();
+        return 0;
+    case EditorCommandLine::Action::Version:
+        QTextStream(stdout) << "vyxedit " VYX_VERSION "\n";
+        return 0;
+    case EditorCommandLine::Action::Wrong:
+        QTextStream(stderr) << "vyxedit: " << line.problem << "\n\n" << EditorCommandLine::Usage();
+        return 2;
+    case EditorCommandLine::Action::Run:
+        break;
+    }
+    return std::nullopt;
+}
+
+} // namespace
 
 int main(int argc, char** argv)
 {
+    // Help and version are answered before Qt needs a display. A call that only
+    // looks wrong here may hold Qt's own options, which the application takes away.
+    QStringList raw;
+    for (int i = 1; i < argc; ++i)
+        raw << QString::fromLocal8Bit(argv[i]);
+    const EditorCommandLine early = EditorCommandLine::Parse(raw);
+    if (early.action != EditorCommandLine::Action::Wrong)
+        if (const std::optional<int> status = Answer(early))
+            return *status;
     EditorApplication app(argc, argv);
-    QStringList args = app.arguments().mid(1);
-    if (args.size() >= 2 && args.first() == QLatin1String("--codepage")) {
-        if (!CodePage::Select(args.at(1)))
-            QTextStream(stderr) << "unknown code page: " << args.at(1) << ", using " << CodePage::Name() << '\n';
-        args.remove(0, 2);
-    }
+    const EditorCommandLine line = EditorCommandLine::Parse(app.arguments().mid(1));
+    if (const std::optional<int> status = Answer(line))
+        return *status;
+    if (!line.codePage.isEmpty() && !CodePage::Select(line.codePage))
+        QTextStream(stderr) << "unknown code page: " << line.codePage << ", using " << CodePage::Name() << '\n';
     EditorSession session;
-    session.Start(args.value(0));
+    session.Start(line.iniFile);
     // Closing the main window ends the program, whatever other windows are open.
     QObject::connect(&session.Main(), &MainWindow::Closed, &app, &QApplication::quit, Qt::QueuedConnection);
     session.Main().show();

@@ -1,9 +1,12 @@
 #include "app/tool_autorun.h"
 #include "app/tool_commands.h"
+#include "app/tool_mask.h"
 #include "app/tool_rtf_text.h"
+#include "app/tool_usage.h"
 
 #include <QCoreApplication>
 #include <QTextStream>
+#include <algorithm>
 #include <cstdio>
 #include <map>
 
@@ -17,19 +20,36 @@ int main(int argc, char** argv)
         {QStringLiteral("dump"), &RunDump},
         {QStringLiteral("resave"), &RunResave},
         {QStringLiteral("rtf-text"), &RunRtfText},
+        {QStringLiteral("mask"), &RunMask},
+        {QStringLiteral("mask-info"), &RunMaskInfo},
     };
+    QStringList names;
+    for (const auto& command : commands)
+        names << command.first;
     QStringList args = app.arguments().mid(1);
+    if (!args.isEmpty() && IsHelpOption(args.first())) {
+        out << ToolUsage(names);
+        return 0;
+    }
+    if (args.value(0) == QLatin1String("--version")) {
+        out << "vyxtool " VYX_VERSION "\n";
+        return 0;
+    }
     const auto command = args.isEmpty() ? commands.end() : commands.find(args.first());
     if (command == commands.end()) {
-        err << "usage: vyxtool dump|resave [--codepage NAME] FILE.ini\n"
-               "       vyxtool rtf-text [--codepage NAME] FILE\n"
-               "       vyxtool autorun [--codepage NAME] CD_ROOT [--launcher-dir DIR] [--hide-splash] [--hide-bar]\n"
-               "               [--left RRGGBB] [--right RRGGBB] [--text RRGGBB] [--splash FILE] [--delay MS]\n"
-               "               [--icon FILE] [--icon-index N] [--create-launcher-dir] [--print]\n"
-               "         (--splash and --icon: a name with a \"/\" is a local file under CD_ROOT,\n"
-               "          any other name a disc path written as it stands in the file)\n";
+        if (!args.isEmpty())
+            err << "vyxtool: unknown command '" << args.first() << "'\n";
+        err << ToolUsage(names);
         return 2;
     }
     args.removeFirst();
-    return command->second(args, out, err);
+    if (std::any_of(args.cbegin(), args.cend(), IsHelpOption)) {
+        out << CommandUsage(command->first);
+        return 0;
+    }
+    const int status = command->second(args, out, err);
+    // 2 is a wrong call: the command said what was wrong, its usage says what is right.
+    if (status == 2)
+        err << '\n' << CommandUsage(command->first);
+    return status;
 }

@@ -152,6 +152,16 @@ void Saver::WriteButton(int slot)
         Write(section, k.key, IntToText(b.*k.field));
     for (const auto& k : ButtonTexts)
         Write(section, k.key, b.*k.field);
+    if (!b.PassesValidity())
+        Warn(QStringLiteral("Button#%1 \"%2\" is dropped by the next load (Left=%3 top=%4 Width=%5 Height=%6 "
+                            "Action=%7)")
+                 .arg(slot)
+                 .arg(CodePage::ToUnicode(b.Name))
+                 .arg(b.Left)
+                 .arg(b.Top)
+                 .arg(b.Width)
+                 .arg(b.Height)
+                 .arg(CodePage::ToUnicode(b.Action)));
 }
 
 void Saver::WriteShape()

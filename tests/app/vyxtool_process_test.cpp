@@ -1,33 +1,20 @@
 // The vyxtool program as scripts use it: exit codes, JSON and files.
 #include "support/temp_folder.h"
+#include "support/tool_run.h"
 
 #include <QDir>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QtEndian>
 #include <gtest/gtest.h>
 
 namespace {
 
-struct ToolRun {
-    int exitCode = -1;
-    QByteArray out;
-    QByteArray err;
-};
-
-ToolRun Tool(const QStringList& args, const QString& workingFolder = {})
-{
-    QProcess process;
-    process.setWorkingDirectory(workingFolder);
-    process.start(QStringLiteral(VYXTOOL_PATH), args);
-    process.waitForFinished(60000);
-    return {process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
-}
-
 TEST(VyxtoolProcess, DumpsTheDemoProject)
 {
-    const ToolRun run = Tool({"dump", QStringLiteral(VYX_DEMO_DIR "/launcher.ini")});
+    const ProgramRun run = Tool({"dump", QStringLiteral(VYX_DEMO_DIR "/launcher.ini")});
     ASSERT_EQ(run.exitCode, 0) << run.err.constData();
     const QJsonObject json = QJsonDocument::fromJson(run.out).object();
     EXPECT_EQ(json["Main"].toObject()["SizeX"].toInt(), 640);
@@ -41,7 +28,7 @@ TEST(VyxtoolProcess, DumpExitsWithOneWhenLoadingStops)
 {
     TempFolder dir;
     dir.Write("bad.ini", "[MAIN]\r\nProgram=Ž\r\n[TextInfo]\r\nFontColor=red\r\n");
-    const ToolRun run = Tool({"dump", "--codepage", "windows-1250", dir.File("bad.ini")});
+    const ProgramRun run = Tool({"dump", "--codepage", "windows-1250", dir.File("bad.ini")});
     EXPECT_EQ(run.exitCode, 1);
     const QJsonObject json = QJsonDocument::fromJson(run.out).object();
     EXPECT_EQ(json["Error"].toString(), QStringLiteral("'red' is not a valid integer value"));
@@ -49,17 +36,55 @@ TEST(VyxtoolProcess, DumpExitsWithOneWhenLoadingStops)
 
 TEST(VyxtoolProcess, DumpRefusesADevice)
 {
-    const ToolRun run = Tool({"dump", "/dev/zero"});
+    const ProgramRun run = Tool({"dump", "/dev/zero"});
     EXPECT_EQ(run.exitCode, 1);
     const QJsonObject json = QJsonDocument::fromJson(run.out).object();
     EXPECT_EQ(json["Error"].toString(), QStringLiteral("/dev/zero is not a regular file"));
+}
+
+// Headers of a 16-bit BMP declaring a size, and hardly any pixels.
+QByteArray TinyBmp16(int width, int height)
+{
+    QByteArray bytes(54, '\0');
+    auto put32 = [&bytes](int at, quint32 value) { qToLittleEndian(value, bytes.data() + at); };
+    bytes[0] = 'B';
+    bytes[1] = 'M';
+    put32(2, 130);
+    put32(10, 54);
+    put32(14, 40);
+    put32(18, quint32(width));
+    put32(22, quint32(height));
+    qToLittleEndian(quint16(1), bytes.data() + 26);
+    qToLittleEndian(quint16(16), bytes.data() + 28);
+    return bytes + QByteArray(76, '\x55');
+}
+
+// A hostile project whose three tiny pictures declare huge sizes loads, or
+// stops with a clear message, within 1 GiB of address space.
+TEST(VyxtoolProcess, AProjectOfHugeDeclaredPicturesStopsClearlyWithinOneGibibyte)
+{
+    TempFolder dir;
+    for (const char* name : {"a.bmp", "b.bmp", "c.bmp"})
+        dir.Write(name, TinyBmp16(5600, 5600));
+    dir.Write("launcher.ini", "[MAIN]\r\nbackground=a.bmp\r\nbackover=b.bmp\r\nbackclick=c.bmp\r\n");
+    QProcess process;
+    process.start(QStringLiteral("/bin/sh"),
+                  {"-c", "ulimit -v 1048576; exec \"$0\" dump \"$1\"", QStringLiteral(VYXTOOL_PATH), dir.File("launcher.ini")});
+    process.waitForFinished(120000);
+    EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(process.exitCode(), 1);
+    const QJsonObject json = QJsonDocument::fromJson(process.readAllStandardOutput()).object();
+    EXPECT_TRUE(json["Error"].toString().startsWith(
+        QStringLiteral("Picture too large: 5600 x 5600 pixels; the three pictures together may have at most")))
+        << json["Error"].toString().toStdString();
+    EXPECT_EQ(json["Pictures"].toObject()["Normal"].toArray(), (QJsonArray{5600, 5600}));
 }
 
 TEST(VyxtoolProcess, ResaveWritesThroughTheEditorsSave)
 {
     TempFolder dir;
     dir.Write("launcher.ini", "[MAIN]\r\nProgram=Resaved\r\n[Button#9]\r\nAction=run\r\nLeft=1\r\ntop=1\r\nWidth=2\r\nHeight=2\r\n");
-    const ToolRun run = Tool({"resave", dir.File("launcher.ini")});
+    const ProgramRun run = Tool({"resave", dir.File("launcher.ini")});
     ASSERT_EQ(run.exitCode, 0) << run.err.constData();
     EXPECT_TRUE(run.out.contains("Buttons sorted."));
     EXPECT_TRUE(dir.Read("launcher.ini").contains("[Button#0]\r\nName=\r\nAction=RUN\r\n"));
@@ -71,7 +96,7 @@ TEST(VyxtoolProcess, ResaveWithARelativeNameWritesTheFileItLoaded)
     TempFolder dir;
     QDir(dir.Path()).mkpath("sub/sub");
     dir.Write("sub/launcher.ini", "[MAIN]\r\nProgram=Relative\r\n");
-    const ToolRun run = Tool({"resave", "sub/launcher.ini"}, dir.Path());
+    const ProgramRun run = Tool({"resave", "sub/launcher.ini"}, dir.Path());
     ASSERT_EQ(run.exitCode, 0) << run.err.constData();
     EXPECT_TRUE(run.out.contains(("INI File: " + dir.File("sub/launcher.ini")).toUtf8())) << run.out.constData();
     EXPECT_TRUE(dir.Read("sub/launcher.ini").contains("ReSort=1\r\n"));
@@ -84,7 +109,7 @@ TEST(VyxtoolProcess, ResaveReportsAFailedWrite)
     TempFolder dir;
     dir.Write("launcher.ini", "[MAIN]\r\nProgram=Kept\r\n");
     QDir(dir.Path()).mkdir("launcher.tmp");
-    const ToolRun run = Tool({"resave", dir.File("launcher.ini")});
+    const ProgramRun run = Tool({"resave", dir.File("launcher.ini")});
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_TRUE(run.err.startsWith("Unable to write to "));
     EXPECT_EQ(dir.Read("launcher.ini"), "[MAIN]\r\nProgram=Kept\r\n");
@@ -94,7 +119,7 @@ TEST(VyxtoolProcess, PrintsAHelpFilesText)
 {
     TempFolder dir;
     dir.Write("help.rtf", "{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}\\f0 Hello \\b bold\\b0\\par Second line\\par}");
-    const ToolRun run = Tool({"rtf-text", dir.File("help.rtf")});
+    const ProgramRun run = Tool({"rtf-text", dir.File("help.rtf")});
     ASSERT_EQ(run.exitCode, 0) << run.err.constData();
     EXPECT_EQ(run.out.trimmed(), QByteArray("Hello bold\nSecond line"));
 }
@@ -118,7 +143,7 @@ struct AutorunDisc {
 TEST(VyxtoolProcess, AutorunWritesTheWizardsThreeLines)
 {
     AutorunDisc disc;
-    const ToolRun run = Tool({"autorun", disc.dir.Path()});
+    const ProgramRun run = Tool({"autorun", disc.dir.Path()});
     ASSERT_EQ(run.exitCode, 0) << run.err.constData();
     EXPECT_EQ(disc.dir.Read("autorun.inf"),
               QByteArray("[autorun]\r\nopen=launcher\\launcher.exe\r\nicon=launcher\\launcher.exe,0\r\n"));
@@ -129,14 +154,14 @@ TEST(VyxtoolProcess, AutorunWritesTheWizardsThreeLines)
 TEST(VyxtoolProcess, AutorunOptionsMakeTheWizardsCommandLine)
 {
     AutorunDisc disc;
-    const ToolRun run = Tool({"autorun", disc.dir.Path(), "--hide-splash", "--right", "0000ff", "--delay", "400",
+    const ProgramRun run = Tool({"autorun", disc.dir.Path(), "--hide-splash", "--right", "0000ff", "--delay", "400",
                               "--icon", disc.dir.File("Launcher/menu.ico"), "--icon-index", "3", "--print"});
     ASSERT_EQ(run.exitCode, 0) << run.err.constData();
     EXPECT_EQ(run.out, QByteArray("[autorun]\nopen=launcher\\launcher.exe -X -R0000FF -P400\n"
                                   "icon=Launcher\\menu.ico,3\n"));
     EXPECT_FALSE(disc.dir.Exists("autorun.inf")) << "--print writes nothing";
 
-    const ToolRun all = Tool({"autorun", disc.dir.Path(), "--launcher-dir", "bin\\vyx", "--hide-bar", "--left",
+    const ProgramRun all = Tool({"autorun", disc.dir.Path(), "--launcher-dir", "bin\\vyx", "--hide-bar", "--left",
                               "FFFF00", "--text", "000000", "--splash", "intro.jpg", "--delay", "0", "--icon",
                               "bin\\vyx\\disc.ico", "--print"});
     ASSERT_EQ(all.exitCode, 0) << all.err.constData();
@@ -147,7 +172,7 @@ TEST(VyxtoolProcess, AutorunOptionsMakeTheWizardsCommandLine)
 TEST(VyxtoolProcess, AutorunCreatesTheLauncherFolderAndRefusesBadInput)
 {
     AutorunDisc disc;
-    const ToolRun created = Tool({"autorun", disc.dir.Path(), "--launcher-dir", "player\\", "--create-launcher-dir",
+    const ProgramRun created = Tool({"autorun", disc.dir.Path(), "--launcher-dir", "player\\", "--create-launcher-dir",
                                   "--splash", disc.dir.File("player/intro.bmp")});
     ASSERT_EQ(created.exitCode, 0) << created.err.constData();
     EXPECT_TRUE(QFileInfo(disc.dir.File("player")).isDir());
@@ -159,7 +184,7 @@ TEST(VyxtoolProcess, AutorunCreatesTheLauncherFolderAndRefusesBadInput)
                                     QStringList{"autorun", disc.dir.Path(), "--icon", "/etc/hostname"},
                                     QStringList{"autorun", disc.dir.Path(), "--bogus"},
                                     QStringList{"autorun", disc.dir.File("missing") + "/sub"}}) {
-        const ToolRun run = Tool(args);
+        const ProgramRun run = Tool(args);
         EXPECT_EQ(run.exitCode, 1) << args.join(' ').toStdString();
         EXPECT_FALSE(run.err.isEmpty());
     }

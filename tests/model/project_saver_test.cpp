@@ -2,6 +2,7 @@
 #include "model/menu_project.h"
 #include "model/project_loader.h"
 #include "model/project_saver.h"
+#include "platform/profile_values.h"
 #include "platform/file_operations.h"
 #include "platform/vyx_error.h"
 #include "support/failing_file_operations.h"
@@ -301,6 +302,96 @@ TEST_F(ProjectSaverTest, ABackupFolderInTheWayIsAWarningThatKeepsTheStatusWindow
     EXPECT_TRUE(m_view.Log().contains(
         QStringLiteral("! The previous file is not kept as %1: a folder is in the way").arg(m_dir.File("launcher.bak"))));
     EXPECT_TRUE(m_view.StatusVisible());
+}
+
+TEST_F(ProjectSaverTest, TheStatusLabelAndTheLogFollowTheStepsInOrder)
+{
+    m_project->Main.Title = "Demo";
+    m_project->Main.ReSort = true;
+    m_project->Main.UseCustomShape = true;
+    Button(3, 40);
+    ASSERT_EQ(Save(), SaveResult::Saved);
+    EXPECT_EQ(m_view.Statuses(), QStringList({"Saving...", "Saving main params", "Saving TextInfo", "Saving Buttons",
+                                              "Saving CustomShape", "Done."}));
+    EXPECT_EQ(m_view.Log(), QStringList({"Buttons sorted.", "INI File: " + Ini(), "Program: Demo", "Main params saved.",
+                                         "Textinfo saved.", "Buttons saved.", "CustomShape saved.", "Done."}));
+    EXPECT_FALSE(m_view.StatusVisible());
+}
+
+TEST_F(ProjectSaverTest, ButtonsTheNextLoadWillDropAreWarnedAboutOneLineEach)
+{
+    m_project->Main.ReSort = false;
+    Button(1, 10).Left = -4;
+    Button(2, 20).Width = 0;
+    Button(3, 30);
+    Button(5, -1).Height = 0;
+    ASSERT_EQ(Save(), SaveResult::Saved);
+    const QStringList warnings = m_view.Log().filter(QRegularExpression("^! "));
+    EXPECT_EQ(warnings, QStringList({"! Button#1 \"Button at 10\" is dropped by the next load (Left=-4 top=10 Width=30 "
+                                     "Height=20 Action=RUN)",
+                                     "! Button#2 \"Button at 20\" is dropped by the next load (Left=10 top=20 Width=0 "
+                                     "Height=20 Action=RUN)",
+                                     "! Button#5 \"Button at -1\" is dropped by the next load (Left=10 top=-1 Width=30 "
+                                     "Height=0 Action=RUN)"}));
+    EXPECT_EQ(m_view.Log().indexOf("Buttons saved."), m_view.Log().indexOf(warnings.last()) + 1);
+    EXPECT_TRUE(m_view.StatusVisible()) << "the warnings are left to be read";
+    EXPECT_TRUE(m_dir.Read("launcher.ini").contains("[Button#1]")) << "still saved as they are";
+    EXPECT_EQ(Reload()->UsedButtonCount(), 1);
+}
+
+// The whole file of a project that uses every part of the format, byte for byte.
+TEST_F(ProjectSaverTest, AWholeProjectIsSavedAsTheGoldenFile)
+{
+    MainParams& m = m_project->Main;
+    m.Title = "-=Vyx=- Launcher";
+    m.Company = "ACME";
+    m.IconFile = "menu.ico";
+    m.BackgroundFile = "pics\\back.jpg";
+    m.BackOverFile = "pics\\over.jpg";
+    m.BackClickFile = "\\click.bmp";
+    m.SoundOver = "over.wav";
+    m.SoundClick = "click.wav";
+    m.OnLoadSound = "hello.wav";
+    m.DefUnAssExtProg = "notepad.exe";
+    m.DefUnAssExtParam = "\"%1\"";
+    m.DefNotFoundProg = "D:\\missing.exe";
+    m.SizeX = 640;
+    m.SizeY = 460;
+    m.HideBorder = true;
+    m.HandCursor = true;
+    m.DisableSelText = false;
+    m.SimpleEsc = true;
+    m.ScrollStart = 2;
+    m.ScrollStartSpeed = 3;
+    m.ScrollEnd = 4;
+    m.ScrollEndSpeed = 5;
+    m.ReSort = true;
+    m.UseCustomShape = true;
+    m_project->TextInfo = {20, 150, 280, 200, Colors::clBlue, Colors::clWindowText, "info.rtf"};
+    MenuButton& setup = Button(7, 300);
+    setup.Name = "Setup";
+    setup.Action = "RUN&CLOSE";
+    setup.Params = "setup.exe";
+    setup.LoadInfo = "setup.rtf";
+    setup.ShellRunAction = "Open";
+    setup.ShellRunParams = "/quiet";
+    setup.ShellRunPath = "disk1";
+    setup.SoundOver = "s-over.wav";
+    setup.SoundClick = "s-click.wav";
+    setup.UnAssExt = "viewer.exe";
+    setup.OnNotFound = "help.exe";
+    MenuButton& web = Button(2, 12);
+    web.Name = " Web ";
+    web.Action = "WINEXEC";
+    web.Params = "http://example.com";
+    m_project->Shape.Points[0] = {0, 0, ShapePointState::Used};
+    m_project->Shape.Points[1] = {640, 0, ShapePointState::Used};
+    m_project->Shape.Points[2] = {320, 460, ShapePointState::Used};
+    m_project->Shape.PointCount = 3;
+    ASSERT_EQ(Save(), SaveResult::Saved);
+    QFile golden(QStringLiteral(VYX_OWN_TESTDATA "/golden/whole_project.ini"));
+    ASSERT_TRUE(golden.open(QIODevice::ReadOnly));
+    EXPECT_EQ(m_dir.Read("launcher.ini"), golden.readAll());
 }
 
 // Values the reader would change (outer blanks, outer quotes, a text cut so that

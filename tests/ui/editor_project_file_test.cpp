@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QLineEdit>
+#include <QTest>
 #include <gtest/gtest.h>
 
 namespace {
@@ -62,6 +63,18 @@ TEST_F(EditorProjectFileTest, SavingAFailedLoadToAnotherNameOrAfterAGoodLoadAsks
     TheEditor().OpenProject();
     EXPECT_TRUE(TheEditor().SaveWithReport(nullptr));
     EXPECT_TRUE(m_questions.isEmpty());
+}
+
+TEST_F(EditorProjectFileTest, AHugeMenuSizeIsBoundedForTheCanvasAndTheWindowPaints)
+{
+    m_dir.Write("launcher.ini", "[MAIN]\r\nSizeX=100000\r\nSizeY=100000\r\n");
+    m_session.Start(m_dir.File("launcher.ini"));
+    m_session.Main().show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&m_session.Main()));
+    m_session.Main().repaint();
+    EXPECT_EQ(TheEditor().Canvas().Image().size(), QSize(16384, 1953));
+    EXPECT_EQ(TheEditor().Project().Main.SizeX, 100000);
+    EXPECT_TRUE(TheEditor().WarningsShown());
 }
 
 } // namespace

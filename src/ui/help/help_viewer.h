@@ -19,6 +19,7 @@ public:
 
 private:
     QTextBrowser* m_browser;
+    QString m_folder;
     HelpTopics m_topics;
     QString m_current;
 };

@@ -48,6 +48,9 @@ bool IniFileGroup::ChooseIniFile()
 void IniFileGroup::OpenCommand()
 {
     Guarded(m_editor.Dialogs(), window(), [this] {
+        // Asked before the dialog, so that Yes saves under the name the project has now.
+        if (!m_editor.KeepWorkBeforeOpen(window()))
+            return;
         ChooseIniFile();
         m_editor.OpenProject();
     });

@@ -1,0 +1,62 @@
+#include "app/editor_command_line.h"
+
+namespace {
+
+EditorCommandLine::Action OptionAction(const QString& arg)
+{
+    if (arg == QLatin1String("-h") || arg == QLatin1String("--help"))
+        return EditorCommandLine::Action::Help;
+    if (arg == QLatin1String("--version"))
+        return EditorCommandLine::Action::Version;
+    return EditorCommandLine::Action::Run;
+}
+
+EditorCommandLine Wrong(const QString& problem)
+{
+    EditorCommandLine line;
+    line.action = EditorCommandLine::Action::Wrong;
+    line.problem = problem;
+    return line;
+}
+
+} // namespace
+
+EditorCommandLine EditorCommandLine::Parse(const QStringList& args)
+{
+    EditorCommandLine line;
+    bool options = true;
+    for (qsizetype i = 0; i < args.size(); ++i) {
+        const QString& arg = args.at(i);
+        if (options && arg == QLatin1String("--")) {
+            options = false;
+        } else if (options && OptionAction(arg) != Action::Run) {
+            line.action = OptionAction(arg);
+            return line;
+        } else if (options && arg == QLatin1String("--codepage")) {
+            if (i + 1 == args.size())
+                return Wrong(QStringLiteral("--codepage needs a code page name"));
+            line.codePage = args.at(++i);
+        } else if (options && arg.size() > 1 && arg.startsWith(u'-')) {
+            return Wrong(QStringLiteral("unknown option ") + arg);
+        } else if (!line.iniFile.isEmpty()) {
+            return Wrong(QStringLiteral("expected at most one INI file name"));
+        } else {
+            line.iniFile = arg;
+        }
+    }
+    return line;
+}
+
+QString EditorCommandLine::Usage()
+{
+    return QStringLiteral(
+        "usage: vyxedit [--codepage NAME] [FILE.ini]\n"
+        "       vyxedit --help | --version\n\n"
+        "Designs the picture menu that a CD-ROM's player shows: opens FILE.ini (default launcher.ini\n"
+        "in the current folder) with its pictures, buttons, help texts and window shape.\n\n"
+        "Options:\n"
+        "  --codepage NAME  the 8-bit code page of the project's texts (default windows-1252)\n"
+        "  -h, --help       show this help and exit\n"
+        "  --version        show the version and exit\n\n"
+        "Qt's own options (-platform, -style, ...) are accepted too.\n");
+}

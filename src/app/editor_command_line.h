@@ -1,0 +1,19 @@
+#pragma once
+#include <QString>
+#include <QStringList>
+
+// What vyxedit's command line asks for, once Qt has taken its own options.
+struct EditorCommandLine {
+    enum class Action { Run, Help, Version, Wrong };
+
+    Action action = Action::Run;
+    QString codePage; // empty: the default
+    QString iniFile;  // empty: "launcher.ini" in the current folder
+    QString problem;  // for Wrong
+
+    // The arguments after the program name; the first help or version option
+    // decides, an unknown option or a second file is Wrong.
+    static EditorCommandLine Parse(const QStringList& args);
+
+    static QString Usage();
+};

@@ -1,0 +1,107 @@
+#include "app/tool_usage.h"
+
+#include <map>
+
+namespace {
+
+struct CommandText {
+    const char* synopsis;    // after "vyxtool "
+    const char* summary;     // one line for the command list
+    const char* description; // what it does
+    const char* options;     // one line each, help excluded
+    const char* exitStatus;
+};
+
+#define VYX_CODE_PAGE_OPTION "  --codepage NAME        the 8-bit code page of the texts (default windows-1252)\n"
+
+const std::map<QString, CommandText>& Commands()
+{
+    static const std::map<QString, CommandText> commands = {
+        {QStringLiteral("dump"),
+         {"dump [--codepage NAME] FILE.ini", "print the project as the editor loads it, as JSON",
+          "Loads FILE.ini as the editor does and prints the project, the loading log and the error\n"
+          "that stopped loading (null when none) as JSON on standard output.\n",
+          VYX_CODE_PAGE_OPTION, "0 loaded, 1 loading stopped at an error, 2 wrong arguments."}},
+        {QStringLiteral("resave"),
+         {"resave [--codepage NAME] FILE.ini", "load and save the project through the editor's own code",
+          "Loads FILE.ini and saves it again as the editor's Save does (through a .tmp file of the\n"
+          "same name, keeping the previous version as .bak), printing the status log.\n",
+          VYX_CODE_PAGE_OPTION, "0 saved, 1 loading or saving failed (the file is kept), 2 wrong arguments."}},
+        {QStringLiteral("rtf-text"),
+         {"rtf-text [--codepage NAME] FILE", "print a help file's text as the text area shows it",
+          "Prints the text of a button's help file, one line per paragraph; a file that is not RTF is\n"
+          "plain text in the code page.\n",
+          VYX_CODE_PAGE_OPTION, "0 printed, 1 unreadable file, 2 wrong arguments."}},
+        {QStringLiteral("mask"),
+         {"mask PICTURE --color RRGGBB [--tolerance N] (-o FILE.msk | --ini FILE.ini)",
+          "build the menu window's shape mask from a picture",
+          "Builds the window region from a BMP or JPEG picture as the mask maker does: every pixel\n"
+          "whose colour is not close to the mask colour is part of the window. Writes the .msk file\n"
+          "named by -o, or named after the INI file with \".msk\". When nothing is opaque it writes no\n"
+          "file and says so on standard error.\n",
+          "  --color RRGGBB         the transparent colour, hexadecimal red, green, blue\n"
+          "  --tolerance N          how far a colour may be from it, 0..100 (default 10)\n"
+          "  -o FILE.msk            the mask file to write\n"
+          "  --ini FILE.ini         write the mask beside this project, as the editor names it\n",
+          "0 written or nothing opaque, 1 any error (message on standard error)."}},
+        {QStringLiteral("mask-info"),
+         {"mask-info FILE.msk", "print a mask file's header and rectangles as JSON",
+          "Prints the header and every rectangle of a .msk file as JSON.\n", "",
+          "0 printed, 1 unreadable or malformed mask data."}},
+        {QStringLiteral("autorun"),
+         {"autorun CD_ROOT [OPTIONS]", "write the disc's autorun.inf as the wizard does",
+          "Composes the player's command line and writes CD_ROOT/autorun.inf as the autorun wizard\n"
+          "does. The presence of the player's files is reported on standard error.\n",
+          "  --launcher-dir DIR     the player's folder on the disc, backslashes (default launcher\\)\n"
+          "  --hide-splash          the player's -X option: no splash screen\n"
+          "  --hide-bar             the player's -N option: no progress bar\n"
+          "  --left RRGGBB          the progress bar's left colour (-L)\n"
+          "  --right RRGGBB         the progress bar's right colour (-R)\n"
+          "  --text RRGGBB          the progress bar's text colour (-T)\n"
+          "  --splash FILE          the splash picture (-S): a name with a \"/\" is a local file under\n"
+          "                         CD_ROOT, any other name a disc path written as it stands\n"
+          "  --delay MS             the splash delay in milliseconds (-P)\n"
+          "  --icon FILE            the disc icon, a local file under CD_ROOT or a disc path\n"
+          "                         (default launcher.exe in the launcher folder)\n"
+          "  --icon-index N         the icon's index in that file (default 0)\n"
+          "  --create-launcher-dir  create the player's folder when it is missing\n"
+          "  --print                print autorun.inf instead of writing it\n",
+          "0 written, 1 any error (message on standard error)."}},
+    };
+    return commands;
+}
+
+} // namespace
+
+QString ToolUsage(const QStringList& commands)
+{
+    QString text = QStringLiteral("usage: vyxtool COMMAND [OPTIONS] ARGUMENTS\n"
+                                  "       vyxtool --help | --version\n\n"
+                                  "Works on the editor's projects from scripts, through the editor's own code.\n\n"
+                                  "Commands:\n");
+    for (const QString& command : commands) {
+        const auto found = Commands().find(command);
+        const QString summary = found == Commands().end() ? QString() : QString::fromUtf8(found->second.summary);
+        text += QStringLiteral("  %1 %2\n").arg(command, -10).arg(summary);
+    }
+    text += QStringLiteral("\n'vyxtool COMMAND --help' describes one command.\n");
+    return text;
+}
+
+QString CommandUsage(const QString& command)
+{
+    const auto found = Commands().find(command);
+    if (found == Commands().end())
+        return {};
+    const CommandText& text = found->second;
+    return QStringLiteral("usage: vyxtool %1\n\n%2\nOptions:\n%3"
+                          "  -h, --help             show this help and exit\n\n"
+                          "Exit status: %4\n")
+        .arg(QString::fromUtf8(text.synopsis), QString::fromUtf8(text.description), QString::fromUtf8(text.options),
+             QString::fromUtf8(text.exitStatus));
+}
+
+bool IsHelpOption(const QString& argument)
+{
+    return argument == QLatin1String("-h") || argument == QLatin1String("--help");
+}
