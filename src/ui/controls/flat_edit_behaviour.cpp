@@ -35,10 +35,11 @@ bool FlatEditBehaviour::IsUserFocusChange(const QFocusEvent* event)
     return event->reason() != Qt::PopupFocusReason && event->reason() != Qt::ActiveWindowFocusReason;
 }
 
-bool FlatEditBehaviour::Enter(const QFocusEvent* event)
+bool FlatEditBehaviour::Enter(const QFocusEvent*)
 {
-    if (!IsUserFocusChange(event))
+    if (m_entered)
         return false;
+    m_entered = true;
     TOffice2000Look::SetControlColor(m_control, ColorOnFocus);
     return true;
 }
@@ -47,6 +48,7 @@ bool FlatEditBehaviour::Exit(const QFocusEvent* event)
 {
     if (!IsUserFocusChange(event))
         return false;
+    m_entered = false;
     TOffice2000Look::SetControlColor(m_control, m_designedColor);
     return true;
 }

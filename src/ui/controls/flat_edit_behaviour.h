@@ -30,10 +30,11 @@ public:
     void SetDesignedColor(const QColor& color);
 
     // A focus change the user makes (Tab, a click); a window switch, a popup
-    // menu or a message box over the window neither enters nor leaves the field.
+    // menu or a message box over the window does not leave the field, so the
+    // focus coming back with it does not enter it again.
     static bool IsUserFocusChange(const QFocusEvent* event);
-    // On the user's focus change: the focus colour (or the designed colour back);
-    // true when the field was really entered (left), so OnEnter (OnExit) runs.
+    // The focus colour when the field is entered (the designed colour back when
+    // it is left); true when it really was, so OnEnter (OnExit) runs.
     bool Enter(const QFocusEvent* event);
     bool Exit(const QFocusEvent* event);
     // Enter with EnterLikeTab: the focus moves on and the key is used up.
@@ -51,4 +52,5 @@ private:
     QWidget* m_control;
     TOffice2000Look m_look;
     QColor m_designedColor;
+    bool m_entered = false;
 };

@@ -165,8 +165,8 @@ void TSuperSpinEditI::TypeCharacter(QKeyEvent* event, QChar typed)
 void TSuperSpinEditI::focusInEvent(QFocusEvent* event)
 {
     QLineEdit::focusInEvent(event);
-    // Only when the user enters the field: a window coming back to the front
-    // after a message box keeps what was being typed.
+    // Only when the field is entered: a window coming back to the front after
+    // a message box keeps what was being typed.
     if (!m_flat.Enter(event))
         return;
     emit Entered();
@@ -212,10 +212,9 @@ void TSuperSpinEditI::resizeEvent(QResizeEvent* event)
 {
     QLineEdit::resizeEvent(event);
     const int minimum = MinimumFieldHeight();
-    if (height() < minimum) {
-        resize(width(), minimum); // lays the buttons out in its own resize
-        return;
-    }
+    // The new size holds at once; its own resize event may come only later.
+    if (height() < minimum)
+        resize(width(), minimum);
     LayoutButtons();
 }
 

@@ -40,6 +40,9 @@ std::optional<QString> SharedDialogs::ExecuteOpenFile(QWidget* parent)
     QFileDialog dialog(parent, m_openFile.Title, m_openFile.InitialDir);
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setNameFilters(ToQtFilters(m_openFile.Filter));
+    dialog.setDefaultSuffix(m_openFile.DefaultExt);
+    if (!m_openFile.FileName.isEmpty())
+        dialog.selectFile(m_openFile.FileName);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
     return dialog.selectedFiles().first();

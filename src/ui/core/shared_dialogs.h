@@ -14,6 +14,8 @@ struct OpenFileRequest {
     QString Title;
     QString Filter;
     QString InitialDir;
+    QString FileName;   // proposed in the name box; empty: none
+    QString DefaultExt; // added to a typed name without one, e.g. "exe"
 };
 
 // The dialogs every window shares. Tests install answerers instead of real dialogs.

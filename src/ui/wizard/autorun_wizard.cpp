@@ -218,13 +218,19 @@ void AutorunWizard::BrowseCdRoot()
 }
 
 std::optional<QString> AutorunWizard::PickDiscFile(const QString& title, const QString& filter,
-                                                   const QString& startFolder, const QString& referenceFolder)
+                                                   const QString& startFolder, const QString& referenceFolder,
+                                                   const QString& proposedName)
 {
     OpenFileRequest& request = m_editor.Dialogs().OpenFile();
     request.Title = title;
     request.Filter = filter;
     request.InitialDir = DiscLocalPath(startFolder);
+    request.FileName = proposedName;
+    request.DefaultExt = proposedName.isEmpty() ? QString() : QStringLiteral("exe");
     const std::optional<QString> picked = m_editor.Dialogs().ExecuteOpenFile(this);
+    // The other pickers propose no name.
+    request.FileName.clear();
+    request.DefaultExt.clear();
     if (!picked)
         return std::nullopt;
     const std::optional<QString> name = DiscNameOf(*picked, CdRoot(), referenceFolder);
@@ -239,7 +245,7 @@ void AutorunWizard::BrowseLauncher()
     const std::optional<QString> name = PickDiscFile(
         QStringLiteral("Vyx Autorun folder"),
         QStringLiteral("Vyx Launcher (launcher.exe)|launcher.exe|Programs (*.exe;*.com;*.bat)|*.exe;*.com;*.bat|All (*.*)|*.*"),
-        CdRoot(), CdRoot());
+        CdRoot(), CdRoot(), QStringLiteral("launcher.exe"));
     if (name)
         m_form.VyxRoot1->setText(FolderOfDiscName(*name));
 }

@@ -57,7 +57,7 @@ private:
     // The open-file dialog in `startFolder`; the picked file as a disc name
     // relative to `referenceFolder`, or nothing (a file off the disc is refused).
     std::optional<QString> PickDiscFile(const QString& title, const QString& filter, const QString& startFolder,
-                                        const QString& referenceFolder);
+                                        const QString& referenceFolder, const QString& proposedName = {});
     void ChooseColor(QLabel* label);
     void ClearColor(QLabel* label);
     void ApplyColor(QLabel* label, uint32_t color);

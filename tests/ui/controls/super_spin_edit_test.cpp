@@ -279,20 +279,23 @@ TEST(SuperSpinEditTest, SelectsAllOnlyWhenTheUserEntersTheField)
     QWidget host;
     auto* edit = new TSuperSpinEditI(&host);
     host.show();
-    edit->setText("-");
-    edit->end(false);
+    QSignalSpy entered(edit, &TSuperSpinEditI::Entered);
+    QFocusEvent tab(QEvent::FocusIn, Qt::TabFocusReason);
+    QApplication::sendEvent(edit, &tab);
+    EXPECT_EQ(edit->selectedText(), "0");
+    EXPECT_EQ(entered.count(), 1);
+    EXPECT_EQ(edit->palette().color(QPalette::Base), edit->Flat().ColorOnFocus);
+    QTest::keyClicks(edit, "-");
+
+    // An error box takes the window's focus and gives it back.
+    QFocusEvent away(QEvent::FocusOut, Qt::ActiveWindowFocusReason);
+    QApplication::sendEvent(edit, &away);
     QFocusEvent back(QEvent::FocusIn, Qt::ActiveWindowFocusReason);
     QApplication::sendEvent(edit, &back);
     EXPECT_FALSE(edit->hasSelectedText());
     QTest::keyClicks(edit, "1");
     EXPECT_EQ(edit->text(), "-1");
-
-    QSignalSpy entered(edit, &TSuperSpinEditI::Entered);
-    QFocusEvent tab(QEvent::FocusIn, Qt::TabFocusReason);
-    QApplication::sendEvent(edit, &tab);
-    EXPECT_EQ(edit->selectedText(), "-1");
     EXPECT_EQ(entered.count(), 1);
-    EXPECT_EQ(edit->palette().color(QPalette::Base), edit->Flat().ColorOnFocus);
 }
 
 TEST(SuperSpinEditTest, AValuePutOutOfRangeByOnExitIsClampedOnceMore)
@@ -329,6 +332,18 @@ TEST(SuperSpinEditTest, HeightIsRaisedToTheMinimumAndTheButtonsFollowTheLook)
     edit->SetOffice2k(false);
     EXPECT_EQ(edit->Buttons()->geometry().height(), 35);
     EXPECT_LT(edit->Buttons()->geometry().right(), 99);
+}
+
+// A field placed too low before its window is first shown (as a form does).
+TEST(SuperSpinEditTest, AFieldRaisedBeforeItsFirstShowKeepsItsButtonsInside)
+{
+    QWidget host;
+    auto* edit = new TSuperSpinEditI(&host);
+    edit->setGeometry(24, 40, 64, 4);
+    host.show();
+    QApplication::processEvents();
+    EXPECT_EQ(edit->height(), edit->MinimumFieldHeight());
+    EXPECT_EQ(edit->Buttons()->geometry(), QRect(64 - 15, 1, 15, edit->height() - 3));
 }
 
 TEST(SuperSpinEditTest, ButtonsShowOurOwnArrowGlyphs)

@@ -202,6 +202,10 @@ TEST_F(AutorunWizardTest, TheBrowsedLauncherFolderIsRelativeWithABackslash)
     ASSERT_EQ(m_requests.size(), 1);
     EXPECT_EQ(m_requests[0].Title, QStringLiteral("Vyx Autorun folder"));
     EXPECT_EQ(m_requests[0].InitialDir, m_disc.Path());
+    EXPECT_EQ(m_requests[0].FileName, QStringLiteral("launcher.exe"));
+    EXPECT_EQ(m_requests[0].Filter, QStringLiteral("Vyx Launcher (launcher.exe)|launcher.exe|Programs (*.exe;*.com;*.bat)"
+                                                   "|*.exe;*.com;*.bat|All (*.*)|*.*"));
+    EXPECT_TRUE(Dialogs().OpenFile().FileName.isEmpty()) << "the next picker proposes nothing";
     EXPECT_EQ(Child<TSuperEdit>("VyxRoot1")->text(), QStringLiteral("bin\\vyx\\"));
     EXPECT_EQ(Shown("vyxRootStat"), Root() + "bin\\vyx\\");
 
