@@ -56,6 +56,7 @@ public:
     void ShowTextFile(const QString&) override {}
     void SetCaption(const QString& caption) override { benchmark::DoNotOptimize(caption.size()); }
     void RedrawCanvas() override {}
+    void RefreshButtonListIfShown() override {}
 };
 
 // Sweeps along every grid row through the button centres and back between the

@@ -14,7 +14,7 @@ repetitions=${2:-5}
 out=$(mktemp -d)
 trap 'rm -rf "$out"' EXIT
 
-for program in load_bench canvas_bench save_bench; do
+for program in load_bench canvas_bench save_bench mask_bench; do
     if [ ! -x "$bench_dir/$program" ]; then
         echo "$bench_dir/$program is missing: build it first" >&2
         exit 2
@@ -57,4 +57,15 @@ ratio("redraw/copy", ms("BM_RedrawCanvas") / ms("BM_PlainCopy"), 2)
 # BM_PointerMoves runs 10,000 moves per iteration; BM_RedrawCanvas one redraw.
 ratio("moves/redraws", ms("BM_PointerMoves") / (10_000 * ms("BM_RedrawCanvas")), 0.05, 4)
 ratio("save/durable-replace", save["ratio"], 2)
+
+qregion = medians["BM_NoiseBuildAgainstQRegionPerRun"]
+noise = medians["BM_NoiseBuildAgainstScan"]
+plasma = medians["BM_PlasmaBuildAgainstScan"]
+print(f"mask build 512x384 noise {qregion['build_ms']:.3f} ms, QRegion::united per run {qregion['qregion_ms']:.1f} ms; "
+      f"1024x768 noise build {noise['build_ms']:.3f} ms, scan {noise['scan_ms']:.3f} ms; "
+      f"plasma build {plasma['build_ms']:.3f} ms, scan {plasma['scan_ms']:.3f} ms (medians)")
+verdict = "" if qregion["ratio"] >= 100 else "  MISSED"
+print(f"qregion-per-run/mask-build ratio: {qregion['ratio']:.1f} (target >= 100){verdict}")
+ratio("noise mask-build/scan", noise["ratio"], 3)
+ratio("plasma mask-build/scan", plasma["ratio"], 3)
 PY

@@ -8,7 +8,11 @@
 #include "ui/help/help_viewer.h"
 #include "ui/main/button_list_window.h"
 #include "ui/main/main_window.h"
+#include "ui/params/program_params_dialog.h"
+#include "ui/shape/mask_form.h"
+#include "ui/shape/shape_window.h"
 #include "ui/status/status_window.h"
+#include "ui/wizard/autorun_wizard.h"
 
 #include <QApplication>
 
@@ -34,10 +38,18 @@ void EditorSession::Start(const QString& iniArgument)
     // The other windows come after the first load, hidden.
     m_buttonEditor = std::make_unique<ButtonEditor>(*m_editor);
     m_editor->SetButtonEditor(m_buttonEditor.get());
+    m_params = std::make_unique<ProgramParamsDialog>(*m_editor);
+    m_editor->SetParamsDialog(m_params.get());
     m_buttonList = std::make_unique<ButtonListWindow>(*m_editor);
     m_editor->SetButtonList(m_buttonList.get());
+    m_shapeWindow = std::make_unique<ShapeWindow>(*m_editor);
+    m_editor->SetShapeWindow(m_shapeWindow.get());
+    m_maskForm = std::make_unique<MaskForm>(*m_editor);
+    m_editor->SetMaskMaker(m_maskForm.get());
     m_help = std::make_unique<HelpViewer>();
     m_editor->SetHelpViewer(m_help.get());
+    m_wizard = std::make_unique<AutorunWizard>(*m_editor, m_mainWindow.get());
+    m_editor->SetAutorunWizard(m_wizard.get());
     m_contextHelp = std::make_unique<ContextHelp>(*m_editor);
     qApp->installEventFilter(m_contextHelp.get());
 }

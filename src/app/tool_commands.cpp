@@ -6,8 +6,10 @@
 #include "model/project_loader.h"
 #include "model/project_saver.h"
 #include "platform/code_page.h"
+#include "platform/file_names.h"
 #include "platform/vyx_error.h"
 
+#include <QFile>
 #include <QJsonDocument>
 #include <memory>
 
@@ -36,7 +38,19 @@ bool TakeOneFile(const QStringList& arguments, const QString& kind, QTextStream&
         err << "expected one " << kind << " name\n";
         return false;
     }
-    file = args.first();
+    // Loading changes the current folder: the name must not depend on it afterwards.
+    file = AbsoluteName(args.first());
+    return true;
+}
+
+bool ReadInputFile(const QString& name, QTextStream& err, QByteArray& bytes)
+{
+    QFile file(name);
+    if (!file.open(QIODevice::ReadOnly)) {
+        err << "Cannot open file " << name << ": " << file.errorString() << '\n';
+        return false;
+    }
+    bytes = file.readAll();
     return true;
 }
 

@@ -6,6 +6,9 @@ int RunDump(const QStringList& args, QTextStream& out, QTextStream& err);
 // vyxtool resave [--codepage NAME] FILE.ini
 int RunResave(const QStringList& args, QTextStream& out, QTextStream& err);
 
+// Reads a whole input file; false (with a message) when it cannot be opened.
+bool ReadInputFile(const QString& name, QTextStream& err, QByteArray& bytes);
+
 // Takes a leading "--codepage NAME" off the arguments; false (with a message)
 // when the code page is unknown.
 bool TakeCodePageOption(QStringList& args, QTextStream& err);

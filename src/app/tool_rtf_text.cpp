@@ -5,8 +5,6 @@
 #include "platform/rtf_reader.h"
 #include "platform/vyx_error.h"
 
-#include <QFile>
-
 namespace {
 
 QString HelpText(const QByteArray& bytes)
@@ -28,13 +26,11 @@ int RunRtfText(const QStringList& arguments, QTextStream& out, QTextStream& err)
     QString name;
     if (!TakeOneFile(arguments, QStringLiteral("help file"), err, name))
         return 2;
-    QFile file(name);
-    if (!file.open(QIODevice::ReadOnly)) {
-        err << "Cannot open file " << name << ": " << file.errorString() << '\n';
+    QByteArray bytes;
+    if (!ReadInputFile(name, err, bytes))
         return 1;
-    }
     try {
-        out << HelpText(file.readAll()) << '\n';
+        out << HelpText(bytes) << '\n';
     } catch (const VyxError& e) {
         err << e.Message() << '\n';
         return 1;

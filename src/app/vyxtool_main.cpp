@@ -1,4 +1,6 @@
+#include "app/tool_autorun.h"
 #include "app/tool_commands.h"
+#include "app/tool_mask.h"
 #include "app/tool_rtf_text.h"
 #include "app/tool_usage.h"
 
@@ -14,9 +16,12 @@ int main(int argc, char** argv)
     QTextStream out(stdout);
     QTextStream err(stderr);
     const std::map<QString, ToolCommand> commands = {
+        {QStringLiteral("autorun"), &RunAutorun},
         {QStringLiteral("dump"), &RunDump},
         {QStringLiteral("resave"), &RunResave},
         {QStringLiteral("rtf-text"), &RunRtfText},
+        {QStringLiteral("mask"), &RunMask},
+        {QStringLiteral("mask-info"), &RunMaskInfo},
     };
     QStringList names;
     for (const auto& command : commands)

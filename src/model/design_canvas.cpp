@@ -3,6 +3,8 @@
 #include "model/menu_project.h"
 #include "platform/focus_rect.h"
 
+#include <QRegion>
+
 #include <algorithm>
 #include <cstring>
 
@@ -45,7 +47,13 @@ void DesignCanvas::RedrawButton(const MenuButton& button) { ToggleFrame(ButtonRe
 
 void DesignCanvas::RedrawCanvas(const MenuProject& project)
 {
-    CopyRect(project.NormalPicture, QRect(0, 0, project.Main.SizeX, project.Main.SizeY));
+    const QRect menu(0, 0, std::max(project.Main.SizeX, 0), std::max(project.Main.SizeY, 0));
+    CopyRect(project.NormalPicture, menu);
+    // Nothing is copied beyond the menu area: blank it, or frames and state
+    // pictures drawn there would stay and each redraw would toggle those frames.
+    for (const QRect& outside : QRegion(m_image.rect()).subtracted(menu))
+        FillBlank(outside);
+    MarkDirty(m_image.rect());
     for (const MenuButton& b : project.Buttons)
         if (b.Used)
             RedrawButton(b);

@@ -20,7 +20,8 @@ public:
     void ReplaceWith(const QImage& picture);
 
     void RedrawButton(const MenuButton& button);
-    // Copies the SizeX x SizeY area of the normal picture and frames every used slot.
+    // Copies the SizeX x SizeY area of the normal picture, blanks the rest and
+    // frames every used slot.
     void RedrawCanvas(const MenuProject& project);
     // Copies the button's rectangle from a state picture (1:1).
     void PaintState(const MenuButton& button, const QImage& picture);

@@ -7,14 +7,22 @@
 // the windows, for the headless tool and for tests.
 class LoggingProjectView : public ProjectView {
 public:
-    void SetStatus(const QString& text) override { m_status = text; }
+    void SetStatus(const QString& text) override
+    {
+        m_status = text;
+        m_statuses << text;
+    }
     void AddLine(const QString& text) override { m_log << text; }
     void AddWarning(const QString& text) override
     {
         m_warningsShown = true;
         m_log << QStringLiteral("! ") + text;
     }
-    void ClearLog() override { m_log.clear(); }
+    void ClearLog() override
+    {
+        m_log.clear();
+        m_statuses.clear();
+    }
     void ShowStatus() override { m_statusVisible = true; }
     void HideStatus() override { m_statusVisible = false; }
     void CloseStatus() override
@@ -36,6 +44,8 @@ public:
 
     const QStringList& Log() const { return m_log; }
     QString Status() const { return m_status; }
+    // Every status since the log was last emptied, in order.
+    const QStringList& Statuses() const { return m_statuses; }
     bool StatusVisible() const { return m_statusVisible; }
     QString ApplicationTitle() const { return m_applicationTitle; }
     QString Caption() const { return m_caption; }
@@ -46,6 +56,7 @@ public:
 private:
     QStringList m_log;
     QString m_status;
+    QStringList m_statuses;
     bool m_statusVisible = false;
     bool m_warningsShown = false;
     QString m_applicationTitle;

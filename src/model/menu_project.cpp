@@ -39,8 +39,9 @@ int MenuProject::ChooseNewButtonSlot() const
 
 void MenuProject::CreateButton(int slot, int32_t left, int32_t top, int32_t width, int32_t height)
 {
-    // Fields not named here keep what the slot held before.
+    // A reused slot keeps nothing of the deleted button (its help file, sounds, targets).
     MenuButton& b = Buttons[slot];
+    b = MenuButton{};
     b.Used = true;
     b.Left = left;
     b.Top = top;

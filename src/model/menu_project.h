@@ -126,7 +126,8 @@ public:
     SlotMap SortButtons();
     // Lowest free slot among 0..99, or -1 when all are used.
     int ChooseNewButtonSlot() const;
-    // Fills a chosen slot as a fresh "New Button" with the given rectangle.
+    // Fills a chosen slot as a fresh "New Button" with the given rectangle; every
+    // other field of the slot is cleared.
     void CreateButton(int slot, int32_t left, int32_t top, int32_t width, int32_t height);
     int UsedButtonCount() const;
 };

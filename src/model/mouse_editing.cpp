@@ -20,6 +20,8 @@ bool MouseEditing::PointInButton(QPoint at, const MenuButton& b)
 
 void MouseEditing::Press(QPoint at)
 {
+    if (!m_dragging && !m_drawing) // not a second mouse button during a gesture
+        FollowPointer(at);
     m_anchor = at;
     if (m_overButton) {
         m_canvas.PaintState(Current(), m_project.ClickPicture);
@@ -37,9 +39,34 @@ void MouseEditing::Move(QPoint at, ShiftState state)
         DrawBand(at);
     else if (!m_overButton)
         EnterButtonAt(at);
-    LeaveIfOutside(at);
+    // A dragged button keeps the pointer however fast it moves; the leave test
+    // would otherwise drop it when one move jumps past its edge.
     if (m_dragging)
         Drag(at, state);
+    else
+        LeaveIfOutside(at);
+}
+
+// No move may have come before a press (the first click after a dialog, Shift
+// pressed first): without this the press would count as one on empty canvas and
+// its release would create a button under the one the user meant.
+void MouseEditing::FollowPointer(QPoint at)
+{
+    LeaveIfOutside(at);
+    if (!m_overButton)
+        EnterButtonAt(at);
+}
+
+void MouseEditing::LeavePointer()
+{
+    if (!m_dragging)
+        Leave();
+}
+
+void MouseEditing::PickButton(int slot)
+{
+    Leave();
+    m_currentButton = slot;
 }
 
 // The band rectangle, kept as the corners the frame is drawn between.
@@ -92,7 +119,13 @@ void MouseEditing::ShowHelpText(const MenuButton& b)
 
 void MouseEditing::LeaveIfOutside(QPoint at)
 {
-    if (!m_overButton || PointInButton(at, Current()))
+    if (m_overButton && !PointInButton(at, Current()))
+        Leave();
+}
+
+void MouseEditing::Leave()
+{
+    if (!m_overButton)
         return;
     m_canvas.PaintState(Current(), m_project.NormalPicture);
     if (Current().Used)
@@ -128,6 +161,8 @@ void MouseEditing::Release(QPoint at)
     }
     m_dragging = false;
     m_host.RedrawCanvas();
+    // A button created, moved or resized shows in the list at once.
+    m_host.RefreshButtonListIfShown();
     m_host.LoadButtonEditor();
 }
 

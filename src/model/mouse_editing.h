@@ -31,6 +31,8 @@ public:
     virtual void SetCaption(const QString& caption) = 0;
     // The full redraw, with whatever else the editor does on it.
     virtual void RedrawCanvas() = 0;
+    // Refreshes the buttons list when that window is shown.
+    virtual void RefreshButtonListIfShown() = 0;
 };
 
 // The canvas's press / move / release state machine: entering buttons, state
@@ -42,9 +44,14 @@ public:
     void Press(QPoint at);
     void Move(QPoint at, ShiftState state);
     void Release(QPoint at);
+    // The pointer left the canvas (onto the strip, the text area or another window).
+    void LeavePointer();
 
     int CurrentButton() const { return m_currentButton; }
     void SetCurrentButton(int slot) { m_currentButton = slot; }
+    // Another button is picked away from the canvas (a buttons-list row): the
+    // lit button goes back to its normal picture first.
+    void PickButton(int slot);
     bool OverButton() const { return m_overButton; }
     bool Dragging() const { return m_dragging; }
     bool Drawing() const { return m_drawing; }
@@ -61,7 +68,9 @@ private:
     void EnterButtonAt(QPoint at);
     void Enter(int slot);
     void ShowHelpText(const MenuButton& button);
+    void FollowPointer(QPoint at);
     void LeaveIfOutside(QPoint at);
+    void Leave();
     void Drag(QPoint at, ShiftState state);
     void ReleaseOnEmptyCanvas(QPoint at);
     MenuButton& Current() { return m_project.Buttons[m_currentButton]; }

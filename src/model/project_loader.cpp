@@ -1,5 +1,6 @@
 #include "model/project_loader.h"
 
+#include "model/design_size.h"
 #include "model/launcher_ini_layout.h"
 #include "model/menu_project.h"
 #include "model/project_view.h"
@@ -51,13 +52,14 @@ private:
     MenuProject& m_project;
     ProjectView& m_view;
     ProfileFile m_ini;
+    qint64 m_pixelBudget = 0; // pixels left for the pictures of this load
 };
 
 void Loader::Run(const QString& iniName)
 {
     m_view.ShowStatus();
     m_view.ClearLog();
-    const bool exists = QFileInfo(iniName).isFile();
+    const bool exists = QFileInfo::exists(iniName); // what is not a file is refused when read
     if (exists)
         m_view.SetStatus(QStringLiteral("Opening INI"));
     else
@@ -68,6 +70,9 @@ void Loader::Run(const QString& iniName)
     if (m_ini.SkippedUtf8Bom())
         m_view.AddWarning(
             QStringLiteral("UTF-8 byte order mark skipped: the player does not read the first section"));
+    if (m_ini.ConvertedFromUtf16())
+        m_view.AddWarning(QStringLiteral("UTF-16 file read in code page %1: it will be saved as 8-bit text")
+                              .arg(CodePage::Name()));
 
     ReadMain();
     LoadBackgrounds();
@@ -99,7 +104,14 @@ void Loader::ReadMain()
         main.*k.field = ReadProfileBool(m_ini, MainSection, k.key, k.field == &MainParams::DisableSelText);
     m_view.ProjectFlagsChanged();
     m_view.AddLine(QStringLiteral("Main params Loaded: ") + Unicode(main.WindowCaption()));
-    m_view.SetDesignSize(main.SizeX, main.SizeY);
+    const QSize size = BoundedDesignSize(main.SizeX, main.SizeY);
+    if (size != QSize(main.SizeX, main.SizeY))
+        m_view.AddWarning(QStringLiteral("Menu size %1 x %2 is out of range: the window shows %3 x %4")
+                              .arg(main.SizeX)
+                              .arg(main.SizeY)
+                              .arg(size.width())
+                              .arg(size.height()));
+    m_view.SetDesignSize(size.width(), size.height());
     main.ReSort = ReadProfileBool(m_ini, MainSection, ReSortKey, true);
     m_view.ProjectFlagsChanged();
 }
@@ -107,6 +119,7 @@ void Loader::ReadMain()
 void Loader::LoadBackgrounds()
 {
     m_view.SetStatus(QStringLiteral("Loading backgrounds..."));
+    m_pixelBudget = PictureLoader::MaxPixels;
     LoadBackground(MainPictureTexts[0], m_project.NormalPicture, "Default", "Background default file: ");
     LoadBackground(MainPictureTexts[1], m_project.OverPicture, "OVER", "Background OVER file: ");
     LoadBackground(MainPictureTexts[2], m_project.ClickPicture, "Click", "Background CLICK file: ");
@@ -118,8 +131,10 @@ void Loader::LoadBackground(const FieldKey<MainParams, Text>& key, QImage& pictu
     const Text name = ReadText(m_ini, MainSection, key.key);
     m_project.Main.*key.field = name;
     const QString stored = Unicode(name);
-    if (!stored.isEmpty() && StoredFileExists(stored))
-        picture = PictureLoader::LoadPicture(LocalPathOf(stored));
+    if (!stored.isEmpty() && StoredFileExists(stored)) {
+        picture = PictureLoader::LoadPicture(LocalPathOf(stored), m_pixelBudget);
+        m_pixelBudget -= qint64(picture.width()) * picture.height();
+    }
     else
         m_view.AddWarning(QStringLiteral("Background file missing (%1)").arg(QLatin1String(tag)));
     m_view.AddLine(QLatin1String(label) + stored);

@@ -6,13 +6,22 @@
 #include "platform/code_page.h"
 #include "platform/file_names.h"
 #include "platform/file_operations.h"
+#include "platform/file_replacer.h"
 #include "platform/profile_file.h"
 #include "platform/profile_values.h"
 #include "platform/vyx_error.h"
 
+#include <QFileInfo>
+
 using namespace LauncherIni;
 
 namespace {
+
+// The companion files keep the INI file's name with their own extension.
+QString NameBeside(const QString& iniName, const char* ext)
+{
+    return QFileInfo(ChangeFileExt(iniName, QLatin1String(ext))).fileName();
+}
 
 class Saver {
 public:
@@ -29,13 +38,22 @@ private:
     // Views: the key names are C strings, and a QByteArray for each would cost an allocation.
     void Write(QByteArrayView section, QByteArrayView key, QByteArrayView value)
     {
-        m_ini.WriteString(section, key, value);
+        if (TextNeedsQuotes(value))
+            m_ini.WriteString(section, key, QuotedText(value));
+        else
+            m_ini.WriteString(section, key, value);
     }
-    SaveResult ReplaceFiles(const QString& iniName, const QString& tmpName);
+    void Check(const FileReplacer& replacer, bool ok);
+    void Warn(const QString& text)
+    {
+        m_view.AddWarning(text);
+        m_warned = true;
+    }
 
     MenuProject& m_project;
     ProjectView& m_view;
     ProfileFile m_ini;
+    bool m_warned = false;
 };
 
 SaveResult Saver::Run(QString& iniName)
@@ -52,10 +70,9 @@ SaveResult Saver::Run(QString& iniName)
     m_view.AddLine(QStringLiteral("INI File: ") + iniName);
     m_view.AddLine(QStringLiteral("Program: ") + CodePage::ToUnicode(m_project.Main.Title));
 
-    // A temporary file left by an interrupted save must not lend its keys to this one.
-    const QString tmpName = ChangeFileExt(iniName, QStringLiteral(".tmp"));
-    FileOperations::Current().Remove(tmpName); // nothing to remove is fine
-    m_ini.SetPath(tmpName);
+    // The temporary file exists before any step is logged as saved.
+    FileReplacer replacer(iniName, {NameBeside(iniName, ".tmp"), NameBeside(iniName, ".bak")});
+    Check(replacer, replacer.Open());
     m_ini.Reserve(2048, 64 * 1024); // a full project: 101 buttons and 100 points
 
     WriteMain();
@@ -63,14 +80,29 @@ SaveResult Saver::Run(QString& iniName)
     WriteButtons();
     WriteShape();
     Write(MainSection, ReSortKey, BoolToText(m_project.Main.ReSort));
-    if (!m_ini.Flush())
-        throw VyxError(QStringLiteral("Unable to write to %1").arg(tmpName));
+    Check(replacer, replacer.Write(m_ini.ToBytes()));
+    if (!FileOperations::Current().Exists(replacer.TempPath()))
+        return SaveResult::TemporaryFileMissing;
+    const bool installed = replacer.Install();
+    for (const QString& warning : replacer.Result().warnings)
+        Warn(warning);
+    Check(replacer, installed);
 
-    const SaveResult result = ReplaceFiles(iniName, tmpName);
     m_view.AddLine(QStringLiteral("Done."));
     m_view.SetStatus(QStringLiteral("Done."));
-    m_view.HideStatus();
-    return result;
+    // A warning of this save keeps the window open so that it is read.
+    if (!m_warned)
+        m_view.HideStatus();
+    return SaveResult::Saved;
+}
+
+// A failed step is the last line of the log; the save stops there.
+void Saver::Check(const FileReplacer& replacer, bool ok)
+{
+    if (ok)
+        return;
+    m_view.AddWarning(replacer.Result().error);
+    throw VyxError(replacer.Result().error);
 }
 
 void Saver::WriteMain()
@@ -120,6 +152,16 @@ void Saver::WriteButton(int slot)
         Write(section, k.key, IntToText(b.*k.field));
     for (const auto& k : ButtonTexts)
         Write(section, k.key, b.*k.field);
+    if (!b.PassesValidity())
+        Warn(QStringLiteral("Button#%1 \"%2\" is dropped by the next load (Left=%3 top=%4 Width=%5 Height=%6 "
+                            "Action=%7)")
+                 .arg(slot)
+                 .arg(CodePage::ToUnicode(b.Name))
+                 .arg(b.Left)
+                 .arg(b.Top)
+                 .arg(b.Width)
+                 .arg(b.Height)
+                 .arg(CodePage::ToUnicode(b.Action)));
 }
 
 void Saver::WriteShape()
@@ -142,22 +184,6 @@ void Saver::WriteShape()
         }
     }
     m_view.AddLine(QStringLiteral("CustomShape saved."));
-}
-
-// The INI name holds a whole old or new file at every moment: the old file gets
-// a second name as the backup, then the new one replaces it in one step.
-SaveResult Saver::ReplaceFiles(const QString& iniName, const QString& tmpName)
-{
-    FileOperations& files = FileOperations::Current();
-    if (!files.Exists(tmpName))
-        return SaveResult::TemporaryFileMissing;
-    const QString bakName = ChangeFileExt(iniName, QStringLiteral(".bak"));
-    files.Remove(bakName);
-    if (files.Exists(iniName))
-        files.LinkOrCopy(iniName, bakName);
-    if (!files.ReplaceAtomically(tmpName, iniName))
-        throw VyxError(QStringLiteral("Unable to rename %1 to %2").arg(tmpName, iniName));
-    return SaveResult::Saved;
 }
 
 } // namespace

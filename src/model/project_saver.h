@@ -11,6 +11,8 @@ enum class SaveResult {
 };
 
 // Writes the project to iniName through iniName.tmp, keeping the previous file as
-// iniName.bak; iniName is made absolute in place. Throws VyxError("Unable to
-// write to %s") when the temporary file cannot be written; no file is moved then.
+// iniName.bak (both beside the file replaced, which is a symlink's target when
+// iniName is a symlink); iniName is made absolute in place. Throws
+// VyxError("Unable to write to %s: reason") when the temporary file cannot be
+// created or written, after logging it; no file is moved then.
 SaveResult SaveProject(MenuProject& project, QString& iniName, ProjectView& view);

@@ -4,6 +4,8 @@
 
 #include <QDir>
 
+#include <jerror.h>
+
 JpegDecoder::JpegDecoder(const QByteArray& data, const QString& fileName)
     : m_data(data), m_fileName(fileName)
 {
@@ -30,8 +32,15 @@ QImage JpegDecoder::Decode()
 {
     ReadSize();
     ChooseOutput();
-    if (!Start())
+    if (!Start()) {
+        // Without a backing store, going past the memory limit is this error.
+        if (m_error.pub.msg_code == JERR_NO_BACKING_STORE)
+            Fail(QStringLiteral("decoding this %1 x %2 picture needs more than %3 MiB of working memory")
+                     .arg(m_info.image_width)
+                     .arg(m_info.image_height)
+                     .arg(MaxWorkingMemory / (1024 * 1024)));
         Fail(QString::fromLatin1(m_error.message));
+    }
     m_image = QImage(int(m_info.output_width), int(m_info.output_height), QImage::Format_RGB32);
     if (m_image.isNull())
         Fail(QStringLiteral("Not enough memory for a %1 x %2 picture")
@@ -53,6 +62,7 @@ bool JpegDecoder::ReadHeader()
         return false;
     m_created = true;
     jpeg_create_decompress(&m_info);
+    m_info.mem->max_memory_to_use = MaxWorkingMemory;
     jpeg_mem_src(&m_info, reinterpret_cast<const unsigned char*>(m_data.constData()),
                  static_cast<unsigned long>(m_data.size()));
     jpeg_read_header(&m_info, TRUE);

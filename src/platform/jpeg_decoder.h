@@ -13,6 +13,10 @@
 // the stack between setjmp and a library call.
 class JpegDecoder {
 public:
+    // libjpeg-turbo's own working memory: a progressive file keeps the
+    // coefficients of the whole picture, which a tiny file can declare huge.
+    static constexpr long MaxWorkingMemory = 128L * 1024 * 1024;
+
     // `fileName` only names the file in messages.
     JpegDecoder(const QByteArray& data, const QString& fileName);
     ~JpegDecoder();

@@ -9,6 +9,8 @@
 #include <QFileInfo>
 #include <QImageReader>
 
+#include <algorithm>
+
 namespace PictureLoader {
 namespace {
 
@@ -31,7 +33,7 @@ void Open(QFile& file)
         ThrowUnreadable(file.fileName(), file.errorString());
 }
 
-void CheckSize(qint64 width, qint64 height, const QString& path)
+void CheckSize(qint64 width, qint64 height, qint64 pixelBudget, const QString& path)
 {
     if (width > MaxSide || height > MaxSide || width * height > MaxPixels)
         throw VyxError(QStringLiteral("Picture too large: %1 x %2 pixels; at most %3 pixels on a side and "
@@ -41,24 +43,46 @@ void CheckSize(qint64 width, qint64 height, const QString& path)
                            .arg(MaxSide)
                            .arg(MaxPixels)
                            .arg(Shown(path)));
+    if (width * height > pixelBudget)
+        throw VyxError(QStringLiteral("Picture too large: %1 x %2 pixels; the three pictures together may have "
+                                      "at most %3 pixels, and %4 are left for this one (%5)")
+                           .arg(width)
+                           .arg(height)
+                           .arg(MaxPixels)
+                           .arg(std::max<qint64>(pixelBudget, 0))
+                           .arg(Shown(path)));
+}
+
+// Qt's reader fills a picture of the right size and format in place, so the
+// rows a damaged file does not hold keep this defined colour.
+QImage PrefilledFor(QImageReader& reader)
+{
+    QImage image(reader.size(), reader.imageFormat());
+    if (image.isNull())
+        return image;
+    if (image.depth() >= 24)
+        image.fill(MissingPixel);
+    else
+        image.fill(0); // the first palette entry
+    return image;
 }
 
 } // namespace
 
 // The extension decides, as in the player; the message names the extension as
 // the file name spells it (without the dot, letter case kept).
-QImage LoadPicture(const QString& localPath)
+QImage LoadPicture(const QString& localPath, qint64 pixelBudget)
 {
     const QString extension = QFileInfo(localPath).suffix();
     const QString upper = extension.toUpper();
     if (upper == QLatin1String("JPG") || upper == QLatin1String("JPEG"))
-        return DecodeJpeg(localPath);
+        return DecodeJpeg(localPath, pixelBudget);
     if (upper == QLatin1String("BMP"))
-        return DecodeBmp(localPath);
+        return DecodeBmp(localPath, pixelBudget);
     throw VyxError(QStringLiteral("Unknown picture file extension (.%1)").arg(extension));
 }
 
-QImage DecodeJpeg(const QString& localPath)
+QImage DecodeJpeg(const QString& localPath, qint64 pixelBudget)
 {
     QFile file(localPath);
     Open(file);
@@ -67,22 +91,22 @@ QImage DecodeJpeg(const QString& localPath)
         ThrowUnreadable(localPath, file.errorString());
     JpegDecoder decoder(data, localPath);
     const QSize size = decoder.ReadSize();
-    CheckSize(size.width(), size.height(), localPath);
+    CheckSize(size.width(), size.height(), pixelBudget, localPath);
     return decoder.Decode();
 }
 
-QImage DecodeBmp(const QString& localPath)
+QImage DecodeBmp(const QString& localPath, qint64 pixelBudget)
 {
     QFile file(localPath);
     Open(file);
     const BmpHeader header(file.peek(BmpHeader::BytesNeeded));
     if (header.IsValid())
-        CheckSize(header.Width(), header.Height(), localPath);
+        CheckSize(header.Width(), header.Height(), pixelBudget, localPath);
     QImageReader reader(&file, "bmp");
     // Our own limits come first; Qt's default allocation limit is below them.
     reader.setAllocationLimit(int(MaxPixels * 4 / (1024 * 1024)) + 1);
-    QImage image = reader.read();
-    if (image.isNull())
+    QImage image = PrefilledFor(reader);
+    if (!reader.read(&image) || image.isNull())
         throw VyxError(QStringLiteral("BMP error: %1 (%2)").arg(reader.errorString(), Shown(localPath)));
     image.convertTo(QImage::Format_RGB32);
     header.WidenShortChannels(image);

@@ -6,11 +6,17 @@
 // ".BMP" through Qt's reader, anything else refused with "Unknown picture file
 // extension (.%s)", the extension as the name spells it. Every failure throws
 // VyxError with a clear message; the result is always Format_RGB32.
+//
+// Limits keep a damaged or hostile project loadable in well under 1 GiB: a
+// side of MaxSide pixels, and MaxPixels for the three pictures of a project
+// together (the caller passes what is left of it as `pixelBudget`). Pixels a
+// damaged BMP file does not hold are grey, as libjpeg leaves a JPEG cut short.
 namespace PictureLoader {
 constexpr int MaxSide = 16384;
-constexpr qint64 MaxPixels = 100'000'000;
+constexpr qint64 MaxPixels = 32'000'000;
+constexpr QRgb MissingPixel = 0xFF808080;
 
-QImage LoadPicture(const QString& localPath);
-QImage DecodeJpeg(const QString& localPath);
-QImage DecodeBmp(const QString& localPath);
+QImage LoadPicture(const QString& localPath, qint64 pixelBudget = MaxPixels);
+QImage DecodeJpeg(const QString& localPath, qint64 pixelBudget = MaxPixels);
+QImage DecodeBmp(const QString& localPath, qint64 pixelBudget = MaxPixels);
 } // namespace PictureLoader

@@ -1,8 +1,12 @@
 #include "platform/profile_file.h"
 
+#include "platform/code_page.h"
 #include "platform/file_operations.h"
+#include "platform/vyx_error.h"
 
 #include <QFile>
+#include <QFileInfo>
+#include <QStringDecoder>
 #include <algorithm>
 
 namespace {
@@ -53,6 +57,19 @@ QByteArray FoldForLookup(QByteArrayView name, FoldBuffer& buffer)
     return QByteArray::fromRawData(buffer.bytes, name.size());
 }
 
+// The player's platform reads UTF-16 profile files that carry their byte-order mark.
+bool IsUtf16(const QByteArray& bytes)
+{
+    return bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF");
+}
+
+QString DecodeUtf16(const QByteArray& bytes)
+{
+    const bool littleEndian = bytes.startsWith("\xFF\xFE");
+    QStringDecoder decoder(littleEndian ? QStringConverter::Utf16LE : QStringConverter::Utf16BE);
+    return decoder.decode(QByteArrayView(bytes).sliced(2));
+}
+
 QByteArrayView EndingText(int ending)
 {
     static constexpr QByteArrayView texts[] = {"", "\n", "\r\n", "\r"};
@@ -64,12 +81,18 @@ QByteArrayView EndingText(int ending)
 bool ProfileFile::Load(const QString& path)
 {
     m_path = path;
+    const QFileInfo info(path);
+    if (info.exists() && !info.isFile())
+        throw VyxError(QStringLiteral("%1 is not a regular file").arg(path));
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         Parse({});
         return false;
     }
-    const QByteArray bytes = file.readAll();
+    // Read one byte more than allowed: the size on disk may change while reading.
+    const QByteArray bytes = file.read(MaxFileSize + 1);
+    if (bytes.size() > MaxFileSize)
+        throw VyxError(QStringLiteral("%1 is larger than %2 MiB").arg(path).arg(MaxFileSize / (1024 * 1024)));
     const bool ok = file.error() == QFileDevice::NoError;
     Parse(ok ? bytes : QByteArray());
     return ok;
@@ -79,7 +102,11 @@ void ProfileFile::Parse(const QByteArray& bytes)
 {
     const QByteArrayView bom("\xEF\xBB\xBF");
     m_skippedBom = bytes.startsWith(bom);
-    m_text = m_skippedBom ? bytes.sliced(bom.size()) : bytes;
+    m_convertedUtf16 = !m_skippedBom && IsUtf16(bytes);
+    if (m_convertedUtf16)
+        m_text = CodePage::FromUnicode(DecodeUtf16(bytes));
+    else
+        m_text = m_skippedBom ? bytes.sliced(bom.size()) : bytes;
     m_deadBytes = 0;
     m_lines.clear();
 
@@ -311,11 +338,12 @@ void ProfileFile::Compact()
 
 QByteArray ProfileFile::ToBytes() const
 {
-    qsizetype total = 0;
+    const QByteArrayView bom = m_skippedBom ? QByteArrayView("\xEF\xBB\xBF") : QByteArrayView();
+    qsizetype total = bom.size();
     for (const Line& line : m_lines)
         total += line.size + EndingText(int(line.ending)).size();
     QByteArray bytes(total, Qt::Uninitialized);
-    char* out = bytes.data();
+    char* out = std::copy_n(bom.data(), bom.size(), bytes.data());
     for (const Line& line : m_lines) {
         out = std::copy_n(m_text.constData() + line.begin, line.size, out);
         const QByteArrayView ending = EndingText(int(line.ending));

@@ -14,11 +14,14 @@
 class ProfileFile {
 public:
     static constexpr int MaxValueLength = 2047;
+    // Larger files are refused: no menu comes near, and reading one whole would exhaust memory.
+    static constexpr qint64 MaxFileSize = 64 * 1024 * 1024;
 
     ProfileFile() = default;
 
     // Reads the whole file; a missing or unreadable file gives an empty profile
-    // and false. Remembers the path for Flush().
+    // and false. Remembers the path for Flush(). Throws VyxError for what is not
+    // a regular file (a folder, a device) and for a file above MaxFileSize.
     bool Load(const QString& path);
     void SetPath(const QString& path) { m_path = path; }
     QString Path() const { return m_path; }
@@ -26,8 +29,12 @@ public:
     // Parses bytes as the file's content (used by Load and by tests).
     void Parse(const QByteArray& bytes);
 
-    // True when the content began with a UTF-8 byte-order mark, which Parse skipped.
+    // True when the content began with a UTF-8 byte-order mark, which Parse
+    // skipped (and ToBytes writes back, so that an unchanged file stays as it was).
     bool SkippedUtf8Bom() const { return m_skippedBom; }
+    // True when the content was UTF-16 with its byte-order mark: Parse converted
+    // it to the current code page, and ToBytes writes that 8-bit text.
+    bool ConvertedFromUtf16() const { return m_convertedUtf16; }
 
     // Absent (nullopt) differs from present-but-empty.
     std::optional<QByteArray> ReadString(const QByteArray& section, const QByteArray& key) const;
@@ -85,6 +92,7 @@ private:
     std::vector<Section> m_sections;        // first occurrence of each section name only
     QHash<QByteArray, int> m_sectionIndex;  // folded name -> index into m_sections
     bool m_skippedBom = false;
+    bool m_convertedUtf16 = false;
     // Saving writes a section's keys one after another: the last section written
     // (as spelled by the caller) and its index spare a fold and a lookup per key.
     QByteArray m_lastWriteName;

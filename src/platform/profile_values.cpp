@@ -162,3 +162,19 @@ QByteArray ColorToText(uint32_t color)
     }
     return '$' + QByteArray::number(color, 16).toUpper().rightJustified(8, '0');
 }
+
+bool TextNeedsQuotes(QByteArrayView text)
+{
+    if (text.isEmpty())
+        return false;
+    const auto blank = [](char c) { return c == ' ' || c == '\t'; };
+    const bool quoted = text.size() >= 2 && (text.front() == '"' || text.front() == '\'') && text.back() == text.front();
+    return blank(text.front()) || blank(text.back()) || quoted;
+}
+
+QByteArray QuotedText(QByteArrayView text)
+{
+    QByteArray quoted;
+    quoted.reserve(text.size() + 2);
+    return quoted.append('"').append(text).append('"');
+}

@@ -1,5 +1,6 @@
 #pragma once
 #include <QByteArray>
+#include <QByteArrayView>
 #include <cstdint>
 #include <optional>
 
@@ -26,6 +27,12 @@ uint32_t ReadProfileColor(const ProfileFile& file, const QByteArray& section, co
 QByteArray IntToText(int32_t value);
 QByteArray BoolToText(bool value);
 QByteArray ColorToText(uint32_t color);
+
+// A text as written so that the reader gives it back exactly: a text whose outer
+// blanks or outer pair of quotes the reader would strip gets one pair of quotes
+// around it (the player's reader strips that pair the same way).
+bool TextNeedsQuotes(QByteArrayView text);
+QByteArray QuotedText(QByteArrayView text);
 
 // Well-known colour values (0x00BBGGRR, system colours 0x80000000 + index).
 namespace Colors {

@@ -15,3 +15,7 @@ private:
 
 // "'%s' is not a valid integer value"
 [[noreturn]] void ThrowNotValidInteger(const QString& text);
+
+// The toolkit's integer conversion of a text (decimal, optional sign); any other
+// text throws "'%s' is not a valid integer value".
+int StrToInt(const QString& text);

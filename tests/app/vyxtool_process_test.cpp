@@ -1,16 +1,16 @@
 // The vyxtool program as scripts use it: exit codes, JSON and files.
-#include "support/program_run.h"
 #include "support/temp_folder.h"
+#include "support/test_bmp.h"
+#include "support/tool_run.h"
 
 #include <QDir>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QProcess>
 #include <gtest/gtest.h>
 
 namespace {
-
-ProgramRun Tool(const QStringList& args) { return RunProgram(QStringLiteral(VYXTOOL_PATH), args); }
 
 TEST(VyxtoolProcess, DumpsTheDemoProject)
 {
@@ -34,6 +34,35 @@ TEST(VyxtoolProcess, DumpExitsWithOneWhenLoadingStops)
     EXPECT_EQ(json["Error"].toString(), QStringLiteral("'red' is not a valid integer value"));
 }
 
+TEST(VyxtoolProcess, DumpRefusesADevice)
+{
+    const ProgramRun run = Tool({"dump", "/dev/zero"});
+    EXPECT_EQ(run.exitCode, 1);
+    const QJsonObject json = QJsonDocument::fromJson(run.out).object();
+    EXPECT_EQ(json["Error"].toString(), QStringLiteral("/dev/zero is not a regular file"));
+}
+
+// A hostile project whose three tiny pictures declare huge sizes loads, or
+// stops with a clear message, within 1 GiB of address space.
+TEST(VyxtoolProcess, AProjectOfHugeDeclaredPicturesStopsClearlyWithinOneGibibyte)
+{
+    TempFolder dir;
+    for (const char* name : {"a.bmp", "b.bmp", "c.bmp"})
+        dir.Write(name, BmpWithData(5600, 5600, 16, QByteArray(76, '\x55')));
+    dir.Write("launcher.ini", "[MAIN]\r\nbackground=a.bmp\r\nbackover=b.bmp\r\nbackclick=c.bmp\r\n");
+    QProcess process;
+    process.start(QStringLiteral("/bin/sh"),
+                  {"-c", "ulimit -v 1048576; exec \"$0\" dump \"$1\"", QStringLiteral(VYXTOOL_PATH), dir.File("launcher.ini")});
+    process.waitForFinished(120000);
+    EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(process.exitCode(), 1);
+    const QJsonObject json = QJsonDocument::fromJson(process.readAllStandardOutput()).object();
+    EXPECT_TRUE(json["Error"].toString().startsWith(
+        QStringLiteral("Picture too large: 5600 x 5600 pixels; the three pictures together may have at most")))
+        << json["Error"].toString().toStdString();
+    EXPECT_EQ(json["Pictures"].toObject()["Normal"].toArray(), (QJsonArray{5600, 5600}));
+}
+
 TEST(VyxtoolProcess, ResaveWritesThroughTheEditorsSave)
 {
     TempFolder dir;
@@ -43,6 +72,19 @@ TEST(VyxtoolProcess, ResaveWritesThroughTheEditorsSave)
     EXPECT_TRUE(run.out.contains("Buttons sorted."));
     EXPECT_TRUE(dir.Read("launcher.ini").contains("[Button#0]\r\nName=\r\nAction=RUN\r\n"));
     EXPECT_TRUE(dir.Exists("launcher.bak"));
+}
+
+TEST(VyxtoolProcess, ResaveWithARelativeNameWritesTheFileItLoaded)
+{
+    TempFolder dir;
+    QDir(dir.Path()).mkpath("sub/sub");
+    dir.Write("sub/launcher.ini", "[MAIN]\r\nProgram=Relative\r\n");
+    const ProgramRun run = Tool({"resave", "sub/launcher.ini"}, dir.Path());
+    ASSERT_EQ(run.exitCode, 0) << run.err.constData();
+    EXPECT_TRUE(run.out.contains(("INI File: " + dir.File("sub/launcher.ini")).toUtf8())) << run.out.constData();
+    EXPECT_TRUE(dir.Read("sub/launcher.ini").contains("ReSort=1\r\n"));
+    EXPECT_TRUE(dir.Exists("sub/launcher.bak"));
+    EXPECT_FALSE(dir.Exists("sub/sub/launcher.ini"));
 }
 
 TEST(VyxtoolProcess, ResaveReportsAFailedWrite)
@@ -66,5 +108,69 @@ TEST(VyxtoolProcess, PrintsAHelpFilesText)
 }
 
 TEST(VyxtoolProcess, RefusesAnUnknownCommand) { EXPECT_EQ(Tool({"frobnicate"}).exitCode, 2); }
+
+} // namespace
+
+namespace {
+
+// A disc folder whose player folder is spelled in another case than its disc path.
+struct AutorunDisc {
+    TempFolder dir;
+    AutorunDisc()
+    {
+        QDir(dir.Path()).mkpath("Launcher");
+        dir.Write("Launcher/launcher.exe", "MZ");
+    }
+};
+
+TEST(VyxtoolProcess, AutorunWritesTheWizardsThreeLines)
+{
+    AutorunDisc disc;
+    const ProgramRun run = Tool({"autorun", disc.dir.Path()});
+    ASSERT_EQ(run.exitCode, 0) << run.err.constData();
+    EXPECT_EQ(disc.dir.Read("autorun.inf"),
+              QByteArray("[autorun]\r\nopen=launcher\\launcher.exe\r\nicon=launcher\\launcher.exe,0\r\n"));
+    EXPECT_TRUE(run.err.contains("launcher.exe")) << "the presence report goes to stderr";
+    EXPECT_TRUE(run.err.contains("missing: "));
+}
+
+TEST(VyxtoolProcess, AutorunOptionsMakeTheWizardsCommandLine)
+{
+    AutorunDisc disc;
+    const ProgramRun run = Tool({"autorun", disc.dir.Path(), "--hide-splash", "--right", "0000ff", "--delay", "400",
+                              "--icon", disc.dir.File("Launcher/menu.ico"), "--icon-index", "3", "--print"});
+    ASSERT_EQ(run.exitCode, 0) << run.err.constData();
+    EXPECT_EQ(run.out, QByteArray("[autorun]\nopen=launcher\\launcher.exe -X -R0000FF -P400\n"
+                                  "icon=Launcher\\menu.ico,3\n"));
+    EXPECT_FALSE(disc.dir.Exists("autorun.inf")) << "--print writes nothing";
+
+    const ProgramRun all = Tool({"autorun", disc.dir.Path(), "--launcher-dir", "bin\\vyx", "--hide-bar", "--left",
+                              "FFFF00", "--text", "000000", "--splash", "intro.jpg", "--delay", "0", "--icon",
+                              "bin\\vyx\\disc.ico", "--print"});
+    ASSERT_EQ(all.exitCode, 0) << all.err.constData();
+    EXPECT_EQ(all.out, QByteArray("[autorun]\nopen=bin\\vyx\\launcher.exe -N -LFFFF00 -T000000 -Sintro.jpg -P\n"
+                                  "icon=bin\\vyx\\disc.ico,0\n"));
+}
+
+TEST(VyxtoolProcess, AutorunCreatesTheLauncherFolderAndRefusesBadInput)
+{
+    AutorunDisc disc;
+    const ProgramRun created = Tool({"autorun", disc.dir.Path(), "--launcher-dir", "player\\", "--create-launcher-dir",
+                                  "--splash", disc.dir.File("player/intro.bmp")});
+    ASSERT_EQ(created.exitCode, 0) << created.err.constData();
+    EXPECT_TRUE(QFileInfo(disc.dir.File("player")).isDir());
+    EXPECT_TRUE(disc.dir.Read("autorun.inf").contains("open=player\\launcher.exe -Sintro.bmp\r\n"));
+
+    for (const QStringList& args : {QStringList{"autorun", disc.dir.File("none")},
+                                    QStringList{"autorun", disc.dir.Path(), "--left", "red"},
+                                    QStringList{"autorun", disc.dir.Path(), "--delay", "20000"},
+                                    QStringList{"autorun", disc.dir.Path(), "--icon", "/etc/hostname"},
+                                    QStringList{"autorun", disc.dir.Path(), "--bogus"},
+                                    QStringList{"autorun", disc.dir.File("missing") + "/sub"}}) {
+        const ProgramRun run = Tool(args);
+        EXPECT_EQ(run.exitCode, 1) << args.join(' ').toStdString();
+        EXPECT_FALSE(run.err.isEmpty());
+    }
+}
 
 } // namespace

@@ -160,31 +160,82 @@ TEST_F(DesignCanvasTest, OverlappingFramesCancelWhereTheirLinesCoincide)
     EXPECT_GT(InvertedIn(canvas, normal, QRect(69, 11, 1, 48)), 0) << "right line of the larger frame";
 }
 
-TEST(DesignCanvasArea, RedrawPaintsOnlyTheMenuAreaAndFramesAsFarAsTheBitmapReaches)
+// A canvas wider and taller than a 300 x 100 menu, with buttons crossing its edges.
+class DesignCanvasBeyondTheMenu : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        m_project.Main.SizeX = 300;
+        m_project.Main.SizeY = 100;
+        m_project.NormalPicture = NoisePicture(700, 200, 3); // larger than the menu area and the canvas
+        m_project.OverPicture = NoisePicture(700, 200, 4);
+        m_project.Buttons[0] = UsedButton(280, 20, 60, 30);  // crosses the right edge of the menu area
+        m_project.Buttons[1] = UsedButton(600, 90, 100, 50); // beyond the bitmap's right and bottom edges
+        m_project.Buttons[2] = UsedButton(40, 60, 30, 60);   // crosses the bottom edge of the menu area
+        m_canvas.EnsureCreated(634, 120);
+        m_canvas.Image().fill(Marker);
+    }
+
+    // The menu area from the normal picture, the rest white, one frame per button.
+    QImage Expected() const
+    {
+        QImage expected = FilledPicture(634, 120, 0xFFFFFFFF);
+        for (int y = 0; y < 100; ++y)
+            for (int x = 0; x < 300; ++x)
+                expected.setPixel(x, y, m_project.NormalPicture.pixel(x, y));
+        for (int slot = 0; slot < 3; ++slot)
+            ToggleExpectedFrame(expected, m_project.Buttons[slot]);
+        return expected;
+    }
+
+    MenuProject m_project;
+    DesignCanvas m_canvas;
+};
+
+TEST_F(DesignCanvasBeyondTheMenu, RedrawPaintsTheRestWhiteAndFramesAsFarAsTheBitmapReaches)
+{
+    m_canvas.RedrawCanvas(m_project);
+    EXPECT_EQ(m_canvas.Image().size(), QSize(634, 120));
+    EXPECT_EQ(m_canvas.Image(), Expected());
+    EXPECT_GT(InvertedIn(m_canvas.Image(), FilledPicture(634, 120, 0xFFFFFFFF), QRect(600, 90, 34, 1)), 0)
+        << "the frame's top line runs up to the bitmap's edge";
+    EXPECT_EQ(m_canvas.TakeDirty(), m_canvas.Image().rect()) << "the whole canvas is shown again";
+}
+
+TEST_F(DesignCanvasBeyondTheMenu, FramesAndStatePicturesBeyondTheMenuAreGoneAtEveryRedraw)
+{
+    m_canvas.RedrawCanvas(m_project);
+    m_canvas.RedrawCanvas(m_project);
+    EXPECT_EQ(m_canvas.Image(), Expected()) << "a second redraw does not toggle the frames beyond the menu off";
+
+    // A lit button crossing the menu's right edge, then a release's redraw.
+    m_canvas.PaintState(m_project.Buttons[0], m_project.OverPicture);
+    m_canvas.RedrawButton(m_project.Buttons[0]);
+    m_canvas.RedrawCanvas(m_project);
+    EXPECT_EQ(m_canvas.Image(), Expected()) << "no patch of the over picture is left";
+}
+
+TEST(DesignCanvasArea, ACanvasReplacedByALargerPictureIsWhiteBeyondTheMenu)
 {
     MenuProject project;
-    project.Main.SizeX = 300;
-    project.Main.SizeY = 100;
-    project.NormalPicture = NoisePicture(700, 200, 3); // larger than the menu area and the canvas
-    project.Buttons[0] = UsedButton(280, 20, 60, 30);  // crosses the right edge of the menu area
-    project.Buttons[1] = UsedButton(600, 90, 100, 50); // beyond the bitmap's right and bottom edges
-    project.Buttons[2] = UsedButton(40, 60, 30, 60);   // crosses the bottom edge of the menu area
+    project.Main.SizeX = 80;
+    project.Main.SizeY = 50;
+    project.NormalPicture = NoisePicture(200, 120, 5);
     DesignCanvas canvas;
-    canvas.EnsureCreated(634, 120);
-    canvas.Image().fill(Marker);
-
+    canvas.ReplaceWith(project.NormalPicture); // a new main background picked
     canvas.RedrawCanvas(project);
-
-    QImage expected = FilledPicture(634, 120, Marker);
-    for (int y = 0; y < 100; ++y)
-        for (int x = 0; x < 300; ++x)
+    QImage expected = FilledPicture(200, 120, 0xFFFFFFFF);
+    for (int y = 0; y < 50; ++y)
+        for (int x = 0; x < 80; ++x)
             expected.setPixel(x, y, project.NormalPicture.pixel(x, y));
-    for (int slot = 0; slot < 3; ++slot)
-        ToggleExpectedFrame(expected, project.Buttons[slot]);
-    EXPECT_EQ(canvas.Image().size(), QSize(634, 120));
     EXPECT_EQ(canvas.Image(), expected);
-    EXPECT_GT(InvertedIn(canvas.Image(), FilledPicture(634, 120, Marker), QRect(600, 90, 34, 1)), 0)
-        << "the frame's top line runs up to the bitmap's edge";
+
+    for (const int size : {0, -40}) {
+        project.Main.SizeX = size;
+        canvas.Image().fill(Marker);
+        canvas.RedrawCanvas(project);
+        EXPECT_EQ(canvas.Image(), FilledPicture(200, 120, 0xFFFFFFFF)) << "SizeX " << size;
+    }
 }
 
 TEST(DesignCanvasArea, MissingNormalPictureKeepsOneFramePerButtonOverABlankArea)

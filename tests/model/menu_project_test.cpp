@@ -76,18 +76,25 @@ TEST(NewButtonSlot, TakesTheLowestFreeSlotButNever100)
     EXPECT_EQ(p->ChooseNewButtonSlot(), -1);
 }
 
-TEST(NewButtonSlot, CreatesANewButtonKeepingOtherFields)
+// A reused slot must not lend the deleted button's help file, sounds or targets.
+TEST(NewButtonSlot, CreatesANewButtonClearingEveryOtherField)
 {
     auto p = std::make_unique<MenuProject>();
-    p->Buttons[4].LoadInfo = "old.rtf";
+    MenuButton& b = p->Buttons[4];
+    for (Text* t : {&b.Params, &b.LoadInfo, &b.ShellRunParams, &b.ShellRunPath, &b.SoundOver, &b.SoundClick,
+                    &b.UnAssExt, &b.OnNotFound, &b.Name, &b.Action, &b.ShellRunAction})
+        *t = "old";
     p->CreateButton(4, 1, 2, 3, 4);
-    const MenuButton& b = p->Buttons[4];
-    EXPECT_TRUE(b.Used);
-    EXPECT_EQ(b.Name, "New Button");
-    EXPECT_EQ(b.Action, "RUN");
-    EXPECT_EQ(b.ShellRunAction, "Open");
-    EXPECT_EQ(b.LoadInfo, "old.rtf");
-    EXPECT_EQ(std::tie(b.Left, b.Top, b.Width, b.Height), std::make_tuple(1, 2, 3, 4));
+    MenuButton expected;
+    expected.Used = true;
+    expected.Left = 1;
+    expected.Top = 2;
+    expected.Width = 3;
+    expected.Height = 4;
+    expected.Name = "New Button";
+    expected.Action = "RUN";
+    expected.ShellRunAction = "Open";
+    EXPECT_EQ(b, expected);
 }
 
 struct RelativeCase {

@@ -66,6 +66,7 @@ public:
         m_calls << QStringLiteral("redraw");
         m_canvas.RedrawCanvas(m_project);
     }
+    void RefreshButtonListIfShown() override { m_calls << QStringLiteral("list"); }
 
     MenuProject& m_project;
     DesignCanvas& m_canvas;
@@ -155,7 +156,7 @@ TEST_F(MouseEditingTest, EditorIsShownOnEntryOnlyWithClickEditUnchecked)
     EXPECT_EQ(TakeCalls(), (QStringList{"show", "load 1", "caption Acme Menu  Readme"}));
     m_editing.Press(QPoint(110, 60));
     m_editing.Release(QPoint(110, 60));
-    EXPECT_EQ(TakeCalls(), (QStringList{"redraw", "load 1"}));
+    EXPECT_EQ(TakeCalls(), (QStringList{"redraw", "list", "load 1"}));
 
     m_host.m_clickEdit = true;
     Move(200, 10);
@@ -163,7 +164,7 @@ TEST_F(MouseEditingTest, EditorIsShownOnEntryOnlyWithClickEditUnchecked)
     EXPECT_EQ(TakeCalls(), QStringList{"caption Acme Menu  Install"});
     m_editing.Press(QPoint(30, 25));
     m_editing.Release(QPoint(30, 25));
-    EXPECT_EQ(TakeCalls(), (QStringList{"show", "load 0", "redraw", "load 0"}));
+    EXPECT_EQ(TakeCalls(), (QStringList{"show", "load 0", "redraw", "list", "load 0"}));
 }
 
 TEST_F(MouseEditingTest, PressShowsTheClickPictureAndReleaseRedrawsEverything)
@@ -178,7 +179,7 @@ TEST_F(MouseEditingTest, PressShowsTheClickPictureAndReleaseRedrawsEverything)
     EXPECT_TRUE(TakeCalls().isEmpty());
 
     m_editing.Release(QPoint(30, 25));
-    EXPECT_EQ(TakeCalls(), (QStringList{"show", "load 0", "redraw", "load 0"}));
+    EXPECT_EQ(TakeCalls(), (QStringList{"show", "load 0", "redraw", "list", "load 0"}));
     EXPECT_EQ(m_canvas.Image(), fresh);
     EXPECT_EQ(m_project.Buttons[0], before);
     EXPECT_FALSE(m_editing.Dragging());
@@ -241,7 +242,7 @@ TEST_F(MouseEditingTest, OtherDragsChangeNoFieldButStillPick)
         Move(45, 38, state);
         EXPECT_EQ(m_project.Buttons[0], before);
         m_editing.Release(QPoint(45, 38));
-        EXPECT_EQ(TakeCalls(), (QStringList{"show", "load 0", "redraw", "load 0"}));
+        EXPECT_EQ(TakeCalls(), (QStringList{"show", "load 0", "redraw", "list", "load 0"}));
         EXPECT_EQ(m_canvas.Image(), Fresh());
     }
 }
@@ -270,7 +271,7 @@ TEST_F(MouseEditingTest, RubberBandCreatesAButtonWithExactlyTheBandsRectangle)
     EXPECT_EQ(b.Action, "RUN");
     EXPECT_EQ(b.ShellRunAction, "Open");
     EXPECT_EQ(m_editing.CurrentButton(), 2) << "the lowest free slot";
-    EXPECT_EQ(TakeCalls(), (QStringList{"show", "load 2", "redraw", "load 2"}));
+    EXPECT_EQ(TakeCalls(), (QStringList{"show", "load 2", "redraw", "list", "load 2"}));
     EXPECT_FALSE(m_editing.BandShown());
     EXPECT_FALSE(m_editing.Drawing());
     EXPECT_EQ(m_canvas.Image(), Fresh());
@@ -333,32 +334,158 @@ TEST_F(MouseEditingTest, OverlappingButtonsTheLowerSlotIsEntered)
     EXPECT_EQ(m_editing.CurrentButton(), 1);
 }
 
-TEST_F(MouseEditingTest, FastDragLeavingTheButtonHandsTheDragToTheButtonUnderThePointer)
+TEST_F(MouseEditingTest, AFastDragKeepsItsButtonUnderThePointer)
+{
+    const QImage fresh = Fresh();
+    Move(110, 60);
+    m_editing.Press(QPoint(110, 60));
+    Move(30, 30, Held(true)); // one jump far past "Readme"'s edge, onto "Install"
+    EXPECT_TRUE(m_editing.OverButton());
+    EXPECT_TRUE(m_editing.Dragging());
+    EXPECT_EQ(m_editing.CurrentButton(), 1);
+    EXPECT_EQ(QPoint(m_project.Buttons[1].Left, m_project.Buttons[1].Top), QPoint(20, 20));
+
+    Move(200, 150, Held(true)); // past the canvas's corner: the button still follows
+    EXPECT_EQ(m_editing.CurrentButton(), 1);
+    EXPECT_EQ(QPoint(m_project.Buttons[1].Left, m_project.Buttons[1].Top), QPoint(190, 140));
+    EXPECT_EQ(QPoint(m_project.Buttons[0].Left, m_project.Buttons[0].Top), QPoint(20, 20)) << "Install stays";
+
+    TakeCalls();
+    m_editing.Release(QPoint(200, 150));
+    EXPECT_EQ(TakeCalls(), (QStringList{"show", "load 1", "redraw", "list", "load 1"})) << "the dragged button is picked";
+    EXPECT_FALSE(m_project.Buttons[2].Used) << "no stray new button";
+    EXPECT_EQ(m_canvas.Image(), Fresh());
+    EXPECT_NE(m_canvas.Image(), fresh);
+}
+
+TEST_F(MouseEditingTest, AFastResizeKeepsItsButtonEvenWhenItTurnsInsideOut)
+{
+    Move(30, 25);
+    m_editing.Press(QPoint(30, 25));
+    Move(5, 5, Held(true, true)); // narrower than the pointer's travel: width and height turn negative
+    const MenuButton& b = m_project.Buttons[0];
+    EXPECT_EQ(QRect(b.Left, b.Top, b.Width, b.Height), QRect(20, 20, 15, 10));
+    Move(0, 0, Held(true, true));
+    EXPECT_EQ(QRect(b.Left, b.Top, b.Width, b.Height), QRect(20, 20, 10, 5));
+    Move(-20, -20, Held(true, true));
+    EXPECT_EQ(std::make_pair(b.Width, b.Height), std::make_pair(-10, -15));
+    EXPECT_TRUE(m_editing.OverButton());
+    m_editing.Release(QPoint(-20, -20));
+    EXPECT_FALSE(m_project.Buttons[2].Used);
+    EXPECT_EQ(m_editing.CurrentButton(), 0);
+    EXPECT_EQ(m_canvas.Image(), Fresh());
+
+    Move(100, 5); // after the release the leave test runs again
+    EXPECT_FALSE(m_editing.OverButton());
+    EXPECT_EQ(m_canvas.Image(), Fresh());
+}
+
+TEST_F(MouseEditingTest, APressWithoutAMoveBeforeItPressesTheButtonUnderThePointer)
+{
+    const MenuButton readme = m_project.Buttons[1];
+    m_editing.Press(QPoint(110, 60)); // the first click after a dialog closed over the canvas
+    EXPECT_TRUE(m_editing.OverButton());
+    EXPECT_TRUE(m_editing.Dragging());
+    EXPECT_FALSE(m_editing.Drawing());
+    EXPECT_EQ(m_editing.CurrentButton(), 1);
+    EXPECT_EQ(m_canvas.Image(), WithState(Fresh(), m_project.ClickPicture, readme));
+    EXPECT_EQ(TakeCalls(), QStringList{"caption Acme Menu  Readme"});
+
+    m_editing.Release(QPoint(110, 60));
+    EXPECT_EQ(TakeCalls(), (QStringList{"show", "load 1", "redraw", "list", "load 1"}));
+    EXPECT_FALSE(m_project.Buttons[2].Used) << "no invisible 0 x 0 button";
+    EXPECT_EQ(m_project.Buttons[1], readme);
+}
+
+TEST_F(MouseEditingTest, ShiftHeldBeforeThePressResizesTheButtonUnderThePointer)
+{
+    m_editing.Press(QPoint(50, 40)); // no move without Shift came first
+    Move(60, 55, Held(true, true));
+    const MenuButton& b = m_project.Buttons[0];
+    EXPECT_EQ(QRect(b.Left, b.Top, b.Width, b.Height), QRect(20, 20, 50, 45));
+    m_editing.Release(QPoint(60, 55));
+    EXPECT_FALSE(m_project.Buttons[2].Used);
+    EXPECT_EQ(m_editing.CurrentButton(), 0);
+}
+
+TEST_F(MouseEditingTest, APressAwayFromTheLitButtonRestoresItAndPressesTheOneUnderThePointer)
+{
+    Move(30, 25); // "Install" is lit
+    m_editing.Press(QPoint(170, 110)); // on "Exit": a dialog over the canvas took the moves between
+    EXPECT_EQ(m_editing.CurrentButton(), 3);
+    EXPECT_TRUE(m_editing.Dragging());
+    EXPECT_EQ(m_canvas.Image(), WithState(Fresh(), m_project.ClickPicture, m_project.Buttons[3]))
+        << "Install is back to its normal picture";
+    Move(175, 112, Held(true));
+    EXPECT_EQ(QPoint(m_project.Buttons[3].Left, m_project.Buttons[3].Top), QPoint(165, 102));
+    EXPECT_EQ(QPoint(m_project.Buttons[0].Left, m_project.Buttons[0].Top), QPoint(20, 20));
+
+    m_editing.Release(QPoint(175, 112));
+    Move(230, 5);
+    m_editing.Press(QPoint(235, 3)); // on empty canvas: the 0 x 0 button as before
+    m_editing.Release(QPoint(235, 3));
+    const MenuButton& created = m_project.Buttons[2];
+    EXPECT_TRUE(created.Used);
+    EXPECT_EQ(QRect(created.Left, created.Top, created.Width, created.Height), QRect(235, 3, 0, 0));
+}
+
+TEST_F(MouseEditingTest, ASecondMouseButtonDuringAGestureKeepsIt)
 {
     Move(110, 60);
     m_editing.Press(QPoint(110, 60));
-    Move(30, 30, Held(true)); // leaves "Readme" in one jump; it still moves by the travel
-    EXPECT_FALSE(m_editing.OverButton());
-    EXPECT_EQ(QPoint(m_project.Buttons[1].Left, m_project.Buttons[1].Top), QPoint(20, 20));
+    Move(30, 30, Held(true));
+    m_editing.Press(QPoint(30, 30)); // the right button joins, over "Install"
+    EXPECT_EQ(m_editing.CurrentButton(), 1) << "the dragged button stays current";
+    m_editing.Release(QPoint(30, 30));
 
-    Move(31, 32, Held(true)); // "Install" (slot 0) is under the pointer and wins over slot 1
-    EXPECT_EQ(m_editing.CurrentButton(), 0);
-    EXPECT_TRUE(m_editing.OverButton());
-    EXPECT_EQ(QPoint(m_project.Buttons[0].Left, m_project.Buttons[0].Top), QPoint(21, 22));
-    EXPECT_EQ(QPoint(m_project.Buttons[1].Left, m_project.Buttons[1].Top), QPoint(20, 20));
-
-    Move(180, 140, Held(true)); // leaves again; "Install" moves along
-    EXPECT_FALSE(m_editing.OverButton());
-    EXPECT_EQ(QPoint(m_project.Buttons[0].Left, m_project.Buttons[0].Top), QPoint(170, 130));
-
-    m_editing.Release(QPoint(190, 145)); // counts as a release on empty canvas
+    Move(235, 5);
+    m_editing.Press(QPoint(235, 5));
+    Move(160, 100, Held(true)); // a band reaching into "Exit"
+    m_editing.Press(QPoint(160, 100));
+    EXPECT_FALSE(m_editing.OverButton()) << "a band enters no button";
+    m_editing.Release(QPoint(170, 110));
     const MenuButton& created = m_project.Buttons[2];
-    EXPECT_TRUE(created.Used);
-    EXPECT_EQ(QRect(created.Left, created.Top, created.Width, created.Height), QRect(180, 140, 10, 5))
-        << "from the last move point to the release point";
-    EXPECT_EQ(m_editing.CurrentButton(), 2);
-    EXPECT_FALSE(m_editing.Dragging());
-    EXPECT_EQ(m_canvas.Image(), Fresh());
+    EXPECT_EQ(QRect(created.Left, created.Top, created.Width, created.Height), QRect(160, 100, 10, 10))
+        << "from the last press to the release";
+}
+
+TEST_F(MouseEditingTest, LeavingTheCanvasFromAButtonRestoresItsNormalPicture)
+{
+    const QImage fresh = Fresh();
+    Move(205, 115); // "Exit", near the canvas's right edge
+    EXPECT_NE(m_canvas.Image(), fresh);
+    m_editing.LeavePointer();
+    EXPECT_FALSE(m_editing.OverButton());
+    EXPECT_EQ(m_canvas.Image(), fresh);
+    m_editing.LeavePointer();
+    EXPECT_EQ(m_canvas.Image(), fresh) << "a second leave changes nothing";
+
+    Move(210, 120); // coming back onto the same button lights it again
+    EXPECT_TRUE(m_editing.OverButton());
+    EXPECT_EQ(m_canvas.Image(), WithState(fresh, m_project.OverPicture, m_project.Buttons[3]));
+
+    m_editing.Press(QPoint(210, 120));
+    const QImage pressed = m_canvas.Image();
+    m_editing.LeavePointer(); // while dragging the canvas keeps the pointer
+    EXPECT_TRUE(m_editing.Dragging());
+    EXPECT_EQ(m_canvas.Image(), pressed);
+}
+
+TEST_F(MouseEditingTest, PickingAnotherButtonRestoresTheLitOne)
+{
+    const QImage fresh = Fresh();
+    Move(30, 25);
+    m_editing.PickButton(3);
+    EXPECT_EQ(m_editing.CurrentButton(), 3);
+    EXPECT_FALSE(m_editing.OverButton());
+    EXPECT_EQ(m_canvas.Image(), fresh);
+
+    Move(35, 30); // the pointer comes back to "Install": it is entered again
+    EXPECT_EQ(m_editing.CurrentButton(), 0);
+    EXPECT_EQ(m_canvas.Image(), WithState(fresh, m_project.OverPicture, m_project.Buttons[0]));
+    Move(200, 10);
+    EXPECT_EQ(m_canvas.Image(), fresh);
+    EXPECT_EQ(m_project.Buttons[3], UsedButton(160, 100, 50, 20, "Exit")) << "the picked button is untouched";
 }
 
 TEST_F(MouseEditingTest, LeavingADeletedButtonDrawsNoFrameForIt)
@@ -384,7 +511,7 @@ TEST_F(MouseEditingTest, WithSlotsZeroToNinetyNineInUseNothingIsCreated)
     EXPECT_EQ(m_project.Buttons, before);
     EXPECT_FALSE(m_project.Buttons[100].Used);
     EXPECT_EQ(m_editing.CurrentButton(), 100);
-    EXPECT_EQ(TakeCalls(), (QStringList{"redraw", "load 100"}));
+    EXPECT_EQ(TakeCalls(), (QStringList{"redraw", "list", "load 100"}));
     EXPECT_EQ(m_canvas.Image(), Fresh());
 }
 

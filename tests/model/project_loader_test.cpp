@@ -1,14 +1,17 @@
 #include "model/logging_project_view.h"
 #include "model/menu_project.h"
 #include "model/project_loader.h"
+#include "model/project_saver.h"
 #include "platform/file_names.h"
 #include "platform/vyx_error.h"
 #include "support/scoped_current_folder.h"
+#include "support/test_pictures.h"
 #include "support/temp_folder.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QImage>
+#include <QStringEncoder>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -180,6 +183,103 @@ TEST_F(ProjectLoaderTest, TextFieldsAreCutToTheirCapacity)
     Load("long.ini");
     EXPECT_EQ(m_project->Buttons[1].Action, "ABCDEFGHIJKLMNOP");
     EXPECT_EQ(m_project->Buttons[1].Params.size(), 200);
+}
+
+TEST_F(ProjectLoaderTest, AUtf16FileIsReadWithAWarningThatItWillBeSavedAs8BitText)
+{
+    QStringEncoder encoder(QStringConverter::Utf16LE, QStringConverter::Flag::WriteBom);
+    m_dir.Write("wide.ini", encoder.encode(QStringLiteral("[MAIN]\r\nProgram=Men\u00fc\r\nSizeX=320\r\n"
+                                                          "[Button#2]\r\nAction=run\r\nLeft=1\r\ntop=1\r\n"
+                                                          "Width=5\r\nHeight=5\r\n")));
+    Load("wide.ini");
+    EXPECT_EQ(m_project->Main.Title, QByteArray("Men\xFC"));
+    EXPECT_EQ(m_project->Main.SizeX, 320);
+    EXPECT_TRUE(m_project->Buttons[2].Used);
+    EXPECT_TRUE(m_view.Log().contains(
+        QStringLiteral("! UTF-16 file read in code page windows-1252: it will be saved as 8-bit text")));
+    EXPECT_TRUE(m_view.StatusVisible());
+}
+
+TEST_F(ProjectLoaderTest, WhatIsNotARegularFileStopsLoadingWithAClearMessage)
+{
+    QDir(m_dir.Path()).mkdir("folder.ini");
+    for (const QString& name : {QStringLiteral("/dev/zero"), m_dir.File("folder.ini")}) {
+        try {
+            LoadProject(*m_project, name, m_view);
+            ADD_FAILURE() << name.toStdString();
+        } catch (const VyxError& e) {
+            EXPECT_EQ(e.Message(), name + " is not a regular file");
+        }
+        EXPECT_FALSE(m_view.Log().contains(QStringLiteral("! INI not found.")));
+    }
+}
+
+TEST_F(ProjectLoaderTest, AMenuSizeOutOfRangeIsBoundedForTheWindowWithAWarning)
+{
+    const struct {
+        const char* size;
+        std::pair<int, int> shown;
+    } cases[] = {{"SizeX=100000\r\nSizeY=-5", {16384, 1}},
+                 {"SizeX=0\r\nSizeY=0", {1, 1}},
+                 {"SizeX=16384\r\nSizeY=16384", {16384, 1953}},
+                 {"SizeX=640\r\nSizeY=480", {640, 480}}};
+    for (const auto& c : cases) {
+        m_dir.Write("size.ini", QByteArray("[MAIN]\r\n") + c.size + "\r\n");
+        Load("size.ini");
+        EXPECT_EQ(m_view.DesignSize(), c.shown) << c.size;
+        const bool bounded = c.shown != std::make_pair(m_project->Main.SizeX, m_project->Main.SizeY);
+        EXPECT_EQ(m_view.Log().filter("! Menu size ").size(), bounded ? 1 : 0) << c.size;
+    }
+    m_dir.Write("size.ini", "[MAIN]\r\nSizeX=100000\r\nSizeY=-5\r\n");
+    Load("size.ini");
+    EXPECT_TRUE(m_view.Log().contains(QStringLiteral("! Menu size 100000 x -5 is out of range: the window shows 16384 x 1")));
+    EXPECT_EQ(m_project->Main.SizeX, 100000) << "the values stay as read";
+    EXPECT_EQ(m_project->Main.SizeY, -5);
+    QString name = m_dir.File("size.ini");
+    SaveProject(*m_project, name, m_view);
+    EXPECT_TRUE(m_dir.Read("size.ini").contains("SizeX=100000\r\nSizeY=-5\r\n")) << "and are written back unchanged";
+}
+
+TEST_F(ProjectLoaderTest, TheStatusLabelAndTheLogFollowTheStagesInOrder)
+{
+    SavePicture("back.bmp", Qt::red, "BMP");
+    m_dir.Write("menu.ini", "[MAIN]\r\nProgram=Demo\r\nCompany=ACME\r\nbackground=back.bmp\r\nCustomShape=1\r\n"
+                            "[TextInfo]\r\nLeft=1\r\ntop=2\r\n[Button#4]\r\nAction=RUN\r\nLeft=1\r\ntop=1\r\n"
+                            "Width=5\r\nHeight=5\r\n[CustomPoints]\r\nx0=1\r\ny0=2\r\n");
+    Load("menu.ini");
+    EXPECT_EQ(m_view.Statuses(), QStringList({"Opening INI", "Loading backgrounds...", "Loading Textinfo...",
+                                              "Loading BUTTONS...", "Loading Custom Shape...", "Loaded."}));
+    EXPECT_EQ(m_view.Log(), QStringList({"Main params Loaded: ACME Demo", "Background default file: back.bmp",
+                                         "! Background file missing (OVER)", "Background OVER file: ",
+                                         "! Background file missing (Click)", "Background CLICK file: ",
+                                         "TextInfo loaded and active.", "Buttons loaded. (1 buttons)",
+                                         "Custom points Loaded. (1 points)"}));
+}
+
+// A picture that cannot be read stops loading: the pictures read before it are
+// the new ones, the failing one and those after it keep their previous content.
+TEST_F(ProjectLoaderTest, ADamagedOverOrClickPictureStopsAfterTheNormalPictureWasReplaced)
+{
+    m_dir.Write("broken.bmp", "BM-not-a-bitmap");
+    SavePicture("good.bmp", Qt::blue, "BMP", {5, 4});
+    const QImage oldOver = FilledPicture(3, 3, qRgb(1, 2, 3));
+    const QImage oldClick = FilledPicture(2, 2, qRgb(4, 5, 6));
+    for (const bool overBroken : {true, false}) {
+        m_project->NormalPicture = FilledPicture(7, 7, qRgb(9, 9, 9));
+        m_project->OverPicture = oldOver;
+        m_project->ClickPicture = oldClick;
+        m_dir.Write("menu.ini", overBroken ? "[MAIN]\nbackground=good.bmp\nbackover=broken.bmp\nbackclick=good.bmp\n"
+                                           : "[MAIN]\nbackground=good.bmp\nbackover=good.bmp\nbackclick=broken.bmp\n");
+        EXPECT_THROW(Load("menu.ini"), VyxError);
+        EXPECT_EQ(m_project->NormalPicture.size(), QSize(5, 4)) << overBroken;
+        EXPECT_EQ(m_project->NormalPicture.pixel(0, 0), qRgb(0, 0, 255));
+        EXPECT_EQ(m_project->OverPicture.size(), overBroken ? QSize(3, 3) : QSize(5, 4));
+        EXPECT_EQ(m_project->ClickPicture, oldClick) << "the failing picture keeps its previous content";
+        EXPECT_EQ(m_view.Log().last(), overBroken ? QStringLiteral("Background default file: good.bmp")
+                                                  : QStringLiteral("Background OVER file: good.bmp"));
+        EXPECT_EQ(m_view.Status(), QStringLiteral("Loading backgrounds..."));
+        EXPECT_TRUE(m_view.StatusVisible());
+    }
 }
 
 } // namespace

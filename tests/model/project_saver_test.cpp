@@ -2,13 +2,18 @@
 #include "model/menu_project.h"
 #include "model/project_loader.h"
 #include "model/project_saver.h"
+#include "platform/profile_values.h"
 #include "platform/file_operations.h"
 #include "platform/vyx_error.h"
+#include "support/failing_file_operations.h"
 #include "support/scoped_current_folder.h"
 #include "support/temp_folder.h"
 
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QRandomGenerator>
+#include <QRegularExpression>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -168,7 +173,7 @@ TEST_F(ProjectSaverTest, ADirectoryWhereTheTemporaryFileMustGoStopsTheSave)
         Save();
         FAIL() << "the save must fail";
     } catch (const VyxError& e) {
-        EXPECT_EQ(e.Message(), QStringLiteral("Unable to write to %1").arg(m_dir.File("launcher.tmp")));
+        EXPECT_EQ(e.Message(), QStringLiteral("Unable to write to %1: a folder is in the way").arg(m_dir.File("launcher.tmp")));
     }
     EXPECT_EQ(m_dir.Read("launcher.ini"), "[MAIN]\r\nProgram=Kept\r\n");
     EXPECT_FALSE(m_dir.Exists("launcher.bak"));
@@ -184,77 +189,248 @@ TEST_F(ProjectSaverTest, TheNameIsMadeAbsolute)
     EXPECT_TRUE(m_view.Log().contains(QStringLiteral("INI File: ") + name));
 }
 
-// File operations that fail at one chosen step.
-class FailingFiles : public FileOperations {
+using Step = FailingFileOperations::Step;
+
+// File operations whose temporary file vanishes once written, or that fail at one step.
+class SaveFiles : public FailingFileOperations {
 public:
-    enum class Step { None, WriteTemporary, TemporaryVanishes, Backup, Replace };
-    explicit FailingFiles(Step step) : m_step(step) {}
+    static constexpr Step TemporaryVanishes = Step(100);
+    explicit SaveFiles(Step step) : FailingFileOperations(step, ENOSPC), m_vanishes(step == TemporaryVanishes) {}
 
     bool Exists(const QString& path) override
     {
-        if (m_step == Step::TemporaryVanishes && path.endsWith(".tmp") && m_written)
+        if (m_vanishes && path.endsWith(".tmp"))
             return false;
         return FileOperations::Exists(path);
     }
-    bool WriteDurably(const QString& path, const QByteArray& bytes) override
-    {
-        if (m_step == Step::WriteTemporary) {
-            FileOperations::WriteDurably(path, bytes.left(bytes.size() / 2)); // a partial file
-            return false;
-        }
-        m_written = true;
-        return FileOperations::WriteDurably(path, bytes);
-    }
-    bool LinkOrCopy(const QString& from, const QString& to) override
-    {
-        return m_step != Step::Backup && FileOperations::LinkOrCopy(from, to);
-    }
-    bool ReplaceAtomically(const QString& from, const QString& to) override
-    {
-        return m_step != Step::Replace && FileOperations::ReplaceAtomically(from, to);
-    }
 
 private:
-    Step m_step;
-    bool m_written = false;
+    bool m_vanishes;
 };
 
-class SaveFailureTest : public ProjectSaverTest, public ::testing::WithParamInterface<FailingFiles::Step> {
-protected:
-    void TearDown() override { FileOperations::SetCurrent(nullptr); }
-};
+class SaveFailureTest : public ProjectSaverTest, public ::testing::WithParamInterface<Step> {};
 
 TEST_P(SaveFailureTest, TheIniNameAlwaysHoldsAWholeOldOrNewFile)
 {
     const QByteArray old = "[MAIN]\r\nProgram=Old\r\n";
     m_dir.Write("launcher.ini", old);
     m_project->Main.Title = "New";
-    FailingFiles files(GetParam());
-    FileOperations::SetCurrent(&files);
     bool reported = false;
-    try {
-        reported = Save() != SaveResult::Saved;
-    } catch (const VyxError&) {
-        reported = true;
+    {
+        SaveFiles files(GetParam());
+        try {
+            reported = Save() != SaveResult::Saved;
+        } catch (const VyxError&) {
+            reported = true;
+        }
     }
-    FileOperations::SetCurrent(nullptr);
     const QByteArray now = m_dir.Read("launcher.ini");
     const bool wholeNew = now.startsWith("[MAIN]\r\nProgram=New\r\n") && now.contains("ReSort=1\r\n") && now.endsWith("DefaultFile=\r\n");
     EXPECT_TRUE(now == old || wholeNew) << now.constData();
-    if (GetParam() == FailingFiles::Step::Backup) {
-        EXPECT_TRUE(wholeNew) << "a failed backup link does not stop the save";
+    if (GetParam() == Step::Backup || GetParam() == Step::SyncFolder) {
+        EXPECT_TRUE(wholeNew) << "a failed backup or folder flush does not stop the save";
+        EXPECT_EQ(m_view.Log().filter(QRegularExpression("^! .*: disk full$")).size(), 1) << "but it is said";
+        EXPECT_TRUE(m_view.StatusVisible());
     } else {
         EXPECT_TRUE(reported) << "a failed step is reported";
         EXPECT_EQ(now, old);
     }
+    EXPECT_FALSE(m_dir.Exists("launcher.tmp")) << "no temporary file is left behind";
+    EXPECT_FALSE(m_view.Log().contains(QStringLiteral("Done.")) && now == old);
 }
 
 INSTANTIATE_TEST_SUITE_P(Steps, SaveFailureTest,
-                         ::testing::Values(FailingFiles::Step::WriteTemporary, FailingFiles::Step::TemporaryVanishes,
-                                           FailingFiles::Step::Backup, FailingFiles::Step::Replace));
+                         ::testing::Values(Step::Create, Step::Write, Step::Sync, Step::Close, SaveFiles::TemporaryVanishes,
+                                           Step::Backup, Step::Replace, Step::SyncFolder));
 
-// Generated projects survive a save and a reload. Texts carry no outer blanks
-// or quotes and no line ends, which the file format cannot hold.
+TEST_F(ProjectSaverTest, AFolderThatCannotTakeTheTemporaryFileLogsNoStepAsSaved)
+{
+    m_project->Main.Title = "Kept";
+    FailingFileOperations files(Step::Create, EROFS);
+    EXPECT_THROW(Save(), VyxError);
+    const QString failure = QStringLiteral("Unable to write to %1: read-only file system").arg(m_dir.File("launcher.tmp"));
+    EXPECT_EQ(m_view.Log(), QStringList({"Buttons sorted.", "INI File: " + Ini(), "Program: Kept", "! " + failure}));
+    EXPECT_TRUE(m_view.StatusVisible());
+}
+
+TEST_F(ProjectSaverTest, AFullDiskLogsTheFailureLastAndLeavesNoTemporaryFile)
+{
+    m_dir.Write("launcher.ini", "[MAIN]\r\nProgram=Kept\r\n");
+    FailingFileOperations files(Step::Write, ENOSPC);
+    try {
+        Save();
+        ADD_FAILURE() << "a failed write is an error";
+    } catch (const VyxError& e) {
+        EXPECT_EQ(e.Message(), QStringLiteral("Unable to write to %1: disk full").arg(m_dir.File("launcher.tmp")));
+        EXPECT_EQ(m_view.Log().last(), "! " + e.Message());
+    }
+    EXPECT_FALSE(m_dir.Exists("launcher.tmp"));
+    EXPECT_FALSE(m_dir.Exists("launcher.bak"));
+    EXPECT_EQ(m_dir.Read("launcher.ini"), QByteArray("[MAIN]\r\nProgram=Kept\r\n"));
+}
+
+TEST_F(ProjectSaverTest, ASymlinkedIniFileStaysALinkAndItsTargetGetsTheEdit)
+{
+    QDir(m_dir.Path()).mkdir("real");
+    m_dir.Write("real/menu.ini", "[MAIN]\r\nProgram=Old\r\n");
+    ASSERT_TRUE(QFile::link("real/menu.ini", Ini()));
+    m_project->Main.Title = "Edited";
+    ASSERT_EQ(Save(), SaveResult::Saved);
+    EXPECT_TRUE(QFileInfo(Ini()).isSymLink());
+    EXPECT_TRUE(m_dir.Read("real/menu.ini").startsWith("[MAIN]\r\nProgram=Edited\r\n"));
+    EXPECT_EQ(m_dir.Read("real/launcher.bak"), QByteArray("[MAIN]\r\nProgram=Old\r\n"));
+}
+
+TEST_F(ProjectSaverTest, AProjectNamedLikeItsTemporaryOrBackupFileIsNotDeleted)
+{
+    for (const char* name : {"x.tmp", "x.bak"}) {
+        m_dir.Write(name, "[MAIN]\r\nProgram=Old\r\n");
+        m_project->Main.Title = name;
+        QString ini = m_dir.File(name);
+        ASSERT_EQ(SaveProject(*m_project, ini, m_view), SaveResult::Saved);
+        EXPECT_TRUE(m_dir.Read(name).startsWith(QByteArray("[MAIN]\r\nProgram=") + name)) << name;
+    }
+    EXPECT_EQ(m_view.Log().filter("! The previous file is not kept").size(), 1) << "x.bak cannot keep a backup of itself";
+}
+
+TEST_F(ProjectSaverTest, ABackupFolderInTheWayIsAWarningThatKeepsTheStatusWindowOpen)
+{
+    m_dir.Write("launcher.ini", "[MAIN]\r\nProgram=Old\r\n");
+    QDir(m_dir.Path()).mkdir("launcher.bak");
+    ASSERT_EQ(Save(), SaveResult::Saved);
+    EXPECT_TRUE(m_dir.Read("launcher.ini").startsWith("[MAIN]\r\nProgram=\r\n"));
+    EXPECT_TRUE(m_view.Log().contains(
+        QStringLiteral("! The previous file is not kept as %1: a folder is in the way").arg(m_dir.File("launcher.bak"))));
+    EXPECT_TRUE(m_view.StatusVisible());
+}
+
+TEST_F(ProjectSaverTest, TheStatusLabelAndTheLogFollowTheStepsInOrder)
+{
+    m_project->Main.Title = "Demo";
+    m_project->Main.ReSort = true;
+    m_project->Main.UseCustomShape = true;
+    Button(3, 40);
+    ASSERT_EQ(Save(), SaveResult::Saved);
+    EXPECT_EQ(m_view.Statuses(), QStringList({"Saving...", "Saving main params", "Saving TextInfo", "Saving Buttons",
+                                              "Saving CustomShape", "Done."}));
+    EXPECT_EQ(m_view.Log(), QStringList({"Buttons sorted.", "INI File: " + Ini(), "Program: Demo", "Main params saved.",
+                                         "Textinfo saved.", "Buttons saved.", "CustomShape saved.", "Done."}));
+    EXPECT_FALSE(m_view.StatusVisible());
+}
+
+TEST_F(ProjectSaverTest, ButtonsTheNextLoadWillDropAreWarnedAboutOneLineEach)
+{
+    m_project->Main.ReSort = false;
+    Button(1, 10).Left = -4;
+    Button(2, 20).Width = 0;
+    Button(3, 30);
+    Button(5, -1).Height = 0;
+    ASSERT_EQ(Save(), SaveResult::Saved);
+    const QStringList warnings = m_view.Log().filter(QRegularExpression("^! "));
+    EXPECT_EQ(warnings, QStringList({"! Button#1 \"Button at 10\" is dropped by the next load (Left=-4 top=10 Width=30 "
+                                     "Height=20 Action=RUN)",
+                                     "! Button#2 \"Button at 20\" is dropped by the next load (Left=10 top=20 Width=0 "
+                                     "Height=20 Action=RUN)",
+                                     "! Button#5 \"Button at -1\" is dropped by the next load (Left=10 top=-1 Width=30 "
+                                     "Height=0 Action=RUN)"}));
+    EXPECT_EQ(m_view.Log().indexOf("Buttons saved."), m_view.Log().indexOf(warnings.last()) + 1);
+    EXPECT_TRUE(m_view.StatusVisible()) << "the warnings are left to be read";
+    EXPECT_TRUE(m_dir.Read("launcher.ini").contains("[Button#1]")) << "still saved as they are";
+    EXPECT_EQ(Reload()->UsedButtonCount(), 1);
+}
+
+// The whole file of a project that uses every part of the format, byte for byte.
+TEST_F(ProjectSaverTest, AWholeProjectIsSavedAsTheGoldenFile)
+{
+    MainParams& m = m_project->Main;
+    m.Title = "-=Vyx=- Launcher";
+    m.Company = "ACME";
+    m.IconFile = "menu.ico";
+    m.BackgroundFile = "pics\\back.jpg";
+    m.BackOverFile = "pics\\over.jpg";
+    m.BackClickFile = "\\click.bmp";
+    m.SoundOver = "over.wav";
+    m.SoundClick = "click.wav";
+    m.OnLoadSound = "hello.wav";
+    m.DefUnAssExtProg = "notepad.exe";
+    m.DefUnAssExtParam = "\"%1\"";
+    m.DefNotFoundProg = "D:\\missing.exe";
+    m.SizeX = 640;
+    m.SizeY = 460;
+    m.HideBorder = true;
+    m.HandCursor = true;
+    m.DisableSelText = false;
+    m.SimpleEsc = true;
+    m.ScrollStart = 2;
+    m.ScrollStartSpeed = 3;
+    m.ScrollEnd = 4;
+    m.ScrollEndSpeed = 5;
+    m.ReSort = true;
+    m.UseCustomShape = true;
+    m_project->TextInfo = {20, 150, 280, 200, Colors::clBlue, Colors::clWindowText, "info.rtf"};
+    MenuButton& setup = Button(7, 300);
+    setup.Name = "Setup";
+    setup.Action = "RUN&CLOSE";
+    setup.Params = "setup.exe";
+    setup.LoadInfo = "setup.rtf";
+    setup.ShellRunAction = "Open";
+    setup.ShellRunParams = "/quiet";
+    setup.ShellRunPath = "disk1";
+    setup.SoundOver = "s-over.wav";
+    setup.SoundClick = "s-click.wav";
+    setup.UnAssExt = "viewer.exe";
+    setup.OnNotFound = "help.exe";
+    MenuButton& web = Button(2, 12);
+    web.Name = " Web ";
+    web.Action = "WINEXEC";
+    web.Params = "http://example.com";
+    m_project->Shape.Points[0] = {0, 0, ShapePointState::Used};
+    m_project->Shape.Points[1] = {640, 0, ShapePointState::Used};
+    m_project->Shape.Points[2] = {320, 460, ShapePointState::Used};
+    m_project->Shape.PointCount = 3;
+    ASSERT_EQ(Save(), SaveResult::Saved);
+    QFile golden(QStringLiteral(VYX_OWN_TESTDATA "/golden/whole_project.ini"));
+    ASSERT_TRUE(golden.open(QIODevice::ReadOnly));
+    EXPECT_EQ(m_dir.Read("launcher.ini"), golden.readAll());
+}
+
+// Values the reader would change (outer blanks, outer quotes, a text cut so that
+// it ends in a blank) come back from a save exactly as they were loaded.
+TEST_F(ProjectSaverTest, LoadSaveLoadKeepsValuesWithOuterBlanksAndQuotes)
+{
+    const QByteArray name = QByteArray(39, 'n') + " cut here";
+    m_dir.Write("launcher.ini", "[MAIN]\r\nDefUnAssExtParam=\"\"%1\"\"\r\nProgram=\" spaced \"\r\n"
+                                "Company=''\r\nIconFile='\"x\"'\r\nSoundOver=\"\t\"\r\nDefNotFoundProg=\"a\" b\r\n"
+                                "[TextInfo]\r\nDefaultFile=\"\"\"\"\r\n"
+                                "[Button#0]\r\nAction=RUN\r\nLeft=1\r\ntop=1\r\nWidth=5\r\nHeight=5\r\n"
+                                "Name=" + name + "\r\nParams=\"'q'\"\r\nLoadInfo=\" \"\r\n");
+    LoadProject(*m_project, Ini(), m_view);
+    const MainParams& m = m_project->Main;
+    EXPECT_EQ(m.DefUnAssExtParam, "\"%1\"");
+    EXPECT_EQ(m.Title, " spaced ");
+    EXPECT_EQ(m.Company, "");
+    EXPECT_EQ(m.IconFile, "\"x\"");
+    EXPECT_EQ(m.SoundOver, "\t");
+    EXPECT_EQ(m.DefNotFoundProg, "\"a\" b");
+    EXPECT_EQ(m_project->TextInfo.DefaultFile, "\"\"");
+    EXPECT_EQ(m_project->Buttons[0].Name, QByteArray(39, 'n') + " ");
+    EXPECT_EQ(m_project->Buttons[0].Params, "'q'");
+    EXPECT_EQ(m_project->Buttons[0].LoadInfo, " ");
+    for (int round = 0; round < 2; ++round) {
+        Save();
+        const std::unique_ptr<MenuProject> back = Reload();
+        EXPECT_TRUE(back->Main == m_project->Main) << "round " << round;
+        EXPECT_EQ(back->TextInfo, m_project->TextInfo);
+        EXPECT_EQ(back->Buttons[0], m_project->Buttons[0]);
+    }
+    const QByteArray text = m_dir.Read("launcher.ini");
+    EXPECT_TRUE(text.contains("\r\nDefUnAssExtParam=\"\"%1\"\"\r\n")) << "one pair of quotes";
+    EXPECT_TRUE(text.contains("\r\nCompany=\r\n")) << "an empty text stays unquoted";
+    EXPECT_TRUE(text.contains("\r\nDefNotFoundProg=\"a\" b\r\n")) << "no pair: no quotes added";
+}
+
+// Generated projects survive a save and a reload. Texts carry no line ends,
+// which the file format cannot hold.
 class RandomProject {
 public:
     explicit RandomProject(quint32 seed) : m_random(seed) {}
@@ -318,10 +494,6 @@ private:
                 c = 'x';
             text += c;
         }
-        while (!text.isEmpty() && (text.front() == ' ' || text.front() == '"' || text.front() == '\''))
-            text.remove(0, 1);
-        while (!text.isEmpty() && text.back() == ' ')
-            text.chop(1);
         return text;
     }
 

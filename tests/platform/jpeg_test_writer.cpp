@@ -31,6 +31,8 @@ QByteArray JpegTestWriter::Encode(int stripeWidth, int height) const
     jpeg_set_defaults(&info);
     jpeg_set_quality(&info, 100, TRUE);
     info.write_Adobe_marker = m_adobeMarker;
+    if (m_progressive)
+        jpeg_simple_progression(&info);
     jpeg_start_compress(&info, TRUE);
     JSAMPROW rowPointer = row.data();
     while (info.next_scanline < info.image_height)
@@ -44,8 +46,10 @@ QByteArray JpegTestWriter::Encode(int stripeWidth, int height) const
 
 QByteArray JpegTestWriter::WithDeclaredSize(QByteArray jpeg, int width, int height)
 {
-    // Baseline frame header: FF C0, length, precision, height, width (big-endian).
-    const qsizetype at = jpeg.indexOf(QByteArray("\xFF\xC0", 2));
+    // Baseline or progressive frame header: FF C0 or FF C2, length, precision, height, width (big-endian).
+    qsizetype at = jpeg.indexOf(QByteArray("\xFF\xC0", 2));
+    if (at < 0)
+        at = jpeg.indexOf(QByteArray("\xFF\xC2", 2));
     if (at < 0)
         return {};
     jpeg[at + 5] = char(height >> 8);

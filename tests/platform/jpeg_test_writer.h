@@ -16,6 +16,7 @@ public:
 
     // Leaves out Adobe's marker, so CMYK is stored with plain (not inverted) inks.
     void SetAdobeMarker(bool on) { m_adobeMarker = on; }
+    void SetProgressive(bool on) { m_progressive = on; }
 
     QByteArray Encode(int stripeWidth, int height) const;
 
@@ -27,4 +28,5 @@ private:
     int m_components;
     QList<int> m_samples;
     bool m_adobeMarker = true;
+    bool m_progressive = false;
 };

@@ -2,6 +2,7 @@
 #include "platform/picture_loader.h"
 #include "platform/vyx_error.h"
 #include "support/temp_folder.h"
+#include "support/test_bmp.h"
 
 #include <QDir>
 #include <QFile>
@@ -93,6 +94,16 @@ QByteArray Bmp24(int width, int height, QRgb colour, bool withPixels = true)
             bytes += row;
     }
     return bytes;
+}
+
+// Leaves freed heap memory full of one value, where the next picture of the
+// same size is likely to be placed: pixels nobody wrote then show it.
+void DirtyTheHeap(int width, int height)
+{
+    for (int i = 0; i < 4; ++i) {
+        QImage garbage(width, height, QImage::Format_RGB32);
+        garbage.fill(0xFF12AB34);
+    }
 }
 
 void ExpectRgb(QRgb actual, int r, int g, int b, int tolerance, const char* what)
@@ -311,6 +322,39 @@ TEST(PictureLoaderLimits, OversizePicturesAreRefusedFromTheirHeader)
     }
 }
 
+// Tiny files that declare huge sizes: the three pictures share one pixel budget,
+// and libjpeg-turbo's working memory (a progressive file keeps all its
+// coefficients) is bounded, so none of them takes gigabytes.
+TEST(PictureLoaderLimits, TinyFilesDeclaringHugeSizesAreRefusedWithAClearMessage)
+{
+    TempFolder temp;
+    JpegTestWriter cmyk(JCS_CMYK, 4, {1, 2, 3, 4});
+    cmyk.SetProgressive(true);
+    const QString progressive = temp.Write("progressive.jpg", JpegTestWriter::WithDeclaredSize(cmyk.Encode(8, 8), 5000, 5000));
+    EXPECT_LT(QFileInfo(progressive).size(), 2000);
+    const std::optional<QString> jpegError = LoadError(progressive);
+    ASSERT_TRUE(jpegError);
+    EXPECT_EQ(*jpegError, QStringLiteral("JPEG error: decoding this 5000 x 5000 picture needs more than 128 MiB of "
+                                         "working memory (%1)").arg(progressive));
+
+    const QString bmp16 = temp.Write("rgb16.bmp", BmpWithData(6000, 6000, 16, QByteArray(76, '\0')));
+    EXPECT_EQ(QFileInfo(bmp16).size(), 130);
+    const std::optional<QString> alone = LoadError(bmp16);
+    ASSERT_TRUE(alone);
+    EXPECT_TRUE(alone->startsWith(QStringLiteral("Picture too large: 6000 x 6000 pixels; at most 16384 pixels on a "
+                                                 "side and 32000000 pixels in all"))) << alone->toStdString();
+    try {
+        LoadPicture(temp.Write("small.bmp", BmpWithData(100, 100, 16, QByteArray(20000, '\0'))), 9999);
+        ADD_FAILURE() << "the budget left by the other pictures applies";
+    } catch (const VyxError& e) {
+        EXPECT_TRUE(e.Message().startsWith(QStringLiteral("Picture too large: 100 x 100 pixels; the three pictures "
+                                                          "together may have at most 32000000 pixels, and 9999 "
+                                                          "are left for this one")))
+            << e.Message().toStdString();
+    }
+    EXPECT_EQ(LoadPicture(temp.File("small.bmp"), 10000).size(), QSize(100, 100));
+}
+
 TEST(PictureLoaderLimits, LargestSideStillLoads)
 {
     TempFolder temp;
@@ -318,6 +362,51 @@ TEST(PictureLoaderLimits, LargestSideStillLoads)
     EXPECT_EQ(bmp.size(), QSize(PictureLoader::MaxSide, 1));
     const QImage jpeg = LoadPicture(temp.Write("line.jpg", JpegTestWriter(JCS_GRAYSCALE, 1, {90}).Encode(PictureLoader::MaxSide, 8)));
     EXPECT_EQ(jpeg.size(), QSize(PictureLoader::MaxSide, 8));
+}
+
+// Rows a damaged BMP does not hold get a defined colour, never what the
+// allocator left in the picture's memory.
+TEST(PictureLoaderDamage, PixelsADamagedBmpDoesNotHoldAreGrey)
+{
+    TempFolder temp;
+    const int w = 64, h = 64;
+    QByteArray rows24; // the file's first rows are the picture's bottom rows
+    for (int i = 0; i < w * 3 * 10; ++i)
+        rows24 += char(0x40);
+    QByteArray rows16;
+    for (int i = 0; i < w * 10; ++i)
+        rows16 += QByteArray("\x00\x7C", 2); // pure red in 5-5-5
+    const QList<std::pair<QString, int>> files = {{temp.Write("cut24.bmp", BmpWithData(w, h, 24, rows24)), 10},
+                                                  {temp.Write("cut16.bmp", BmpWithData(w, h, 16, rows16)), 10}};
+    for (const auto& [path, heldRows] : files) {
+        DirtyTheHeap(w, h);
+        const QImage image = LoadPicture(path);
+        ASSERT_EQ(image.size(), QSize(w, h)) << path.toStdString();
+        for (int y = 0; y < h - heldRows; ++y)
+            for (int x = 0; x < w; ++x)
+                ASSERT_LE(ChannelDifference(image.pixel(x, y), PictureLoader::MissingPixel), 4)
+                    << path.toStdString() << " " << x << "," << y; // 16-bit channels are widened afterwards
+        EXPECT_NE(image.pixel(0, h - 1), PictureLoader::MissingPixel) << "the rows the file holds are read";
+    }
+}
+
+TEST(PictureLoaderDamage, AnRleBmpEndingEarlyLeavesTheFirstPaletteColour)
+{
+    TempFolder temp;
+    const int w = 64, h = 64;
+    QByteArray palette;
+    for (int i = 0; i < 256; ++i)
+        palette += QByteArray(1, char(i == 0 ? 0x11 : 0)) + QByteArray(1, char(i == 0 ? 0x22 : i)) +
+                   QByteArray(1, char(i == 0 ? 0x33 : 0)) + QByteArray(1, '\0');
+    const QByteArray runs("\x10\x07\x08\x07", 4); // 24 pixels of index 7, then the file ends
+    DirtyTheHeap(w, h);
+    const QImage image = LoadPicture(temp.Write("shortrle.bmp", BmpWithData(w, h, 8, runs, 1, palette)));
+    ASSERT_EQ(image.size(), QSize(w, h));
+    EXPECT_EQ(image.pixel(0, h - 1), qRgb(0, 7, 0));
+    EXPECT_EQ(image.pixel(23, h - 1), qRgb(0, 7, 0));
+    for (int y = 0; y < h; ++y)
+        for (int x = y == h - 1 ? 24 : 0; x < w; ++x)
+            ASSERT_EQ(image.pixel(x, y), qRgb(0x33, 0x22, 0x11)) << x << "," << y;
 }
 
 TEST(PictureLoaderDamage, GarbledJpegGivesTheDecodersMessage)

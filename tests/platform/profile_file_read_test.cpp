@@ -1,8 +1,10 @@
 #include "platform/profile_file.h"
+#include "platform/vyx_error.h"
 #include "support/temp_folder.h"
 
 #include <QDir>
 #include <QFile>
+#include <QStringEncoder>
 
 #include <gtest/gtest.h>
 
@@ -43,11 +45,6 @@ std::vector<Expectation> ExpectationsIn(const QByteArray& bytes)
     return expectations;
 }
 
-QByteArray WithoutBom(const QByteArray& bytes)
-{
-    return bytes.startsWith("\xEF\xBB\xBF") ? bytes.sliced(3) : bytes;
-}
-
 TEST(ProfileFileRead, DataFilesReadAsTheirExpectationsSay)
 {
     const QDir folder(ProfileDataFolder());
@@ -75,7 +72,7 @@ TEST(ProfileFileRead, UnchangedDataFilesWriteBackByteForByte)
         const QByteArray bytes = ReadBytes(folder.filePath(name));
         ProfileFile profile;
         profile.Parse(bytes);
-        EXPECT_EQ(profile.ToBytes(), WithoutBom(bytes));
+        EXPECT_EQ(profile.ToBytes(), bytes);
     }
 }
 
@@ -85,11 +82,70 @@ TEST(ProfileFileRead, ByteOrderMarkIsSkippedOnlyAtTheStart)
     profile.Parse("\xEF\xBB\xBF[MAIN]\nProgram=Demo\n");
     EXPECT_TRUE(profile.SkippedUtf8Bom());
     EXPECT_EQ(profile.ReadString("MAIN", "Program"), QByteArray("Demo"));
-    EXPECT_EQ(profile.ToBytes(), QByteArray("[MAIN]\nProgram=Demo\n"));
+    EXPECT_EQ(profile.ToBytes(), QByteArray("\xEF\xBB\xBF[MAIN]\nProgram=Demo\n")) << "written back as it was";
 
     profile.Parse("[MAIN]\n\xEF\xBB\xBFProgram=Demo\n");
     EXPECT_FALSE(profile.SkippedUtf8Bom());
     EXPECT_EQ(profile.ReadString("MAIN", "Program"), std::nullopt);
+}
+
+// The first mark is skipped, the second is part of the first line: written back
+// without the first, the next reading would skip the second and read more.
+TEST(ProfileFileRead, TwoByteOrderMarksReadTheSameAfterAWriteBack)
+{
+    const QByteArray bytes = "\xEF\xBB\xBF\xEF\xBB\xBF[MAIN]\r\nProgram=Hidden\r\n[B]\r\nk=v\r\n";
+    ProfileFile first;
+    first.Parse(bytes);
+    first.WriteString("B", "k", "w");
+    ProfileFile second;
+    second.Parse(first.ToBytes());
+    EXPECT_EQ(second.ReadString("MAIN", "Program"), std::nullopt);
+    EXPECT_EQ(second.ReadString("B", "k"), QByteArray("w"));
+    EXPECT_TRUE(second.ToBytes().startsWith("\xEF\xBB\xBF\xEF\xBB\xBF[MAIN]\r\n"));
+}
+
+TEST(ProfileFileRead, Utf16WithItsByteOrderMarkIsReadInTheCodePage)
+{
+    const QString text = QStringLiteral("[MAIN]\r\nProgram=Caf\u00e9 \u20ac\r\nCompany=\u0416\r\n");
+    for (const auto encoding : {QStringConverter::Utf16LE, QStringConverter::Utf16BE}) {
+        QStringEncoder encoder(encoding, QStringConverter::Flag::WriteBom);
+        const QByteArray bytes = encoder.encode(text);
+        ASSERT_TRUE(bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF"));
+        ProfileFile profile;
+        profile.Parse(bytes);
+        EXPECT_TRUE(profile.ConvertedFromUtf16());
+        EXPECT_EQ(profile.ReadString("MAIN", "Program"), QByteArray("Caf\xE9 \x80")) << "windows-1252";
+        EXPECT_EQ(profile.ReadString("MAIN", "Company"), QByteArray("?")) << "no Cyrillic in windows-1252";
+        EXPECT_EQ(profile.ToBytes(), QByteArray("[MAIN]\r\nProgram=Caf\xE9 \x80\r\nCompany=?\r\n"));
+    }
+    ProfileFile plain;
+    plain.Parse("[MAIN]\r\nProgram=x\r\n");
+    EXPECT_FALSE(plain.ConvertedFromUtf16());
+}
+
+TEST(ProfileFileRead, WhatIsNotARegularFileOrTooLargeIsRefused)
+{
+    ProfileFile profile;
+    try {
+        profile.Load(QStringLiteral("/dev/zero"));
+        ADD_FAILURE() << "a device is refused";
+    } catch (const VyxError& e) {
+        EXPECT_EQ(e.Message(), QStringLiteral("/dev/zero is not a regular file"));
+    }
+    TempFolder temp;
+    QFile huge(temp.File("huge.ini"));
+    ASSERT_TRUE(huge.open(QIODevice::WriteOnly));
+    ASSERT_TRUE(huge.resize(ProfileFile::MaxFileSize + 1)); // sparse: no disk space taken
+    huge.close();
+    try {
+        profile.Load(huge.fileName());
+        ADD_FAILURE() << "a file above the limit is refused";
+    } catch (const VyxError& e) {
+        EXPECT_EQ(e.Message(), huge.fileName() + QStringLiteral(" is larger than 64 MiB"));
+    }
+    ASSERT_TRUE(QFile::resize(huge.fileName(), ProfileFile::MaxFileSize));
+    EXPECT_TRUE(profile.Load(huge.fileName())) << "a file at the limit is read";
+    EXPECT_FALSE(profile.Load(temp.File("missing.ini")));
 }
 
 TEST(ProfileFileRead, ValueIsTrimmedThenUnquotedThenCut)

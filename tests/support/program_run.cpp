@@ -2,10 +2,12 @@
 
 #include <QProcess>
 
-ProgramRun RunProgram(const QString& program, const QStringList& args, const QProcessEnvironment& environment)
+ProgramRun RunProgram(const QString& program, const QStringList& args, const QProcessEnvironment& environment,
+                      const QString& workingFolder)
 {
     QProcess process;
     process.setProcessEnvironment(environment);
+    process.setWorkingDirectory(workingFolder);
     process.start(program, args);
     if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit)
         return {-1, process.readAllStandardOutput(), process.readAllStandardError()};

@@ -11,5 +11,7 @@ struct ProgramRun {
     QByteArray err;
 };
 
+// An empty working folder keeps this process's current folder.
 ProgramRun RunProgram(const QString& program, const QStringList& args,
-                      const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment());
+                      const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment(),
+                      const QString& workingFolder = {});

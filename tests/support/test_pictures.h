@@ -19,3 +19,13 @@ inline QImage FilledPicture(int width, int height, QRgb colour)
     image.fill(colour);
     return image;
 }
+
+// A picture of one colour with a rectangle of another.
+inline QImage BlockPicture(QSize size, QRgb ground, const QRect& block, QRgb colour)
+{
+    QImage image = FilledPicture(size.width(), size.height(), ground);
+    for (int y = block.top(); y <= block.bottom(); ++y)
+        for (int x = block.left(); x <= block.right(); ++x)
+            image.setPixel(x, y, colour);
+    return image;
+}

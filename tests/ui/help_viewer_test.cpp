@@ -43,3 +43,16 @@ TEST_F(HelpViewerTest, F1OpensTheTopicOfTheFocusedControl)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(HelpViewerTest, TheWizardsTopicDescribesEveryPage)
+{
+    TheEditor().ShowHelpTopic(QStringLiteral("Hlp_AutorunWizard#review"));
+    EXPECT_TRUE(Shown().startsWith(QStringLiteral("The autorun.inf wizard")));
+    for (const char* title : {"1. CD Root", "2. vyx folder", "3. Files exists check", "4. Splash progress bar",
+                              "5. Splash image & delay", "6. command line review", "7. CD icon", "8. autorun.inf"})
+        EXPECT_TRUE(Shown().contains(QString::fromLatin1(title))) << title;
+}
+
+} // namespace

@@ -5,8 +5,19 @@
 #include "ui/core/editor.h"
 
 #include <QMessageBox>
+#include <QWidget>
 #include <QStringList>
+#include <gtest/gtest.h>
 #include <memory>
+
+// The named child of a window; a test failure when there is none.
+template <typename T>
+T* NamedChild(const QWidget& window, const char* name)
+{
+    T* child = window.findChild<T*>(QString::fromLatin1(name));
+    EXPECT_NE(child, nullptr) << name;
+    return child;
+}
 
 // A whole editor on the offscreen platform, with its dialogs answered by the test.
 class SessionFixture {

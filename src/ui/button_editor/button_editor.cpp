@@ -1,16 +1,16 @@
 #include "ui/button_editor/button_editor.h"
 
 #include "model/button_action.h"
-#include "model/make_relative_path.h"
 #include "platform/code_page.h"
 #include "platform/vyx_error.h"
+#include "ui/controls/field_leave.h"
 #include "ui/controls/super_spin_edit.h"
 #include "ui/core/editor.h"
 #include "ui/core/event_guard.h"
+#include "ui/core/file_picker.h"
 #include "ui_button_editor.h"
 
 #include <QEvent>
-#include <QFileInfo>
 #include <array>
 #include <utility>
 
@@ -18,19 +18,14 @@ namespace {
 
 constexpr int ClientWidth = 269;
 constexpr int ClientHeight = 377;
+// "?.." opens the Program Parameters dialog on its About page.
+constexpr int AboutPage = 4;
 
 const QString ProgramsFilter = QStringLiteral("Programs|*.exe;*.com;*.pif;*.lnk|All files|*.*");
 const QString SoundsFilter = QStringLiteral("WAV|*.wav|All|*.*");
 
 // A spin edit's text as the toolkit's integer conversion reads it.
-int ReadInteger(const QLineEdit* box)
-{
-    bool ok = false;
-    const int value = box->text().toInt(&ok, 10);
-    if (!ok)
-        ThrowNotValidInteger(box->text());
-    return value;
-}
+int ReadInteger(const QLineEdit* box) { return StrToInt(box->text()); }
 
 Text BoxText(const QLineEdit* box, int capacity)
 {
@@ -43,6 +38,9 @@ void SetRange(TSuperSpinEditI* spin, int maxValue)
 {
     spin->SetMinValue(0);
     spin->SetMaxValue(maxValue);
+    // Enter beeps here and letters are never cased.
+    spin->Flat().EnterLikeTab = false;
+    spin->SetCaseMode(cmNormal);
 }
 
 } // namespace
@@ -80,6 +78,8 @@ void ButtonEditor::ConnectBoxes()
     connect(m_ui->Button2, &QPushButton::clicked, this, [this] { Handle(&ButtonEditor::DeleteButton); });
     connect(m_ui->Button5, &QPushButton::clicked, this,
             [this] { Guarded(m_editor.Dialogs(), this, [&] { m_editor.ShowButtonList(); }); });
+    connect(m_ui->SpeedButton1, &QToolButton::clicked, this,
+            [this] { Guarded(m_editor.Dialogs(), this, [&] { m_editor.ShowParamsDialog(AboutPage); }); });
     // Leaving the path box is seen before the box itself handles it.
     m_ui->Edit6->installEventFilter(this);
 }
@@ -118,26 +118,48 @@ bool ButtonEditor::IsShown() const { return isVisible(); }
 
 void ButtonEditor::LoadButtonEditor()
 {
+    const int slot = m_editor.CurrentButton();
+    Fill(m_editor.Project().Buttons.at(slot), QString::number(slot));
+    // A hidden editor must not pull the focus away from the canvas.
+    if (isVisible()) {
+        activateWindow();
+        m_ui->Edit1->setFocus();
+        m_ui->Edit1->selectAll();
+    }
+}
+
+void ButtonEditor::ProjectLoaded()
+{
+    const int slot = m_editor.CurrentButton();
+    const MenuButton& button = m_editor.Project().Buttons.at(slot);
+    if (button.Used)
+        Fill(button, QString::number(slot));
+    else
+        Fill(MenuButton(), QString());
+    EnableFields(button.Used);
+}
+
+void ButtonEditor::Fill(const MenuButton& button, const QString& number)
+{
     m_editorLoading = true;
     try {
-        const int slot = m_editor.CurrentButton();
-        const MenuButton& button = m_editor.Project().Buttons.at(slot);
         m_ui->Edit1->setText(Shown(button.Name));
-        m_ui->Butt->setText(QString::number(slot));
+        m_ui->Butt->setText(number);
         FillBoxes(button);
         SelectAction(Shown(button.Action));
         SetShellRunEnable(button.Action == ButtonAction::Run);
-        // A hidden editor must not pull the focus away from the canvas.
-        if (isVisible()) {
-            activateWindow();
-            m_ui->Edit1->setFocus();
-            m_ui->Edit1->selectAll();
-        }
+        EnableFields(true);
     } catch (...) {
         m_editorLoading = false;
         throw;
     }
     m_editorLoading = false;
+}
+
+void ButtonEditor::EnableFields(bool enabled)
+{
+    for (QWidget* area : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        area->setEnabled(enabled);
 }
 
 void ButtonEditor::FillBoxes(const MenuButton& button)
@@ -269,28 +291,21 @@ void ButtonEditor::ShellPathExit()
 
 bool ButtonEditor::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == m_ui->Edit6 && event->type() == QEvent::FocusOut)
+    if (watched == m_ui->Edit6 && event->type() == QEvent::FocusOut
+        && LeavesField(*static_cast<QFocusEvent*>(event)))
         Handle(&ButtonEditor::ShellPathExit);
     return QWidget::eventFilter(watched, event);
 }
 
 void ButtonEditor::PickFile(const Picker& picker)
 {
-    SharedDialogs& dialogs = m_editor.Dialogs();
-    dialogs.OpenFile().Title = picker.Title;
-    dialogs.OpenFile().Filter = picker.Filter;
-    if (picker.StartsInProjectFolder)
-        dialogs.OpenFile().InitialDir = ProjectFolder();
-    // On cancel a starting folder set here stays set, as later pickers expect.
-    const std::optional<QString> chosen = dialogs.ExecuteOpenFile(this);
-    if (!chosen)
+    const std::optional<QString> name =
+        PickProjectFile(m_editor, this, {picker.Title, picker.Filter, picker.StartsInProjectFolder});
+    if (!name)
         return;
-    if (picker.StartsInProjectFolder)
-        dialogs.OpenFile().InitialDir.clear();
-    const QString name = MakeRelativePath(*chosen, m_editor.IniFileName());
     if (picker.Box == m_ui->Edit4)
-        ProposeShellVerb(name);
-    picker.Box->setText(name);
+        ProposeShellVerb(*name);
+    picker.Box->setText(*name);
 }
 
 void ButtonEditor::ProposeShellVerb(const QString& relativeName)
@@ -329,4 +344,3 @@ void ButtonEditor::ToggleFrame(int slot)
         m_editor.RedrawButton(slot);
 }
 
-QString ButtonEditor::ProjectFolder() const { return QFileInfo(m_editor.IniFileName()).path(); }

@@ -27,6 +27,7 @@ public:
     void HideEditor() override;
     bool IsShown() const override;
     void LoadButtonEditor() override;
+    void ProjectLoaded() override;
     void FollowSort(const SlotMap& moved) override;
 
     void ApplyButtonEdits();
@@ -46,7 +47,10 @@ private:
 
     void ConnectBoxes();
     void ConnectPickers();
+    // Shows a button under a number label text, with the apply guarded off.
+    void Fill(const MenuButton& button, const QString& number);
     void FillBoxes(const MenuButton& button);
+    void EnableFields(bool enabled);
     void SelectAction(const QString& action);
     void Handle(void (ButtonEditor::*handler)());
 
@@ -62,7 +66,6 @@ private:
     int ShownSlot() const;
     MenuButton& ShownButton();
     void ToggleFrame(int slot);
-    QString ProjectFolder() const;
 
     Editor& m_editor;
     std::unique_ptr<Ui::ButtonEditor> m_ui;

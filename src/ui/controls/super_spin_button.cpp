@@ -10,10 +10,17 @@ namespace {
 
 constexpr int MinimumWidth = 15;
 
-void ApplyGlyph(TSuperTimerSpeedButton* button, const QIcon& glyph, Qt::ArrowType arrow)
+// Our own small arrows, used when no glyph is given.
+QIcon ResourceGlyph(const QString& name)
 {
-    button->setIcon(glyph);
-    button->setArrowType(glyph.isNull() ? arrow : Qt::NoArrow);
+    return QIcon(QStringLiteral(":/controls/") + name + QStringLiteral(".png"));
+}
+
+void ApplyGlyph(TSuperTimerSpeedButton* button, const QIcon& glyph, const QString& resourceName)
+{
+    const QIcon shown = glyph.isNull() ? ResourceGlyph(resourceName) : glyph;
+    button->setIcon(shown);
+    button->setIconSize(shown.availableSizes().value(0, QSize(7, 4)));
 }
 
 bool CanTakeFocus(const QWidget* widget)
@@ -28,19 +35,20 @@ TSuperSpinButton::TSuperSpinButton(QWidget* parent)
 {
     setFocusPolicy(Qt::NoFocus);
     setMinimumWidth(MinimumWidth);
-    m_upButton = CreateButton(Qt::UpArrow, QStringLiteral("UpButton"));
-    m_downButton = CreateButton(Qt::DownArrow, QStringLiteral("DownButton"));
+    m_upButton = CreateButton(QStringLiteral("UpButton"));
+    m_downButton = CreateButton(QStringLiteral("DownButton"));
+    SetUpGlyph({});
+    SetDownGlyph({});
     connect(m_upButton, &TSuperTimerSpeedButton::clicked, this, &TSuperSpinButton::UpClick);
     connect(m_downButton, &TSuperTimerSpeedButton::clicked, this, &TSuperSpinButton::DownClick);
     m_focusedButton = m_upButton;
     resize(20, 25);
 }
 
-TSuperTimerSpeedButton* TSuperSpinButton::CreateButton(Qt::ArrowType arrow, const QString& name)
+TSuperTimerSpeedButton* TSuperSpinButton::CreateButton(const QString& name)
 {
     auto* button = new TSuperTimerSpeedButton(this);
     button->setObjectName(name);
-    button->setArrowType(arrow);
     button->SetAllowTimer(true);
     button->installEventFilter(this);
     return button;
@@ -48,12 +56,12 @@ TSuperTimerSpeedButton* TSuperSpinButton::CreateButton(Qt::ArrowType arrow, cons
 
 void TSuperSpinButton::SetUpGlyph(const QIcon& glyph)
 {
-    ApplyGlyph(m_upButton, glyph, Qt::UpArrow);
+    ApplyGlyph(m_upButton, glyph, QStringLiteral("SuperSpinUp"));
 }
 
 void TSuperSpinButton::SetDownGlyph(const QIcon& glyph)
 {
-    ApplyGlyph(m_downButton, glyph, Qt::DownArrow);
+    ApplyGlyph(m_downButton, glyph, QStringLiteral("SuperSpinDown"));
 }
 
 bool TSuperSpinButton::eventFilter(QObject* watched, QEvent* event)

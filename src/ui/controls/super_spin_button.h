@@ -13,7 +13,7 @@ class TSuperSpinButton : public QWidget {
 public:
     explicit TSuperSpinButton(QWidget* parent = nullptr);
 
-    // A null glyph draws the built-in arrow.
+    // A null glyph shows the "SuperSpinUp" / "SuperSpinDown" resource.
     void SetUpGlyph(const QIcon& glyph);
     void SetDownGlyph(const QIcon& glyph);
     QWidget* FocusControl() const { return m_focusControl; }
@@ -35,7 +35,7 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    TSuperTimerSpeedButton* CreateButton(Qt::ArrowType arrow, const QString& name);
+    TSuperTimerSpeedButton* CreateButton(const QString& name);
     void SetFocusedButton(TSuperTimerSpeedButton* button);
     void TakeFocusOnPress();
     void UpdateFocusRects();

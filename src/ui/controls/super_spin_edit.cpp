@@ -1,9 +1,12 @@
 #include "ui/controls/super_spin_edit.h"
 
+#include "ui/controls/message_beep.h"
 #include "ui/controls/super_spin_button.h"
 
 #include <QApplication>
 #include <QContextMenuEvent>
+#include <QFontMetrics>
+#include <QTimer>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QStyle>
@@ -17,11 +20,6 @@ namespace {
 constexpr int ButtonPairWidth = 15;
 constexpr int ButtonPairHeight = 17;
 constexpr char16_t Backspace = 8;
-
-bool IsEnter(const QKeyEvent* event)
-{
-    return event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-}
 
 // The character a key press types, or nothing for navigation keys, Delete and
 // shortcuts (Ctrl/Cmd chords, which may carry a plain letter as their text).
@@ -46,7 +44,7 @@ bool IsCutOrPaste(const QKeyEvent* event)
 } // namespace
 
 TSuperSpinEditI::TSuperSpinEditI(QWidget* parent)
-    : QLineEdit(QStringLiteral("0"), parent)
+    : QLineEdit(QStringLiteral("0"), parent), m_flat(this)
 {
     m_buttons = new TSuperSpinButton(this);
     m_buttons->setObjectName(QStringLiteral("SpinButton"));
@@ -98,7 +96,7 @@ void TSuperSpinEditI::DownClick()
 void TSuperSpinEditI::Step(qint64 delta)
 {
     if (isReadOnly()) {
-        QApplication::beep();
+        MessageBeep();
         return;
     }
     // Summed wide so that a step past the int range stops at its end.
@@ -124,6 +122,7 @@ void TSuperSpinEditI::keyPressEvent(QKeyEvent* event)
 {
     if (event->key() == Qt::Key_Up || event->key() == Qt::Key_Down) {
         event->key() == Qt::Key_Up ? UpClick() : DownClick();
+        m_flat.PostArrowMove(event);
         event->accept();
         return;
     }
@@ -131,34 +130,92 @@ void TSuperSpinEditI::keyPressEvent(QKeyEvent* event)
         event->accept();
         return;
     }
-    const std::optional<QChar> typed = IsEnter(event) ? QChar(u'\r') : TypedCharacter(event);
-    if (typed && (isReadOnly() || !AcceptsCharacter(*typed))) {
-        QApplication::beep();
+    if (m_flat.TakeEnterKey(event)) {
         event->accept();
         return;
     }
-    QLineEdit::keyPressEvent(event);
+    m_flat.PostArrowMove(event);
+    const std::optional<QChar> typed = FlatEditBehaviour::IsEnter(event) ? QChar(u'\r') : TypedCharacter(event);
+    if (!typed) {
+        QLineEdit::keyPressEvent(event);
+        return;
+    }
+    if (isReadOnly()) {
+        MessageBeep();
+        event->accept();
+        return;
+    }
+    TypeCharacter(event, *typed);
+}
+
+void TSuperSpinEditI::TypeCharacter(QKeyEvent* event, QChar typed)
+{
+    const int caret = hasSelectedText() ? selectionStart() : cursorPosition();
+    const QString cased = typed.unicode() < 32
+        ? QString(typed) : ApplyCaseMode(m_caseMode, QString(typed), text().left(caret), false, locale());
+    if (!AcceptsCharacter(cased.front())) {
+        MessageBeep();
+        event->accept();
+        return;
+    }
+    FlatEditBehaviour::SendWithText(event, cased == QString(typed) ? event->text() : cased,
+                                    [this](QKeyEvent* e) { QLineEdit::keyPressEvent(e); });
 }
 
 void TSuperSpinEditI::focusInEvent(QFocusEvent* event)
 {
     QLineEdit::focusInEvent(event);
+    // Only when the user enters the field: a window coming back to the front
+    // after a message box keeps what was being typed.
+    if (!m_flat.Enter(event))
+        return;
+    emit Entered();
+    if (m_flat.CursorEndField)
+        end(false);
     selectAll();
 }
 
 void TSuperSpinEditI::focusOutEvent(QFocusEvent* event)
 {
     QLineEdit::focusOutEvent(event);
-    // A popup menu or another application taking the focus does not leave the field.
-    if (event->reason() == Qt::PopupFocusReason || event->reason() == Qt::ActiveWindowFocusReason)
+    // A popup menu or another window taking the focus does not leave the field.
+    if (!m_flat.Exit(event))
         return;
     SetValue(Value());
     emit Exited();
+    // An OnExit handler may have put a value outside the range back.
+    QTimer::singleShot(0, this, &TSuperSpinEditI::ClampOnceMore);
+}
+
+void TSuperSpinEditI::ClampOnceMore()
+{
+    const int value = Value();
+    if (Clamp(value) != value)
+        SetValue(value);
+}
+
+void TSuperSpinEditI::SetOffice2k(bool on)
+{
+    m_flat.SetOffice2k(on);
+    LayoutButtons();
+}
+
+int TSuperSpinEditI::MinimumFieldHeight() const
+{
+    const int fontHeight = QFontMetrics(font()).height();
+    const int systemHeight = QFontMetrics(QApplication::font()).height();
+    constexpr int BorderHeight = 1; // SM_CYBORDER
+    return fontHeight + std::min(systemHeight, fontHeight) / 4 + 4 * BorderHeight + 2;
 }
 
 void TSuperSpinEditI::resizeEvent(QResizeEvent* event)
 {
     QLineEdit::resizeEvent(event);
+    const int minimum = MinimumFieldHeight();
+    if (height() < minimum) {
+        resize(width(), minimum); // lays the buttons out in its own resize
+        return;
+    }
     LayoutButtons();
 }
 
@@ -177,11 +234,18 @@ void TSuperSpinEditI::contextMenuEvent(QContextMenuEvent* event)
 
 void TSuperSpinEditI::LayoutButtons()
 {
-    // The pair sits inside the frame at the right; the text stops short of it.
-    QStyleOptionFrame option;
-    initStyleOption(&option);
-    const int frame = style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, this);
-    const int pairWidth = m_buttons->width();
-    m_buttons->setGeometry(width() - frame - pairWidth, frame, pairWidth, std::max(height() - 2 * frame, 1));
-    setTextMargins(0, 0, pairWidth + 2, 0);
+    // Flat: the pair covers the right border; 3D: it sits inside the frame.
+    const int w = width();
+    const int h = height();
+    const int bw = m_buttons->width();
+    if (m_flat.Office2k()) {
+        m_buttons->setGeometry(w - bw, 1, bw, std::max(h - 3, 1));
+    } else {
+        QStyleOptionFrame option;
+        initStyleOption(&option);
+        const int frame = style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, this);
+        // (W - bw - 5, 0) in the client area, which starts inside the frame.
+        m_buttons->setGeometry(w - frame - bw - 1, frame, bw, std::max(h - 5, 1));
+    }
+    setTextMargins(0, 0, bw + 2, 0);
 }

@@ -1,12 +1,16 @@
 #pragma once
+#include "ui/controls/case_mode.h"
+#include "ui/controls/flat_edit_behaviour.h"
+
 #include <QLineEdit>
 
 class TSuperSpinButton;
 
-// An integer entry field with an up/down button pair. Typing accepts only
-// digits, signs and the decimal separator; every keystroke raises
-// textChanged, so handlers see every intermediate text. The range is enforced
-// by the arrows and when the focus leaves (MinValue == MaxValue: no range).
+// An integer entry field with an up/down button pair and the flat edit's
+// keyboard, focus and border behaviour. Typing accepts only digits, signs and
+// the decimal separator; every keystroke raises textChanged, so handlers see
+// every intermediate text. The range is enforced by the arrows and when the
+// focus leaves (MinValue == MaxValue: no range).
 class TSuperSpinEditI : public QLineEdit {
     Q_OBJECT
 public:
@@ -25,12 +29,24 @@ public:
     void SetIncrement(int value) { m_increment = value; }
     bool EditorEnabled() const { return m_editorEnabled; }
     void SetEditorEnabled(bool enabled) { m_editorEnabled = enabled; }
+    // Title case here starts a word only at the start or after a blank.
+    TCaseMode CaseMode() const { return m_caseMode; }
+    void SetCaseMode(TCaseMode mode) { m_caseMode = mode; }
+    // CursorEndField, ColorOnFocus, EnterLikeTab, ArrowLikeTab; Office2k through SetOffice2k.
+    FlatEditBehaviour& Flat() { return m_flat; }
+    void SetOffice2k(bool on);
+    void SetColor(const QColor& color) { m_flat.SetDesignedColor(color); }
+    TSuperSpinButton* Buttons() const { return m_buttons; }
+    // The font's height plus its share of the system font and the borders.
+    int MinimumFieldHeight() const;
 
     void UpClick();
     void DownClick();
 
 signals:
-    // The focus left and the text was normalised and clamped.
+    // The user entered the field (OnEnter).
+    void Entered();
+    // The focus left and the text was normalised and clamped (OnExit).
     void Exited();
 
 protected:
@@ -46,9 +62,14 @@ private:
     // Whether a typed character may reach the field (it beeps otherwise).
     bool AcceptsCharacter(QChar c) const;
     bool AllowsCutAndPaste() const;
+    // Characters after Enter-as-Tab and the read-only beep: case mode, then validity.
+    void TypeCharacter(QKeyEvent* event, QChar typed);
     void LayoutButtons();
+    void ClampOnceMore();
 
+    FlatEditBehaviour m_flat;
     TSuperSpinButton* m_buttons = nullptr;
+    TCaseMode m_caseMode = cmTitleCase;
     int m_minValue = 0;
     int m_maxValue = 0;
     int m_increment = 1;

@@ -1,5 +1,6 @@
 #include "ui/core/editor.h"
 
+#include "model/design_size.h"
 #include "model/project_loader.h"
 #include "ui/core/event_guard.h"
 #include "platform/file_names.h"
@@ -25,7 +26,48 @@ void Editor::OpenProject()
 {
     // The rubber band and the over state belong to the canvas of the old project.
     m_mouse.ClearBand();
-    LoadProject(*m_project, m_iniFileName, *this);
+    // Loading changes the current folder; a relative name in the box would then name another file.
+    SetIniFileName(AbsoluteName(m_iniFileName));
+    m_failedLoadName = m_iniFileName; // until the load ends without an error
+    // A load that stops half-way has replaced the project all the same.
+    try {
+        LoadProject(*m_project, m_iniFileName, *this);
+    } catch (...) {
+        ProjectReplaced();
+        throw;
+    }
+    m_failedLoadName.clear();
+    ProjectReplaced();
+}
+
+void Editor::ProjectReplaced()
+{
+    m_lastLoadedOrSaved.Take(*m_project);
+    // The editor must not write the old project's button into the new one.
+    if (m_buttonEditor)
+        m_buttonEditor->ProjectLoaded();
+}
+
+bool Editor::KeepWorkBeforeOpen(QWidget* parent)
+{
+    if (!m_lastLoadedOrSaved.Differs(*m_project))
+        return true;
+    const auto answer = m_dialogs.Ask(parent, QStringLiteral("Save changes?"), QStringLiteral("Opening..."),
+                                      QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+    if (answer == QMessageBox::No)
+        return true;
+    return answer == QMessageBox::Yes && SaveWithReport(parent);
+}
+
+bool Editor::ConfirmSaveOverFailedLoad(QWidget* parent)
+{
+    if (m_failedLoadName.isEmpty() || AbsoluteName(m_iniFileName) != m_failedLoadName)
+        return true;
+    const QString text = QStringLiteral("%1 did not load completely. Saving writes only what was read over the "
+                                        "whole file. Save anyway?")
+                             .arg(m_failedLoadName);
+    return m_dialogs.Ask(parent, text, QStringLiteral("Confirm"), QMessageBox::Yes | QMessageBox::No) ==
+           QMessageBox::Yes;
 }
 
 SaveResult Editor::SaveCurrentProject()
@@ -35,6 +77,8 @@ SaveResult Editor::SaveCurrentProject()
     try {
         const SaveResult result = SaveProject(*m_project, name, *this);
         SetIniFileName(name);
+        if (result == SaveResult::Saved)
+            m_lastLoadedOrSaved.Take(*m_project);
         return result;
     } catch (...) {
         SetIniFileName(name);
@@ -44,12 +88,16 @@ SaveResult Editor::SaveCurrentProject()
 
 bool Editor::SaveWithReport(QWidget* parent)
 {
+    if (!ConfirmSaveOverFailedLoad(parent))
+        return false;
     bool saved = false;
     Guarded(m_dialogs, parent, [&] {
         if (SaveCurrentProject() == SaveResult::TemporaryFileMissing)
             m_dialogs.ShowError(parent, QStringLiteral("Error when saving INI file"), QStringLiteral("Error"));
         else
             saved = true;
+        if (saved && m_iniFileName == m_failedLoadName)
+            m_failedLoadName.clear(); // the file now holds the whole project
     });
     return saved;
 }
@@ -57,13 +105,25 @@ bool Editor::SaveWithReport(QWidget* parent)
 void Editor::SortButtonsCommand()
 {
     ButtonsSorted(m_project->SortButtons());
-    RefreshButtonListIfShown();
 }
 
 void Editor::DesignCommand()
 {
     m_shapeBackgroundPending = true;
     RedrawCanvas();
+    if (m_shapeWindow)
+        m_shapeWindow->ShowShapeWindow();
+}
+
+void Editor::MaskCommand(QWidget* parent)
+{
+    if (!m_maskMaker)
+        return;
+    const auto answer = m_dialogs.Ask(parent, QStringLiteral("Use background image?"), QStringLiteral("Question"),
+                                      QMessageBox::Yes | QMessageBox::No);
+    if (answer == QMessageBox::Yes)
+        m_maskMaker->UsePicture(m_project->NormalPicture);
+    m_maskMaker->ShowMaskMaker();
 }
 
 void Editor::ToggleStatusWindow()
@@ -89,6 +149,10 @@ void Editor::HideToolWindows()
         m_buttonEditor->HideEditor();
     if (m_buttonList && m_buttonList->IsShown())
         m_buttonList->HideList();
+    if (m_shapeWindow && m_shapeWindow->IsShown())
+        m_shapeWindow->HideShapeWindow();
+    if (m_maskMaker && m_maskMaker->IsShown())
+        m_maskMaker->HideMaskMaker();
 }
 
 void Editor::ShowHelpTopic(const QString& topic)
@@ -103,9 +167,27 @@ void Editor::ShowHelpContext(int context)
         m_help->ShowContext(context);
 }
 
+void Editor::ShowParamsDialog(int page)
+{
+    if (m_params)
+        m_params->OpenParams(page);
+}
+
+void Editor::OpenAutorunWizard()
+{
+    if (m_autorunWizard)
+        m_autorunWizard->OpenWizard();
+}
+
 void Editor::RedrawButton(int slot)
 {
     m_canvas.RedrawButton(m_project->Buttons[slot]);
+    PublishCanvas();
+}
+
+void Editor::PickButton(int slot)
+{
+    m_mouse.PickButton(slot);
     PublishCanvas();
 }
 
@@ -176,10 +258,12 @@ void Editor::SetWindowCaption(const QString& caption) { SetCaption(caption); }
 
 void Editor::SetDesignSize(int sizeX, int sizeY)
 {
+    // Whoever calls, the window and the canvas stay within a picture's limits.
+    const QSize size = BoundedDesignSize(sizeX, sizeY);
     // A later project of another size gets a canvas of its own size.
-    m_canvas.Resize(std::max(sizeX, 634), sizeY);
+    m_canvas.Resize(std::max(size.width(), 634), size.height());
     if (m_mainWindow)
-        m_mainWindow->SetDesignSize(sizeX, sizeY);
+        m_mainWindow->SetDesignSize(size.width(), size.height());
 }
 
 void Editor::ProjectFlagsChanged()
@@ -202,6 +286,8 @@ void Editor::RedrawCanvas()
     if (m_shapeBackgroundPending) {
         m_shapePicture = m_project->NormalPicture.copy(0, 0, main.SizeX, main.SizeY);
         m_shapeBackgroundPending = false;
+        if (m_shapeWindow)
+            m_shapeWindow->ShapeBackgroundChanged();
     }
     m_mouse.ClearBand();
     PublishCanvas();
@@ -213,13 +299,19 @@ void Editor::RefreshButtonListIfShown()
         m_buttonList->RefreshButtonList();
 }
 
-void Editor::FillPointList() {}
+void Editor::FillPointList()
+{
+    if (m_shapeWindow)
+        m_shapeWindow->FillPointList();
+}
 
 void Editor::ButtonsSorted(const SlotMap& moved)
 {
     m_mouse.SetCurrentButton(moved[m_mouse.CurrentButton()]);
     if (m_buttonEditor)
         m_buttonEditor->FollowSort(moved);
+    // The Sort button and a save with "Sort" ticked both renumber the rows.
+    RefreshButtonListIfShown();
 }
 
 bool Editor::ClickEditChecked() const { return !m_mainWindow || m_mainWindow->ClickEditChecked(); }

@@ -4,6 +4,7 @@
 #include "model/menu_project.h"
 #include "model/mouse_editing.h"
 #include "model/project_saver.h"
+#include "model/project_snapshot.h"
 #include "model/project_view.h"
 #include "ui/core/shared_dialogs.h"
 #include "ui/core/window_views.h"
@@ -31,6 +32,10 @@ public:
     void SetButtonEditor(ButtonEditorView* view) { m_buttonEditor = view; }
     void SetButtonList(ButtonListView* view) { m_buttonList = view; }
     void SetHelpViewer(HelpView* view) { m_help = view; }
+    void SetParamsDialog(ParamsDialogView* view) { m_params = view; }
+    void SetShapeWindow(ShapeWindowView* view) { m_shapeWindow = view; }
+    void SetMaskMaker(MaskMakerView* view) { m_maskMaker = view; }
+    void SetAutorunWizard(AutorunWizardView* view) { m_autorunWizard = view; }
 
     // The INI file box's text: the only record of which file the project is.
     QString IniFileName() const { return m_iniFileName; }
@@ -38,22 +43,34 @@ public:
 
     // Commands.
     void OpenProject(); // LoadProject with the INI file name
+    // Before Open replaces the project: when it differs from what was last
+    // loaded or saved, asks "Save changes?" and saves on Yes. False when Open
+    // must stop (Cancel, or the save failed).
+    bool KeepWorkBeforeOpen(QWidget* parent);
     SaveResult SaveCurrentProject();
     // Save with its messages shown; true only when the new file is in place.
     bool SaveWithReport(QWidget* parent);
     void SortButtonsCommand();
     void DesignCommand();
+    // "MASK": offers the background picture, then shows the mask maker modally.
+    void MaskCommand(QWidget* parent);
     void ToggleStatusWindow();
     void ShowButtonList();
     void HideToolWindows();
     void ShowHelpTopic(const QString& topic);
     void ShowHelpContext(int context);
+    // The Program Parameters dialog, filled and shown modally on the given page.
+    void ShowParamsDialog(int page);
+    // "Autorun.inf wizard".
+    void OpenAutorunWizard();
 
     // Cross-window operations.
     void RedrawButton(int slot);
     void RefreshButtonList();
     int CurrentButton() const { return m_mouse.CurrentButton(); }
     void SetCurrentButton(int slot) { m_mouse.SetCurrentButton(slot); }
+    // A buttons-list row picks a button; a lit button goes back to normal first.
+    void PickButton(int slot);
     bool ShapeBackgroundPending() const { return m_shapeBackgroundPending; }
     const QImage& ShapePicture() const { return m_shapePicture; }
 
@@ -85,12 +102,19 @@ public:
     void PublishCanvas();
 
 private:
+    // A load that stopped with an error read only part of its file: saving over it asks first.
+    bool ConfirmSaveOverFailedLoad(QWidget* parent);
+    // After every load, also one that stopped with an error.
+    void ProjectReplaced();
+
     std::unique_ptr<MenuProject> m_project;
     DesignCanvas m_canvas;
     MouseEditing m_mouse;
     ExtActionList m_extActions;
     SharedDialogs m_dialogs;
     QString m_iniFileName;
+    QString m_failedLoadName;
+    ProjectSnapshot m_lastLoadedOrSaved;
     bool m_shapeBackgroundPending = false;
     QImage m_shapePicture;
 
@@ -99,4 +123,8 @@ private:
     ButtonEditorView* m_buttonEditor = nullptr;
     ButtonListView* m_buttonList = nullptr;
     HelpView* m_help = nullptr;
+    ParamsDialogView* m_params = nullptr;
+    ShapeWindowView* m_shapeWindow = nullptr;
+    MaskMakerView* m_maskMaker = nullptr;
+    AutorunWizardView* m_autorunWizard = nullptr;
 };

@@ -2,13 +2,41 @@
 
 #include "ui/core/color_convert.h"
 
+#include <QApplication>
 #include <QColorDialog>
+#include <QDir>
 #include <QFileDialog>
+#include <QPointer>
+
+namespace {
+
+// When a modal box closes, a window manager activates whichever window it
+// likes (often the main one). The focus goes back to the control that raised
+// the box, in its own window.
+class FocusReturn {
+public:
+    FocusReturn() : m_control(QApplication::focusWidget()) {}
+    ~FocusReturn()
+    {
+        if (!m_control || !m_control->isVisible())
+            return;
+        m_control->activateWindow();
+        m_control->setFocus(Qt::OtherFocusReason);
+    }
+    FocusReturn(const FocusReturn&) = delete;
+    FocusReturn& operator=(const FocusReturn&) = delete;
+
+private:
+    QPointer<QWidget> m_control;
+};
+
+} // namespace
 
 std::optional<QString> SharedDialogs::ExecuteOpenFile(QWidget* parent)
 {
     if (m_fileAnswerer)
         return m_fileAnswerer(m_openFile);
+    const FocusReturn focus;
     QFileDialog dialog(parent, m_openFile.Title, m_openFile.InitialDir);
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setNameFilters(ToQtFilters(m_openFile.Filter));
@@ -21,6 +49,7 @@ std::optional<uint32_t> SharedDialogs::ExecuteColor(QWidget* parent, uint32_t in
 {
     if (m_colorAnswerer)
         return m_colorAnswerer(initial);
+    const FocusReturn focus;
     const QColor chosen = QColorDialog::getColor(ColorToQColor(initial), parent);
     if (!chosen.isValid())
         return std::nullopt;
@@ -32,6 +61,7 @@ QMessageBox::StandardButton SharedDialogs::Ask(QWidget* parent, const QString& t
 {
     if (m_questionAnswerer)
         return m_questionAnswerer(text, caption, buttons);
+    const FocusReturn focus;
     QMessageBox box(QMessageBox::Question, caption, text, buttons, parent);
     const int answer = box.exec();
     return answer == 0 ? QMessageBox::Cancel : QMessageBox::StandardButton(answer);
@@ -43,7 +73,27 @@ void SharedDialogs::ShowError(QWidget* parent, const QString& text, const QStrin
         m_errorListener(text, caption);
         return;
     }
+    const FocusReturn focus;
     QMessageBox::critical(parent, caption, text);
+}
+
+void SharedDialogs::ShowInformation(QWidget* parent, const QString& text, const QString& caption)
+{
+    if (m_informationListener) {
+        m_informationListener(text, caption);
+        return;
+    }
+    QMessageBox::information(parent, caption, text);
+}
+
+std::optional<QString> SharedDialogs::ExecuteFolder(QWidget* parent, const QString& title)
+{
+    if (m_folderAnswerer)
+        return m_folderAnswerer(title);
+    const QString folder = QFileDialog::getExistingDirectory(parent, title, QDir::homePath());
+    if (folder.isEmpty())
+        return std::nullopt;
+    return folder;
 }
 
 QStringList SharedDialogs::ToQtFilters(const QString& filter)
@@ -51,9 +101,12 @@ QStringList SharedDialogs::ToQtFilters(const QString& filter)
     const QStringList parts = filter.split(u'|');
     QStringList filters;
     for (int i = 0; i + 1 < parts.size(); i += 2) {
-        QString patterns = parts[i + 1];
-        patterns.replace(u';', u' ');
-        filters << QStringLiteral("%1 (%2)").arg(parts[i], patterns);
+        QStringList patterns = parts[i + 1].split(u';');
+        // "*.*" means every file on the player's platform; Qt would hide names without a dot.
+        for (QString& pattern : patterns)
+            if (pattern == QLatin1String("*.*"))
+                pattern = QStringLiteral("*");
+        filters << QStringLiteral("%1 (%2)").arg(parts[i], patterns.join(u' '));
     }
     return filters;
 }

@@ -24,6 +24,7 @@ public:
     using QuestionAnswerer = std::function<QMessageBox::StandardButton(
         const QString& text, const QString& caption, QMessageBox::StandardButtons buttons)>;
     using ErrorListener = std::function<void(const QString& text, const QString& caption)>;
+    using FolderAnswerer = std::function<std::optional<QString>(const QString& title)>;
 
     OpenFileRequest& OpenFile() { return m_openFile; }
     // Runs the open-file dialog; nullopt when cancelled.
@@ -33,11 +34,17 @@ public:
     QMessageBox::StandardButton Ask(QWidget* parent, const QString& text, const QString& caption,
                                     QMessageBox::StandardButtons buttons);
     void ShowError(QWidget* parent, const QString& text, const QString& caption = QStringLiteral("Error"));
+    // An information box with an OK button.
+    void ShowInformation(QWidget* parent, const QString& text, const QString& caption);
+    // The folder-browse dialog (folders only); nullopt when cancelled.
+    std::optional<QString> ExecuteFolder(QWidget* parent, const QString& title);
 
     void SetFileAnswerer(FileAnswerer answerer) { m_fileAnswerer = std::move(answerer); }
     void SetColorAnswerer(ColorAnswerer answerer) { m_colorAnswerer = std::move(answerer); }
     void SetQuestionAnswerer(QuestionAnswerer answerer) { m_questionAnswerer = std::move(answerer); }
     void SetErrorListener(ErrorListener listener) { m_errorListener = std::move(listener); }
+    void SetInformationListener(ErrorListener listener) { m_informationListener = std::move(listener); }
+    void SetFolderAnswerer(FolderAnswerer answerer) { m_folderAnswerer = std::move(answerer); }
 
     // "desc|*.a;*.b|All|*.*" as Qt's name filters.
     static QStringList ToQtFilters(const QString& filter);
@@ -48,4 +55,6 @@ private:
     ColorAnswerer m_colorAnswerer;
     QuestionAnswerer m_questionAnswerer;
     ErrorListener m_errorListener;
+    ErrorListener m_informationListener;
+    FolderAnswerer m_folderAnswerer;
 };

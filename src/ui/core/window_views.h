@@ -2,6 +2,7 @@
 #include "model/menu_project.h"
 #include "model/status_sink.h"
 
+#include <QImage>
 #include <QRect>
 #include <QString>
 
@@ -19,6 +20,9 @@ public:
     virtual void HideEditor() = 0;
     virtual bool IsShown() const = 0;
     virtual void LoadButtonEditor() = 0;
+    // A project was loaded: show its CurrentButton without taking the focus,
+    // or nothing (and take no edits) when that slot is not used.
+    virtual void ProjectLoaded() = 0;
     // Slots were renumbered: keep showing the same button under its new number.
     virtual void FollowSort(const SlotMap& moved) = 0;
 };
@@ -51,4 +55,41 @@ public:
     virtual bool ClickEditChecked() const = 0;
     virtual void CanvasChanged(const QRect& dirty) = 0;
     virtual void SetIniFileName(const QString& name) = 0;
+};
+
+class ParamsDialogView {
+public:
+    virtual ~ParamsDialogView() = default;
+    // FillParamsDialog, make the page (index from 0) the active one, run modally.
+    virtual void OpenParams(int page) = 0;
+};
+
+class ShapeWindowView {
+public:
+    virtual ~ShapeWindowView() = default;
+    virtual void ShowShapeWindow() = 0;
+    virtual void HideShapeWindow() = 0;
+    virtual bool IsShown() const = 0;
+    // Rows 0..99 from the project's point table, used slots checked.
+    virtual void FillPointList() = 0;
+    // The Editor copied the normal picture for the shape window (ShapePicture).
+    virtual void ShapeBackgroundChanged() = 0;
+};
+
+class MaskMakerView {
+public:
+    virtual ~MaskMakerView() = default;
+    // Both the shown picture and the hidden copy become copies of `picture`.
+    virtual void UsePicture(const QImage& picture) = 0;
+    // Modal: returns when the mask maker is closed.
+    virtual void ShowMaskMaker() = 0;
+    virtual void HideMaskMaker() = 0;
+    virtual bool IsShown() const = 0;
+};
+
+class AutorunWizardView {
+public:
+    virtual ~AutorunWizardView() = default;
+    // Shows the wizard modally, on the page where it was last closed.
+    virtual void OpenWizard() = 0;
 };

@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QWidget>
 
 ContextHelp::ContextHelp(Editor& editor, QObject* parent) : QObject(parent), m_editor(editor) {}
@@ -22,6 +23,12 @@ bool ContextHelp::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_F1
         && watched->isWidgetType()) {
+        // An open menu's highlighted item may name a topic of its own.
+        const auto* menu = qobject_cast<const QMenu*>(watched);
+        if (menu && menu->activeAction() && menu->activeAction()->property("helpContext").isValid()) {
+            m_editor.ShowHelpContext(menu->activeAction()->property("helpContext").toInt());
+            return true;
+        }
         const QWidget* focus = QApplication::focusWidget();
         m_editor.ShowHelpContext(ContextOf(focus ? focus : watched));
         return true;

@@ -7,8 +7,10 @@
 #include <QHeaderView>
 #include <QMouseEvent>
 #include <QScrollBar>
+#include <QStyle>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace {
 
@@ -24,6 +26,7 @@ ButtonListWindow::ButtonListWindow(Editor& editor, QWidget* parent)
     setWindowTitle(QStringLiteral("Buttonz LIST"));
     setProperty("helpContext", 450);
     resize(OuterSize);
+    m_frameWait.Arm(*this);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_list);
@@ -45,7 +48,7 @@ void ButtonListWindow::SetUpList()
     m_list->header()->setStretchLastSection(false);
     // The style's minimum would widen the narrow "#" column.
     m_list->header()->setMinimumSectionSize(8);
-    const int widths[] = {20, 220, 140, 100, 100};
+    const int widths[] = {NumberColumnWidth(), 220, 140, 100, 100};
     for (int column = 0; column < 5; ++column)
         m_list->setColumnWidth(column, widths[column]);
     // The view updates its selection on the press; the click is taken on the
@@ -53,16 +56,20 @@ void ButtonListWindow::SetUpList()
     m_list->viewport()->installEventFilter(this);
 }
 
-void ButtonListWindow::showEvent(QShowEvent* event)
+// 20 pixels, or what the highest slot number needs: 20 cut "100" to "1...".
+int ButtonListWindow::NumberColumnWidth() const
 {
-    QWidget::showEvent(event);
-    // The designed size includes the frame, known only once the window is shown.
-    if (m_outerSizeSet)
-        return;
-    m_outerSizeSet = true;
-    const QSize frame = frameGeometry().size() - size();
-    if (frame.width() > 0 || frame.height() > 0)
-        resize(OuterSize - frame);
+    const int textMargin = m_list->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, m_list) + 1;
+    const int needed = m_list->fontMetrics().horizontalAdvance(QStringLiteral("100")) + 2 * textMargin;
+    return std::max(20, needed);
+}
+
+bool ButtonListWindow::event(QEvent* event)
+{
+    // The designed size includes the frame, known only once the window manager has framed the window.
+    if (m_frameWait.FramedNow(*this, *event))
+        resize(OuterSize.shrunkBy(FrameWait::FrameOf(*this)));
+    return QWidget::event(event);
 }
 
 void ButtonListWindow::ShowList()
@@ -126,7 +133,7 @@ void ButtonListWindow::RowClick()
 {
     const QList<QTreeWidgetItem*> selected = m_list->selectedItems();
     if (!selected.isEmpty())
-        m_editor.SetCurrentButton(selected.first()->text(0).toInt());
+        m_editor.PickButton(selected.first()->text(0).toInt());
     m_editor.ShowButtonEditor();
     m_editor.LoadButtonEditor();
 }

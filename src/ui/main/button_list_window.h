@@ -1,4 +1,5 @@
 #pragma once
+#include "ui/core/frame_wait.h"
 #include "ui/core/window_views.h"
 
 #include <QWidget>
@@ -21,15 +22,16 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
-    void showEvent(QShowEvent* event) override;
+    bool event(QEvent* event) override;
 
 private:
     void SetUpList();
+    int NumberColumnWidth() const;
     void FillRows();
     void SelectSlot(const QString& number);
     void RowClick();
 
     Editor& m_editor;
     QTreeWidget* m_list = nullptr;
-    bool m_outerSizeSet = false;
+    FrameWait m_frameWait;
 };

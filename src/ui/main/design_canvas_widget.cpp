@@ -59,3 +59,9 @@ void DesignCanvasWidget::mouseReleaseEvent(QMouseEvent* event)
 {
     Handle([&] { m_editor.Mouse().Release(event->position().toPoint()); });
 }
+
+void DesignCanvasWidget::leaveEvent(QEvent* event)
+{
+    QWidget::leaveEvent(event);
+    Handle([this] { m_editor.Mouse().LeavePointer(); });
+}

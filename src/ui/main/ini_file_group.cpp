@@ -23,7 +23,7 @@ IniFileGroup::IniFileGroup(Editor& editor, QWidget* parent)
     connect(save, &QPushButton::clicked, this, &IniFileGroup::SaveCommand);
     auto* wizard = PlaceButton(this, QStringLiteral("WizardButton"), QStringLiteral("Autorun.inf wizard"),
                                QRect(6, 59, 134, 18));
-    wizard->setEnabled(false); // the autorun wizard is not built yet
+    connect(wizard, &QPushButton::clicked, this, [this] { m_editor.OpenAutorunWizard(); });
 }
 
 void IniFileGroup::SetFileName(const QString& name)
@@ -48,6 +48,9 @@ bool IniFileGroup::ChooseIniFile()
 void IniFileGroup::OpenCommand()
 {
     Guarded(m_editor.Dialogs(), window(), [this] {
+        // Asked before the dialog, so that Yes saves under the name the project has now.
+        if (!m_editor.KeepWorkBeforeOpen(window()))
+            return;
         ChooseIniFile();
         m_editor.OpenProject();
     });

@@ -8,9 +8,11 @@
 #include "ui/main/text_item_group.h"
 
 #include <QCloseEvent>
-#include <QGuiApplication>
 #include <QScreen>
+#include <QScrollArea>
 #include <QShortcut>
+#include <QStyle>
+#include <algorithm>
 
 MainWindow::MainWindow(Editor& editor, QWidget* parent)
     // A normal window, not a Qt::Tool one: closing it must end the program.
@@ -20,8 +22,15 @@ MainWindow::MainWindow(Editor& editor, QWidget* parent)
 {
     setObjectName(QStringLiteral("MainForm"));
     setProperty("helpContext", 10);
-    m_canvas = new DesignCanvasWidget(editor, this);
-    m_textArea = new TextArea(this);
+    // The canvas keeps the menu's real size; the scroll area shows what the screen has room for.
+    m_canvas = new DesignCanvasWidget(editor);
+    m_scroll = new QScrollArea(this);
+    m_scroll->setObjectName(QStringLiteral("CanvasScroll"));
+    m_scroll->setFrameShape(QFrame::NoFrame);
+    m_scroll->setFocusPolicy(Qt::NoFocus);
+    m_scroll->setWidget(m_canvas);
+    // On the canvas, so that it stays inside the canvas area and under the strip.
+    m_textArea = new TextArea(m_canvas);
     m_iniGroup = new IniFileGroup(editor, this);
     m_textGroup = new TextItemGroup(editor, *m_textArea, this);
     m_systemGroup = new SystemGroup(editor, this);
@@ -32,12 +41,13 @@ MainWindow::MainWindow(Editor& editor, QWidget* parent)
     for (QWidget* group : {static_cast<QWidget*>(m_iniGroup), static_cast<QWidget*>(m_textGroup),
                            static_cast<QWidget*>(m_systemGroup)})
         group->setFont(stripFont);
-    auto* open = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_O), this);
+    // Also from the modeless windows (button editor, buttons list); a modal dialog still blocks them.
+    auto* open = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_O), this, nullptr, nullptr, Qt::ApplicationShortcut);
     connect(open, &QShortcut::activated, m_iniGroup, &IniFileGroup::OpenCommand);
-    auto* save = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_S), this);
+    auto* save = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_S), this, nullptr, nullptr, Qt::ApplicationShortcut);
     connect(save, &QShortcut::activated, m_iniGroup, &IniFileGroup::SaveCommand);
-    setFixedSize(680, 521);
-    LayOut();
+    m_canvas->setFixedSize(680, 521 - StripHeight - 1);
+    SetClientSize(QSize(680, 521));
 }
 
 QSize MainWindow::ClientSizeFor(int sizeX, int sizeY)
@@ -50,26 +60,52 @@ QPoint MainWindow::CentredPosition(const QSize& screen, const QSize& frame)
     return QPoint(screen.width() / 2 - frame.width() / 2, screen.height() / 2 - frame.height() / 2);
 }
 
-void MainWindow::SetDesignSize(int sizeX, int sizeY)
+QSize MainWindow::FittedClientSize(const QSize& design, const QSize& room, int scrollBar)
 {
-    m_canvasHeight = std::max(sizeY, 0);
-    setFixedSize(ClientSizeFor(sizeX, m_canvasHeight));
-    LayOut();
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QSize frame = frameGeometry().size().expandedTo(size());
-        move(CentredPosition(screen->geometry().size(), frame));
-    }
+    QSize client = design.boundedTo(room);
+    // A scroll bar for one direction takes room from the other.
+    if (client.height() < design.height())
+        client.setWidth(std::min(design.width() + scrollBar, room.width()));
+    if (client.width() < design.width())
+        client.setHeight(std::min(design.height() + scrollBar, room.height()));
+    return client.expandedTo(QSize(MinClientWidth, StripHeight + 1));
 }
 
-void MainWindow::LayOut()
+QPoint MainWindow::PlacedPosition(const QRect& screen, const QRect& available, const QSize& frame)
 {
-    const int w = width();
-    m_canvas->setGeometry(0, 0, w, m_canvasHeight);
-    const int stripTop = height() - StripHeight;
+    const QPoint centred = screen.topLeft() + CentredPosition(screen.size(), frame);
+    return {std::max(std::min(centred.x(), available.right() + 1 - frame.width()), available.left()),
+            std::max(std::min(centred.y(), available.bottom() + 1 - frame.height()), available.top())};
+}
+
+void MainWindow::SetDesignSize(int sizeX, int sizeY)
+{
+    m_canvas->setFixedSize(ClientSizeFor(sizeX, std::max(sizeY, 0)) - QSize(0, StripHeight + 1));
+    PlaceOnScreen();
+    m_frameWait.Arm(*this);
+}
+
+void MainWindow::PlaceOnScreen()
+{
+    const QScreen* where = screen();
+    if (!where)
+        return;
+    const QMargins frame = FrameWait::FrameOf(*this);
+    const QSize design = m_canvas->size() + QSize(0, StripHeight + 1);
+    SetClientSize(FittedClientSize(design, where->availableGeometry().size().shrunkBy(frame),
+                                   style()->pixelMetric(QStyle::PM_ScrollBarExtent)));
+    move(PlacedPosition(where->geometry(), where->availableGeometry(), size().grownBy(frame)));
+}
+
+void MainWindow::SetClientSize(const QSize& client)
+{
+    setFixedSize(client);
+    const int w = client.width();
+    const int stripTop = client.height() - StripHeight;
+    m_scroll->setGeometry(0, 0, w, stripTop - 1);
     m_iniGroup->setGeometry(0, stripTop, 146, StripHeight);
     m_textGroup->setGeometry(146, stripTop, 172, StripHeight);
     m_systemGroup->setGeometry(w - 189, stripTop, 189, StripHeight);
-    m_textArea->raise();
 }
 
 void MainWindow::SetCaption(const QString& caption) { setWindowTitle(caption); }
@@ -94,6 +130,8 @@ void MainWindow::SetIniFileName(const QString& name) { m_iniGroup->SetFileName(n
 
 bool MainWindow::event(QEvent* event)
 {
+    if (m_frameWait.FramedNow(*this, *event))
+        PlaceOnScreen();
     if (event->type() == QEvent::WindowActivate && m_editor.WarningsShown())
         m_editor.ShowStatus();
     return QWidget::event(event);

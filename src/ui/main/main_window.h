@@ -1,4 +1,5 @@
 #pragma once
+#include "ui/core/frame_wait.h"
 #include "ui/core/window_views.h"
 
 #include <QWidget>
@@ -6,6 +7,7 @@
 class DesignCanvasWidget;
 class Editor;
 class IniFileGroup;
+class QScrollArea;
 class SystemGroup;
 class TextArea;
 class TextItemGroup;
@@ -35,6 +37,10 @@ public:
     // Client size for a menu size, and the window's centred top-left corner.
     static QSize ClientSizeFor(int sizeX, int sizeY);
     static QPoint CentredPosition(const QSize& screen, const QSize& frame);
+    // The client size that fits into `room`, the canvas scrolling in what is cut off.
+    static QSize FittedClientSize(const QSize& design, const QSize& room, int scrollBar);
+    // Centred on the screen, then moved into its available area.
+    static QPoint PlacedPosition(const QRect& screen, const QRect& available, const QSize& frame);
 
 signals:
     // The user closed the editor: the program ends.
@@ -45,14 +51,17 @@ protected:
     bool event(QEvent* event) override;
 
 private:
-    void LayOut();
+    // Sizes and centres the window by its frame, inside the screen's available area.
+    void PlaceOnScreen();
+    void SetClientSize(const QSize& client);
     bool ConfirmClose();
 
     Editor& m_editor;
     DesignCanvasWidget* m_canvas;
+    QScrollArea* m_scroll;
     TextArea* m_textArea;
     IniFileGroup* m_iniGroup;
     TextItemGroup* m_textGroup;
     SystemGroup* m_systemGroup;
-    int m_canvasHeight = 460;
+    FrameWait m_frameWait;
 };

@@ -24,9 +24,10 @@ void SystemGroup::BuildCommands()
         return button;
     };
     // Windows that later work brings; until then they say so by being disabled.
-    command(QStringLiteral("MaskButton"), QStringLiteral("MASK"), QRect(6, 16, 44, 18), [] {})->setEnabled(false);
-    command(QStringLiteral("ParametersButton"), QStringLiteral("&Parameters"), QRect(52, 16, 64, 18), [] {})
-        ->setEnabled(false);
+    command(QStringLiteral("MaskButton"), QStringLiteral("MASK"), QRect(6, 16, 44, 18),
+            [this] { m_editor.MaskCommand(window()); });
+    command(QStringLiteral("ParametersButton"), QStringLiteral("&Parameters"), QRect(52, 16, 64, 18),
+            [this] { m_editor.ShowParamsDialog(0); });
     command(QStringLiteral("ListButton"), QStringLiteral("List"), QRect(118, 16, 28, 18),
             [this] { m_editor.ShowButtonList(); });
     command(QStringLiteral("CloseButton"), QStringLiteral("Close"), QRect(148, 16, 36, 18),

@@ -50,6 +50,9 @@ TSuperSpinEditI* TextItemGroup::PlaceSpin(const QString& name, const QRect& geom
     spin->setGeometry(geometry);
     spin->SetMinValue(minValue);
     spin->SetMaxValue(maxValue);
+    // Enter beeps here and letters are never cased.
+    spin->Flat().EnterLikeTab = false;
+    spin->SetCaseMode(cmNormal);
     return spin;
 }
 

@@ -6,6 +6,7 @@
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QScreen>
+#include <algorithm>
 
 namespace {
 
@@ -20,9 +21,12 @@ StatusWindow::StatusWindow(QWidget* parent)
 {
     m_ui->setupUi(this);
     setFixedSize(401, 151);
-    // The caption label takes what the font needs; the status label follows it.
+    // The caption label takes what the font needs; the status label follows it
+    // and gives up that much width, so that its right end stays inside the window.
     m_ui->Label1->adjustSize();
-    m_ui->StatusLabel->move(m_ui->Label1->geometry().right() + 4, m_ui->StatusLabel->y());
+    QRect status = m_ui->StatusLabel->geometry();
+    status.setLeft(std::min(m_ui->Label1->geometry().right() + 4, status.right()));
+    m_ui->StatusLabel->setGeometry(status);
     // Loading shows the window while the user works elsewhere; it must not take the focus.
     setAttribute(Qt::WA_ShowWithoutActivating);
 
@@ -74,7 +78,10 @@ void StatusWindow::ClearLog()
 
 void StatusWindow::ShowStatus()
 {
+    // Above the main window, which a window manager raises when it is activated,
+    // but without taking the focus from it.
     show();
+    raise();
 }
 
 void StatusWindow::HideStatus()

@@ -1,10 +1,14 @@
+#include "ui/controls/message_beep.h"
+#include "ui/controls/super_spin_button.h"
 #include "ui/controls/super_spin_edit.h"
+#include "ui/controls/super_timer_speed_button.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QFocusEvent>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
 #include <QToolButton>
 #include <gtest/gtest.h>
 
@@ -31,6 +35,13 @@ TSuperSpinEditI* MakeRanged(QWidget& host, int min, int max, int increment)
     edit->SetIncrement(increment);
     return edit;
 }
+
+// Counts the beeps of refused keys while it lives.
+struct BeepCounter {
+    int count = 0;
+    BeepCounter() { SetBeepListener([this] { ++count; }); }
+    ~BeepCounter() { SetBeepListener(nullptr); }
+};
 
 } // namespace
 
@@ -91,13 +102,17 @@ TEST(SuperSpinEditTest, StepsStopAtTheEndsOfTheIntRange)
 TEST(SuperSpinEditTest, TypingAcceptsOnlyNumberCharacters)
 {
     TSuperSpinEditI edit;
+    edit.Flat().EnterLikeTab = false;
+    BeepCounter beeps;
     edit.setText("12");
     edit.end(false);
     QTest::keyClicks(&edit, "ab x");
     EXPECT_EQ(edit.text(), "12");
+    EXPECT_EQ(beeps.count, 4);
     QSignalSpy returns(&edit, &QLineEdit::returnPressed);
     QTest::keyClick(&edit, Qt::Key_Return);
     EXPECT_EQ(returns.count(), 0) << "Enter is refused like any other invalid character";
+    EXPECT_EQ(beeps.count, 5);
 
     edit.clear();
     QTest::keyClicks(&edit, "-3+");
@@ -157,12 +172,14 @@ TEST(SuperSpinEditTest, EditorDisabledRefusesTypingButArrowsStep)
 TEST(SuperSpinEditTest, ReadOnlyFieldRefusesArrowsAndTyping)
 {
     TSuperSpinEditI edit;
+    BeepCounter beeps;
     edit.SetValue(3);
     edit.setReadOnly(true);
     QTest::keyClick(&edit, Qt::Key_Up);
     edit.DownClick();
     QTest::keyClicks(&edit, "45");
     EXPECT_EQ(edit.text(), "3");
+    EXPECT_EQ(beeps.count, 4);
 }
 
 TEST(SuperSpinEditTest, EveryKeystrokeRaisesTextChanged)
@@ -237,4 +254,94 @@ TEST(SuperSpinEditTest, ButtonsSitInsideTheFieldRightOfTheText)
     edit->end(false);
     edit->grab();  // the field scrolls its text while painting
     EXPECT_LT(edit->inputMethodQuery(Qt::ImCursorRectangle).toRect().right(), upArea.left());
+}
+
+TEST(SuperSpinEditTest, EnterMovesOnLikeTabByDefault)
+{
+    QWidget host;
+    auto* edit = new TSuperSpinEditI(&host);
+    auto* next = new QLineEdit(&host);
+    next->move(0, 40);
+    host.show();
+    QApplication::setActiveWindow(&host);
+    edit->setFocus(Qt::TabFocusReason);
+    BeepCounter beeps;
+    QTest::keyClick(edit, Qt::Key_Return);
+    EXPECT_TRUE(next->hasFocus());
+    EXPECT_EQ(beeps.count, 0);
+    EXPECT_EQ(edit->CaseMode(), cmTitleCase);
+}
+
+// After an error box the window comes back with ActiveWindowFocusReason: what
+// was typed stays unselected, so "-" then "1" gives -1.
+TEST(SuperSpinEditTest, SelectsAllOnlyWhenTheUserEntersTheField)
+{
+    QWidget host;
+    auto* edit = new TSuperSpinEditI(&host);
+    host.show();
+    edit->setText("-");
+    edit->end(false);
+    QFocusEvent back(QEvent::FocusIn, Qt::ActiveWindowFocusReason);
+    QApplication::sendEvent(edit, &back);
+    EXPECT_FALSE(edit->hasSelectedText());
+    QTest::keyClicks(edit, "1");
+    EXPECT_EQ(edit->text(), "-1");
+
+    QSignalSpy entered(edit, &TSuperSpinEditI::Entered);
+    QFocusEvent tab(QEvent::FocusIn, Qt::TabFocusReason);
+    QApplication::sendEvent(edit, &tab);
+    EXPECT_EQ(edit->selectedText(), "-1");
+    EXPECT_EQ(entered.count(), 1);
+    EXPECT_EQ(edit->palette().color(QPalette::Base), edit->Flat().ColorOnFocus);
+}
+
+TEST(SuperSpinEditTest, AValuePutOutOfRangeByOnExitIsClampedOnceMore)
+{
+    QWidget host;
+    TSuperSpinEditI* edit = MakeRanged(host, 0, 100, 1);
+    QObject::connect(edit, &TSuperSpinEditI::Exited, edit, [edit] { edit->setText("500"); });
+    edit->setText("50");
+    LeaveField(*edit);
+    EXPECT_EQ(edit->text(), "500");
+    QApplication::processEvents();
+    EXPECT_EQ(edit->text(), "100");
+}
+
+TEST(SuperSpinEditTest, HeightIsRaisedToTheMinimumAndTheButtonsFollowTheLook)
+{
+    QWidget host;
+    auto* edit = new TSuperSpinEditI(&host);
+    edit->setGeometry(0, 0, 100, 4);
+    host.show();
+    EXPECT_EQ(edit->height(), edit->MinimumFieldHeight());
+    const QFontMetrics metrics(edit->font());
+    EXPECT_EQ(edit->MinimumFieldHeight(), metrics.height() + metrics.height() / 4 + 4 + 2);
+
+    edit->resize(100, 40);
+    const int bw = edit->Buttons()->width();
+    EXPECT_EQ(bw, 15);
+    EXPECT_EQ(edit->Buttons()->geometry(), QRect(100 - bw, 1, bw, 37)); // flat look
+    auto* up = edit->Buttons()->UpButton();
+    auto* down = edit->Buttons()->DownButton();
+    EXPECT_EQ(up->geometry(), QRect(0, 1, 15, 18));
+    EXPECT_EQ(down->geometry(), QRect(0, 20, 15, 17)); // odd height: one less below
+
+    edit->SetOffice2k(false);
+    EXPECT_EQ(edit->Buttons()->geometry().height(), 35);
+    EXPECT_LT(edit->Buttons()->geometry().right(), 99);
+}
+
+TEST(SuperSpinEditTest, ButtonsShowOurOwnArrowGlyphs)
+{
+    TSuperSpinButton pair;
+    for (TSuperTimerSpeedButton* button : {pair.UpButton(), pair.DownButton()}) {
+        ASSERT_FALSE(button->icon().isNull());
+        const QImage glyph = button->icon().pixmap(QSize(7, 4)).toImage();
+        EXPECT_EQ(glyph.size(), QSize(7, 4));
+        EXPECT_EQ(qAlpha(glyph.pixel(3, 1)), 255);
+        EXPECT_EQ(qAlpha(glyph.pixel(0, 1)), 0);
+    }
+    const QImage up = pair.UpButton()->icon().pixmap(QSize(7, 4)).toImage();
+    EXPECT_EQ(qAlpha(up.pixel(0, 3)), 255) << "the up arrow is widest at the bottom";
+    EXPECT_EQ(qAlpha(up.pixel(0, 0)), 0);
 }

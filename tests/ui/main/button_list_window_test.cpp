@@ -46,7 +46,8 @@ TEST_F(ButtonListWindowTest, WindowHasTheDesignedTable)
         widths << List()->columnWidth(column);
     }
     EXPECT_EQ(titles, QStringList({"#", "Name", "Executing", "ShellRun", "TextInfo"}));
-    EXPECT_EQ(widths, QList<int>({20, 220, 140, 100, 100}));
+    EXPECT_EQ(widths.mid(1), QList<int>({220, 140, 100, 100}));
+    EXPECT_GE(widths.value(0), 20) << "at least 20, wider when \"100\" needs it";
     EXPECT_FALSE(List()->rootIsDecorated());
     EXPECT_FALSE(List()->isSortingEnabled());
     EXPECT_EQ(List()->selectionBehavior(), QAbstractItemView::SelectRows);
@@ -131,4 +132,17 @@ TEST_F(ButtonListWindowTest, SortingWhileShownRenumbersTheRows)
     m_editor.SortButtonsCommand();
     EXPECT_EQ(ListRows().value(0), QStringList({"0", "Top", "", "", ""}));
     EXPECT_EQ(ListRows().value(1), QStringList({"1", "Bottom", "", "", ""}));
+}
+
+TEST_F(ButtonListWindowTest, TheNumberColumnShowsOneHundredInFull)
+{
+    UseButton(7, 0, 0, 10, 10, "Seven");
+    UseButton(100, 0, 0, 10, 10, "Last");
+    m_list.ShowList();
+    m_editor.RefreshButtonList();
+    ASSERT_EQ(ListRows().value(1).value(0), "100");
+    // What the view itself needs to show the cells of the column uncut.
+    const QAbstractItemView* view = List();
+    EXPECT_LE(view->sizeHintForColumn(0), List()->columnWidth(0));
+    EXPECT_LE(List()->header()->sectionSizeHint(0), List()->columnWidth(0));
 }

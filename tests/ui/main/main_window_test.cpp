@@ -7,7 +7,9 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QDialog>
 #include <QDir>
+#include <QTimer>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -34,9 +36,7 @@ protected:
     template <typename T>
     T* Child(const char* name)
     {
-        T* child = Window().findChild<T*>(QString::fromLatin1(name));
-        EXPECT_NE(child, nullptr) << name;
-        return child;
+        return NamedChild<T>(Window(), name);
     }
     TextArea* Area() { return Window().findChild<TextArea*>(); }
     void Click(const char* name) { QTest::mouseClick(Child<QAbstractButton>(name), Qt::LeftButton); }
@@ -78,8 +78,22 @@ TEST_F(MainWindowTest, ShowsTheCaptionAndTheProjectsCheckBoxes)
     EXPECT_TRUE(Child<QCheckBox>("CheckBox1")->isChecked());
     EXPECT_TRUE(Child<QCheckBox>("DisableSelText")->isChecked());
     EXPECT_EQ(Child<QLineEdit>("IniFile")->text(), m_dir.File("launcher.ini"));
-    EXPECT_FALSE(Child<QPushButton>("MaskButton")->isEnabled());
-    EXPECT_FALSE(Child<QPushButton>("WizardButton")->isEnabled());
+    EXPECT_TRUE(Child<QPushButton>("MaskButton")->isEnabled());
+    EXPECT_TRUE(Child<QPushButton>("WizardButton")->isEnabled());
+}
+
+TEST_F(MainWindowTest, TheWizardButtonOpensTheAutorunWizardModally)
+{
+    Start();
+    bool shownModal = false;
+    QTimer::singleShot(0, &Window(), [&] {
+        auto* wizard = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        shownModal = wizard && wizard->windowTitle() == QStringLiteral("autorun.inf Vyx wizard");
+        if (wizard)
+            wizard->reject();
+    });
+    Click("WizardButton");
+    EXPECT_TRUE(shownModal);
 }
 
 TEST_F(MainWindowTest, ClosingAsksAndCancelKeepsEverythingOpen)

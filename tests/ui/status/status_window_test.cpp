@@ -33,6 +33,17 @@ TEST(StatusWindowTest, CaptionSizeAndPlacement)
     EXPECT_FALSE(window.WarningsShown());
 }
 
+TEST(StatusWindowTest, TheStatusLabelFitsBesideItsCaption)
+{
+    StatusWindow window;
+    const QRect caption = window.findChild<QLabel*>("Label1")->geometry();
+    const QRect status = window.findChild<QLabel*>("StatusLabel")->geometry();
+    EXPECT_GT(status.left(), caption.right()) << "beside the caption, not over it";
+    EXPECT_LE(status.right(), window.findChild<QPlainTextEdit*>("Log")->geometry().right() + 2)
+        << "the right end stays inside the window";
+    EXPECT_EQ(status.height(), 16);
+}
+
 TEST(StatusWindowTest, CentringTruncatesBothHalves)
 {
     EXPECT_EQ(StatusWindow::CentredPosition(QRect(0, 0, 1025, 769), QSize(401, 151)), QPoint(312, 309));

@@ -1,0 +1,136 @@
+#include "app/tool_mask.h"
+
+#include "app/tool_commands.h"
+#include "model/mask_builder.h"
+#include "model/mask_file.h"
+#include "platform/picture_loader.h"
+#include "platform/vyx_error.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <optional>
+
+namespace {
+
+struct MaskOptions {
+    QString Picture;
+    uint32_t Color = 0;
+    int Tolerance = 10;
+    QString Output; // -o
+    QString Ini;    // --ini
+};
+
+// "RRGGBB" as a 0x00BBGGRR colour.
+std::optional<uint32_t> ParseColor(const QString& text)
+{
+    bool ok = false;
+    const uint32_t rgb = text.toUInt(&ok, 16);
+    if (!ok || text.size() != 6 || text.startsWith(u'+') || text.startsWith(u'-'))
+        return std::nullopt;
+    return ((rgb & 0xFF) << 16) | (rgb & 0xFF00) | ((rgb >> 16) & 0xFF);
+}
+
+// Reads the options; a message on `err` and nullopt when they do not make a command.
+std::optional<MaskOptions> ParseOptions(const QStringList& args, QTextStream& err)
+{
+    MaskOptions options;
+    bool colorGiven = false;
+    for (int i = 0; i < args.size(); ++i) {
+        const QString& arg = args[i];
+        const bool takesValue = arg == u"--color" || arg == u"--tolerance" || arg == u"-o" || arg == u"--ini";
+        if (takesValue && i + 1 >= args.size()) {
+            err << arg << " needs a value\n";
+            return std::nullopt;
+        }
+        if (arg == u"--color") {
+            const std::optional<uint32_t> color = ParseColor(args[++i]);
+            if (!color) {
+                err << "--color wants six hex digits RRGGBB, not " << args[i] << '\n';
+                return std::nullopt;
+            }
+            options.Color = *color;
+            colorGiven = true;
+        } else if (arg == u"--tolerance") {
+            bool ok = false;
+            options.Tolerance = args[++i].toInt(&ok);
+            if (!ok || options.Tolerance < 0 || options.Tolerance > 100) {
+                err << "--tolerance wants a whole number from 0 to 100, not " << args[i] << '\n';
+                return std::nullopt;
+            }
+        } else if (arg == u"-o") {
+            options.Output = args[++i];
+        } else if (arg == u"--ini") {
+            options.Ini = args[++i];
+        } else if (options.Picture.isEmpty() && !arg.startsWith(u'-')) {
+            options.Picture = arg;
+        } else {
+            err << "unexpected argument: " << arg << '\n';
+            return std::nullopt;
+        }
+    }
+    if (options.Picture.isEmpty() || !colorGiven || options.Output.isEmpty() == options.Ini.isEmpty()) {
+        err << "usage: vyxtool mask PICTURE --color RRGGBB [--tolerance N] (-o FILE.msk | --ini FILE.ini)\n";
+        return std::nullopt;
+    }
+    return options;
+}
+
+QJsonArray RectArray(const RegionRect& r) { return {r.Left, r.Top, r.Right, r.Bottom}; }
+
+QJsonObject RegionJson(const Region& region)
+{
+    const qint64 count = qint64(region.Rects().size());
+    QJsonArray rects;
+    for (const RegionRect& r : region.Rects())
+        rects.append(RectArray(r));
+    const QJsonObject header{{"Size", Region::HeaderSize},
+                             {"Type", 1},
+                             {"Count", count},
+                             {"RgnSize", count * Region::RectSize},
+                             {"Bound", RectArray(region.Bounds())}};
+    return {{"Header", header}, {"Rects", rects}};
+}
+
+} // namespace
+
+int RunMask(const QStringList& args, QTextStream& out, QTextStream& err)
+{
+    const std::optional<MaskOptions> options = ParseOptions(args, err);
+    if (!options)
+        return 2;
+    try {
+        const QString target = options->Output.isEmpty() ? MaskFile::NameFor(options->Ini) : options->Output;
+        const QImage picture = PictureLoader::LoadPicture(options->Picture);
+        const Region region = MaskBuilder::Build(picture, options->Color, options->Tolerance);
+        if (region.IsEmpty()) {
+            err << "Nothing in " << options->Picture << " is opaque: no mask file written\n";
+            return 0;
+        }
+        MaskFile::Write(region, target);
+        out << target << ": " << region.Rects().size() << " rectangles, " << region.Data().size() << " bytes\n";
+    } catch (const VyxError& e) {
+        err << e.Message() << '\n';
+        return 1;
+    }
+    return 0;
+}
+
+int RunMaskInfo(const QStringList& args, QTextStream& out, QTextStream& err)
+{
+    if (args.size() != 1) {
+        err << "usage: vyxtool mask-info FILE.msk\n";
+        return 2;
+    }
+    QByteArray bytes;
+    if (!ReadInputFile(args.first(), err, bytes))
+        return 1;
+    try {
+        const Region region = Region::FromData(bytes);
+        out << QString::fromUtf8(QJsonDocument(RegionJson(region)).toJson(QJsonDocument::Indented));
+    } catch (const VyxError& e) {
+        err << args.first() << ": " << e.Message() << '\n';
+        return 1;
+    }
+    return 0;
+}

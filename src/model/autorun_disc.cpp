@@ -1,0 +1,83 @@
+#include "model/autorun_disc.h"
+
+#include "model/autorun_text.h"
+#include "model/make_relative_path.h"
+#include "platform/file_names.h"
+#include "platform/file_replacer.h"
+#include "platform/vyx_error.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace {
+
+bool IsInside(const QString& path, const QString& folder)
+{
+    return !folder.isEmpty() && path.startsWith(WithTrailingSlash(folder));
+}
+
+} // namespace
+
+const QStringList& PlayerFiles()
+{
+    static const QStringList names = {QStringLiteral("launcher.exe"), QStringLiteral("launcher.ini"),
+                                      QStringLiteral("splash.bmp"), QStringLiteral("launcher.msk")};
+    return names;
+}
+
+QString WithTrailingSlash(const QString& folder)
+{
+    if (folder.isEmpty() || folder.endsWith(u'/'))
+        return folder;
+    return folder + u'/';
+}
+
+QString DiscLocalPath(const QString& discPath)
+{
+    return LocalPathOf(discPath);
+}
+
+bool DiscFolderExists(const QString& discPath)
+{
+    return !discPath.isEmpty() && QFileInfo(DiscLocalPath(discPath)).isDir();
+}
+
+bool CreateDiscFolder(const QString& discPath)
+{
+    return !discPath.isEmpty() && QDir().mkdir(DiscLocalPath(discPath));
+}
+
+QList<bool> PlayerFilesPresent(const QString& discFolder)
+{
+    QList<bool> present;
+    for (const QString& name : PlayerFiles()) {
+        const QFileInfo info(DiscLocalPath(discFolder + name));
+        present.append(!discFolder.isEmpty() && info.isFile());
+    }
+    return present;
+}
+
+std::optional<QString> DiscNameOf(const QString& localFile, const QString& cdRoot, const QString& referenceFolder)
+{
+    const QString file = AbsoluteName(localFile);
+    const QString root = DiscLocalPath(cdRoot);
+    if (!IsInside(file, root))
+        return std::nullopt;
+    const QString reference = DiscLocalPath(referenceFolder);
+    if (IsInside(file, reference))
+        return MakeRelativePath(file, WithTrailingSlash(reference));
+    return u'\\' + MakeRelativePath(file, WithTrailingSlash(root));
+}
+
+QString AutorunFileName(const QString& cdRoot)
+{
+    return cdRoot + QStringLiteral("autorun.inf");
+}
+
+void WriteAutorunFile(const QString& cdRoot, const QStringList& lines)
+{
+    const QString name = AutorunFileName(cdRoot);
+    const ReplaceResult result = ReplaceFileContents(DiscLocalPath(name), AutorunFileBytes(lines));
+    if (!result.ok)
+        throw VyxError(QStringLiteral("Cannot create file ") + name + u'\n' + result.error);
+}

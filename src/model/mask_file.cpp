@@ -1,0 +1,34 @@
+#include "model/mask_file.h"
+
+#include "model/plasma_region.h"
+#include "platform/file_names.h"
+#include "platform/file_replacer.h"
+#include "platform/vyx_error.h"
+
+namespace MaskFile {
+
+QString NameFor(const QString& iniFileName)
+{
+    if (ExtractFileExt(iniFileName).compare(QLatin1String(".msk"), Qt::CaseInsensitive) == 0)
+        throw VyxError(QStringLiteral("The project file %1 itself ends in \".msk\"; its mask would be written "
+                                      "over it. Save the project under an \".ini\" name first.")
+                           .arg(iniFileName));
+    return ChangeFileExt(iniFileName, QStringLiteral(".msk"));
+}
+
+void Write(const Region& region, const QString& fileName)
+{
+    const ReplaceResult result = ReplaceFileContents(fileName, region.Data());
+    if (!result.ok)
+        throw VyxError(QStringLiteral("Cannot create file %1").arg(fileName));
+}
+
+} // namespace MaskFile
+
+bool SaveMaskFile(const TPlasmaRegion& region, const QString& iniFileName)
+{
+    if (!region.HasRegion())
+        return false;
+    MaskFile::Write(region.Current(), MaskFile::NameFor(iniFileName));
+    return true;
+}

@@ -1,0 +1,25 @@
+#pragma once
+#include "platform/region.h"
+
+#include <QString>
+
+class TPlasmaRegion;
+
+// The mask file (".msk"): the region data block exactly, beside the project.
+namespace MaskFile {
+
+// The INI file's name with its extension replaced by ".msk". A project whose
+// own file ends in ".msk" would have its mask written over it: refused with
+// VyxError.
+QString NameFor(const QString& iniFileName);
+
+// Writes the region data through one file replacement (a temporary file beside
+// the target, flushed and renamed into place), so a failure keeps the old file.
+// Throws VyxError "Cannot create file <name>" when that fails.
+void Write(const Region& region, const QString& fileName);
+
+} // namespace MaskFile
+
+// Writes the region to the project's mask file; without a region it writes
+// nothing and returns false.
+bool SaveMaskFile(const TPlasmaRegion& region, const QString& iniFileName);

@@ -1,0 +1,41 @@
+#include "model/mask_maker.h"
+
+#include "model/mask_builder.h"
+#include "platform/picture_loader.h"
+
+#include <QPainter>
+
+void MaskMaker::UsePicture(const QImage& picture)
+{
+    m_shown = picture.convertToFormat(QImage::Format_RGB32);
+    m_hidden = m_shown.copy();
+}
+
+void MaskMaker::LoadSourcePicture(const QString& localPath)
+{
+    UsePicture(PictureLoader::LoadPicture(localPath));
+}
+
+void MaskMaker::PickColor(QPoint at)
+{
+    if (m_shown.valid(at))
+        m_maskColor = PixelColor(m_shown.pixel(at));
+}
+
+void MaskMaker::Restore() { m_shown = m_hidden.copy(); }
+
+void MaskMaker::BuildRegion(int tolerance, const std::function<void(int y)>& rowStarted)
+{
+    m_region.AssignRegion(nullptr);
+    const Region built = MaskBuilder::Build(m_shown, m_maskColor, tolerance, rowStarted);
+    m_region.AssignRegion(&built);
+}
+
+void MaskMaker::Preview()
+{
+    if (!m_region.HasRegion())
+        return;
+    QPainter painter(&m_shown);
+    for (const RegionRect& r : m_region.Current().Rects())
+        painter.fillRect(QRect(r.Left, r.Top, r.Right - r.Left, r.Bottom - r.Top), QColor(255, 0, 0));
+}

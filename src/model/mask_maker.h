@@ -1,0 +1,44 @@
+#pragma once
+#include "model/plasma_region.h"
+
+#include <QImage>
+#include <QPoint>
+#include <QString>
+#include <cstdint>
+#include <functional>
+
+// The mask maker without its widgets: the shown picture, its untouched hidden
+// copy, the mask colour and the one region object.
+class MaskMaker {
+public:
+    // The mask colour before the first pick.
+    static constexpr uint32_t InitialMaskColor = 0xFFFFFF;
+
+    const QImage& Shown() const { return m_shown; }
+    const QImage& Hidden() const { return m_hidden; }
+    uint32_t MaskColor() const { return m_maskColor; }
+    TPlasmaRegion& PlasmaRegion() { return m_region; }
+    const TPlasmaRegion& PlasmaRegion() const { return m_region; }
+
+    // Both pictures become copies of `picture`.
+    void UsePicture(const QImage& picture);
+    // Loads a source picture by its extension into both pictures; a picture
+    // that cannot be read throws VyxError and changes nothing.
+    void LoadSourcePicture(const QString& localPath);
+    // The shown picture's colour at `at` becomes the mask colour (a pick
+    // outside the picture changes nothing).
+    void PickColor(QPoint at);
+    // The shown picture becomes a copy of the hidden one.
+    void Restore();
+    // Drops the region, scans the shown picture and keeps the region of its
+    // opaque pixels; `rowStarted(y)` runs before each row.
+    void BuildRegion(int tolerance, const std::function<void(int y)>& rowStarted = {});
+    // Fills the region on the shown picture in solid red; nothing without one.
+    void Preview();
+
+private:
+    QImage m_shown;
+    QImage m_hidden;
+    uint32_t m_maskColor = InitialMaskColor;
+    TPlasmaRegion m_region;
+};

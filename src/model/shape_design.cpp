@@ -1,0 +1,146 @@
+#include "model/shape_design.h"
+
+#include <QPainter>
+#include <QPolygon>
+#include <algorithm>
+
+namespace {
+
+const QColor PreviewRed(255, 0, 0);
+
+// A painter on the surface in the NotXor mix, without antialiasing.
+class NotXorPainter : public QPainter {
+public:
+    explicit NotXorPainter(QImage& image) : QPainter(&image)
+    {
+        setCompositionMode(QPainter::RasterOp_NotSourceXorDestination);
+        setRenderHint(QPainter::Antialiasing, false);
+    }
+};
+
+} // namespace
+
+ShapeDesign::ShapeDesign(CustomShape& shape, ShapeDesignHost& host) : m_shape(shape), m_host(host) {}
+
+void ShapeDesign::SetBackground(const QImage& background, int sizeX, int sizeY)
+{
+    m_picture = QImage(std::max(sizeX, 1), std::max(sizeY, 1), QImage::Format_RGB32);
+    m_picture.fill(Qt::white);
+    QPainter painter(&m_picture);
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    painter.drawImage(QPoint(0, 0), background, QRect(0, 0, sizeX, sizeY));
+}
+
+void ShapeDesign::Press(QPoint at)
+{
+    m_mouseHeld = true;
+    m_anchor = at;
+    AddShapePoint(m_anchor);
+}
+
+void ShapeDesign::Move(QPoint at)
+{
+    if (m_mouseHeld) {
+        DrawLine(m_anchor, m_last); // erases the previous rubber band
+        DrawLine(m_anchor, at);
+    }
+    m_last = at;
+}
+
+void ShapeDesign::Release(QPoint at)
+{
+    m_mouseHeld = false;
+    AddShapePoint(at);
+}
+
+void ShapeDesign::AddPointCommand()
+{
+    if (!m_mouseHeld)
+        return;
+    AddShapePoint(m_last);
+    m_anchor = m_last;
+}
+
+void ShapeDesign::ArrayList()
+{
+    DrawShapePreview();
+    m_previewShown = !m_previewShown;
+}
+
+void ShapeDesign::SetSelectedX(int32_t x) { ChangeSelected(&ShapePoint::X, x); }
+
+void ShapeDesign::SetSelectedY(int32_t y) { ChangeSelected(&ShapePoint::Y, y); }
+
+void ShapeDesign::ChangeSelected(int32_t ShapePoint::*field, int32_t value)
+{
+    if (m_previewShown)
+        DrawShapePreview();
+    ShapePoint& point = m_shape.Points[m_selected];
+    point.*field = value;
+    m_host.ShowPointRow(m_selected);
+    DrawShapePreview();
+    DrawMarker(QPoint(point.X, point.Y));
+    m_previewShown = true;
+}
+
+bool ShapeDesign::AddShapePoint(QPoint p)
+{
+    if (m_shape.PointCount >= CustomShape::Capacity) {
+        m_host.PointLimitReached();
+        return false;
+    }
+    const int slot = m_shape.PointCount;
+    m_shape.Points[slot] = {p.x(), p.y(), ShapePointState::Used};
+    m_host.ShowPointRow(slot);
+    ++m_shape.PointCount;
+    m_host.PointAdded(m_shape.PointCount);
+    return true;
+}
+
+void ShapeDesign::DrawShapePreview()
+{
+    if (m_shape.PointCount < 2 || m_picture.isNull())
+        return;
+    QPolygon line;
+    for (int i = 0; i < m_shape.PointCount; ++i)
+        line << QPoint(m_shape.Points[i].X, m_shape.Points[i].Y);
+    NotXorPainter painter(m_picture);
+    painter.setPen(QPen(PreviewRed, 2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    painter.drawPolyline(line);
+}
+
+int ShapeDesign::CompactPointList(const PointChecks& checked)
+{
+    CustomShape kept;
+    for (int i = 0; i < CustomShape::Capacity; ++i)
+        if (checked[i] && m_shape.Points[i].State == ShapePointState::Used)
+            kept.Points[kept.PointCount++] = m_shape.Points[i];
+    const int ripped = m_shape.PointCount - kept.PointCount;
+    m_shape = kept;
+    return ripped;
+}
+
+int ShapeDesign::DeleteSelected(const PointChecks& checked)
+{
+    m_shape.Points[m_selected].State = ShapePointState::MarkedForDeletion;
+    return CompactPointList(checked);
+}
+
+void ShapeDesign::DrawLine(QPoint from, QPoint to)
+{
+    if (m_picture.isNull())
+        return;
+    NotXorPainter painter(m_picture);
+    painter.setPen(QPen(Qt::black, 1, Qt::SolidLine, Qt::FlatCap));
+    painter.drawLine(from, to);
+}
+
+void ShapeDesign::DrawMarker(QPoint at)
+{
+    if (m_picture.isNull())
+        return;
+    NotXorPainter painter(m_picture);
+    painter.setPen(QPen(Qt::black, 1));
+    painter.setBrush(QBrush(PreviewRed, Qt::DiagCrossPattern));
+    painter.drawEllipse(QRect(at.x() - 3, at.y() - 3, 6, 6));
+}

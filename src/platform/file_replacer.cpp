@@ -1,0 +1,200 @@
+#include "platform/file_replacer.h"
+
+#include "platform/file_operations.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QRandomGenerator>
+
+#include <cerrno>
+#include <sys/stat.h>
+
+namespace {
+
+// More hops than this is a loop of links.
+constexpr int MaxLinkHops = 40;
+constexpr int UniqueNameTries = 100;
+
+QString UnableToWrite(const QString& path, const QString& reason)
+{
+    return QStringLiteral("Unable to write to %1: %2").arg(path, reason);
+}
+
+QString RandomSuffix()
+{
+    static const char letters[] = "abcdefghijklmnopqrstuvwxyz0123456789";
+    QString suffix;
+    for (int i = 0; i < 8; ++i)
+        suffix += QLatin1Char(letters[QRandomGenerator::global()->bounded(int(sizeof letters - 1))]);
+    return suffix;
+}
+
+// The replacement keeps the replaced file's permission bits.
+void CopyMode(int fd, const QString& from)
+{
+    struct stat st;
+    if (::stat(QFile::encodeName(from).constData(), &st) == 0)
+        (void)::fchmod(fd, st.st_mode & 07777);
+}
+
+} // namespace
+
+FileReplacer::FileReplacer(const QString& target, const ReplaceOptions& options)
+    : m_target(target), m_options(options)
+{
+}
+
+FileReplacer::~FileReplacer() { Discard(); }
+
+bool FileReplacer::Open()
+{
+    if (!ResolveTarget())
+        return false;
+    const QString named = m_options.tempName.isEmpty() ? QString() : BesideTarget(m_options.tempName);
+    // A project that carries the temporary name itself must not be removed as a stale temporary file.
+    const bool created = named.isEmpty() || IsTarget(named) ? CreateUniqueTemp() : CreateNamedTemp(named);
+    if (!created)
+        return false;
+    CopyMode(m_fd, m_targetPath);
+    return true;
+}
+
+bool FileReplacer::Write(const QByteArray& bytes)
+{
+    FileOperations& files = FileOperations::Current();
+    if (!files.WriteAll(m_fd, bytes) || !files.Sync(m_fd))
+        return FailWriting(errno);
+    const int fd = m_fd;
+    m_fd = -1;
+    if (!files.Close(fd))
+        return FailWriting(errno);
+    return true;
+}
+
+bool FileReplacer::Install()
+{
+    KeepBackup();
+    FileOperations& files = FileOperations::Current();
+    if (!files.ReplaceAtomically(m_tempPath, m_targetPath)) {
+        const int error = errno;
+        Discard();
+        return Fail(QStringLiteral("Unable to rename %1 to %2: %3").arg(m_tempPath, m_targetPath, FileErrorText(error)));
+    }
+    m_tempExists = false;
+    const QString folder = QFileInfo(m_targetPath).absolutePath();
+    if (!files.SyncFolder(folder))
+        m_result.warnings << QStringLiteral("The folder %1 was not flushed to disk: %2").arg(folder, FileErrorText(errno));
+    m_result.ok = true;
+    return true;
+}
+
+bool FileReplacer::ResolveTarget()
+{
+    QString path = QFileInfo(m_target).absoluteFilePath();
+    for (int hop = 0; QFileInfo(path).isSymLink(); ++hop) {
+        if (hop == MaxLinkHops)
+            return Fail(UnableToWrite(m_target, FileErrorText(ELOOP)));
+        path = QFileInfo(path).symLinkTarget();
+    }
+    m_targetPath = QDir::cleanPath(path);
+    const QFileInfo info(m_targetPath);
+    if (info.isDir())
+        return Fail(UnableToWrite(m_targetPath, FileErrorText(EISDIR)));
+    if (info.exists() && !info.isFile())
+        return Fail(UnableToWrite(m_targetPath, QStringLiteral("not a regular file")));
+    return true;
+}
+
+bool FileReplacer::CreateNamedTemp(const QString& path)
+{
+    FileOperations& files = FileOperations::Current();
+    // A stale temporary file goes first; a symlink in its place is removed, never followed.
+    if (!files.Remove(path) && errno != ENOENT)
+        return Fail(UnableToWrite(path, FileErrorText(errno)));
+    m_tempPath = path;
+    m_fd = files.CreateNew(path);
+    if (m_fd < 0)
+        return Fail(UnableToWrite(path, FileErrorText(errno)));
+    m_tempExists = true;
+    return true;
+}
+
+bool FileReplacer::CreateUniqueTemp()
+{
+    FileOperations& files = FileOperations::Current();
+    const QString prefix = QStringLiteral(".") + QFileInfo(m_targetPath).fileName() + QStringLiteral(".");
+    for (int attempt = 0; attempt < UniqueNameTries; ++attempt) {
+        m_tempPath = BesideTarget(prefix + RandomSuffix() + QStringLiteral(".tmp"));
+        m_fd = files.CreateNew(m_tempPath);
+        if (m_fd >= 0) {
+            m_tempExists = true;
+            return true;
+        }
+        if (errno != EEXIST)
+            break;
+    }
+    return Fail(UnableToWrite(m_tempPath, FileErrorText(errno)));
+}
+
+QString FileReplacer::BesideTarget(const QString& name) const
+{
+    if (QFileInfo(name).isAbsolute())
+        return QDir::cleanPath(name);
+    return QDir::cleanPath(QFileInfo(m_targetPath).absolutePath() + QLatin1Char('/') + name);
+}
+
+bool FileReplacer::IsTarget(const QString& path) const
+{
+    if (path == m_targetPath)
+        return true;
+    // Another name of the same file (a symlink to it) is the target too.
+    const QString canonical = QFileInfo(path).canonicalFilePath();
+    return !canonical.isEmpty() && canonical == QFileInfo(m_targetPath).canonicalFilePath();
+}
+
+void FileReplacer::KeepBackup()
+{
+    if (m_options.backupName.isEmpty() || !QFileInfo::exists(m_targetPath))
+        return;
+    const QString backup = BesideTarget(m_options.backupName);
+    if (IsTarget(backup)) {
+        m_result.warnings << QStringLiteral("The previous file is not kept: its backup name %1 is its own name").arg(backup);
+        return;
+    }
+    FileOperations& files = FileOperations::Current();
+    if ((!files.Remove(backup) && errno != ENOENT) || !files.LinkOrCopy(m_targetPath, backup))
+        m_result.warnings << QStringLiteral("The previous file is not kept as %1: %2").arg(backup, FileErrorText(errno));
+}
+
+bool FileReplacer::Fail(const QString& message)
+{
+    m_result.ok = false;
+    m_result.error = message;
+    return false;
+}
+
+bool FileReplacer::FailWriting(int error)
+{
+    Discard();
+    return Fail(UnableToWrite(m_tempPath, FileErrorText(error)));
+}
+
+void FileReplacer::Discard()
+{
+    FileOperations& files = FileOperations::Current();
+    if (m_fd >= 0)
+        files.Close(m_fd);
+    m_fd = -1;
+    if (m_tempExists)
+        files.Remove(m_tempPath);
+    m_tempExists = false;
+}
+
+ReplaceResult ReplaceFileContents(const QString& target, const QByteArray& bytes, const ReplaceOptions& options)
+{
+    FileReplacer replacer(target, options);
+    if (replacer.Open() && replacer.Write(bytes))
+        replacer.Install();
+    return replacer.Result();
+}

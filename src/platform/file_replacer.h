@@ -1,0 +1,65 @@
+#pragma once
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+struct ReplaceOptions {
+    QString tempName;   // empty: a unique temporary name beside the target
+    QString backupName; // empty: no backup kept
+};
+
+struct ReplaceResult {
+    bool ok = false;
+    QString error;        // when !ok: the message, naming the reason (no permission, disk full, a folder in the way, ...)
+    QStringList warnings; // e.g. a backup that could not be made
+};
+
+// Replaces the file `target` with `bytes`: follows a symlink and replaces the link's target, writes a
+// temporary file beside the target, flushes it, renames it into place, flushes the folder, removes the
+// temporary on failure, never uses the target's own name as temporary or backup name.
+// A relative tempName or backupName is a name in the folder of the file replaced.
+ReplaceResult ReplaceFileContents(const QString& target, const QByteArray& bytes, const ReplaceOptions& options = {});
+
+// The same replacement in its three steps, for a writer that must know the
+// temporary file exists before it reports progress. Each step returns false on
+// failure (Result().error then says why) and may be called only after the one
+// before succeeded. A temporary file not renamed into place is removed at the end.
+class FileReplacer {
+public:
+    explicit FileReplacer(const QString& target, const ReplaceOptions& options = {});
+    ~FileReplacer();
+    FileReplacer(const FileReplacer&) = delete;
+    FileReplacer& operator=(const FileReplacer&) = delete;
+
+    // Resolves the target's symlinks and creates the temporary file.
+    bool Open();
+    // Writes and flushes the temporary file, then closes it.
+    bool Write(const QByteArray& bytes);
+    // Keeps the previous file under the backup name, renames the temporary file
+    // into place and flushes the folder.
+    bool Install();
+
+    const ReplaceResult& Result() const { return m_result; }
+    // The file replaced (symlinks followed) and the temporary file, once Open succeeded.
+    QString TargetPath() const { return m_targetPath; }
+    QString TempPath() const { return m_tempPath; }
+
+private:
+    bool ResolveTarget();
+    bool CreateNamedTemp(const QString& path);
+    bool CreateUniqueTemp();
+    QString BesideTarget(const QString& name) const;
+    bool IsTarget(const QString& path) const;
+    void KeepBackup();
+    bool Fail(const QString& message);
+    bool FailWriting(int error);
+    void Discard();
+
+    QString m_target;
+    ReplaceOptions m_options;
+    QString m_targetPath;
+    QString m_tempPath;
+    int m_fd = -1;
+    bool m_tempExists = false;
+    ReplaceResult m_result;
+};

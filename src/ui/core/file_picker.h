@@ -1,0 +1,22 @@
+#pragma once
+#include <QString>
+#include <optional>
+
+class Editor;
+class QWidget;
+
+// What one ".." button asks of the shared open-file dialog.
+struct FilePicker {
+    QString Title;
+    QString Filter;
+    bool StartsInProjectFolder;
+};
+
+// Runs the shared open-file dialog as every ".." button does and returns the
+// picked name in its stored form (MakeRelativePath against the INI file box),
+// or nothing when the user cancelled. A starting folder set here is cleared
+// after a pick but stays set after a cancel, as later pickers expect.
+std::optional<QString> PickProjectFile(Editor& editor, QWidget* parent, const FilePicker& picker);
+
+// The folder of the INI file box's name.
+QString ProjectFolder(const Editor& editor);

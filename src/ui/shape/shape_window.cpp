@@ -1,0 +1,187 @@
+#include "ui/shape/shape_window.h"
+
+#include "platform/vyx_error.h"
+#include "ui/core/editor.h"
+#include "ui/core/event_guard.h"
+#include "ui_shape_window.h"
+
+namespace {
+
+QString PointText(const ShapePoint& point) { return QStringLiteral("%1, %2").arg(point.X).arg(point.Y); }
+
+// The edit's text as a whole number; an empty text counts as 0.
+int32_t WholeNumber(const QString& text)
+{
+    if (text.isEmpty())
+        return 0;
+    bool ok = false;
+    const int32_t value = text.toInt(&ok, 10);
+    if (!ok)
+        ThrowNotValidInteger(text);
+    return value;
+}
+
+} // namespace
+
+ShapeWindow::ShapeWindow(Editor& editor, QWidget* parent)
+    : QWidget(parent, Qt::Window), m_ui(std::make_unique<Ui::ShapeWindow>()), m_editor(editor),
+      m_design(editor.Project().Shape, *this)
+{
+    m_ui->setupUi(this);
+    m_ui->X->SetMinValue(-1);
+    m_ui->X->SetMaxValue(1024);
+    m_ui->Y->SetMinValue(0);
+    m_ui->Y->SetMaxValue(1024);
+    Connect();
+    ShapeBackgroundChanged();
+    FillPointList();
+}
+
+ShapeWindow::~ShapeWindow() = default;
+
+template <typename F>
+void ShapeWindow::Handle(F&& handler)
+{
+    Guarded(m_editor.Dialogs(), this, std::forward<F>(handler));
+    m_ui->Image->update();
+}
+
+void ShapeWindow::Connect()
+{
+    ConnectPicture();
+    connect(m_ui->AddPoint, &QPushButton::clicked, this, [this] { Handle([this] { m_design.AddPointCommand(); }); });
+    connect(m_ui->ArrayList, &QPushButton::clicked, this, [this] { Handle([this] { m_design.ArrayList(); }); });
+    connect(m_ui->PressList, &QPushButton::clicked, this, [this] { Handle([this] { PressList(); }); });
+    connect(m_ui->Del, &QPushButton::clicked, this, [this] { Handle([this] { Delete(); }); });
+    connect(m_ui->ClearList, &QPushButton::clicked, this, [this] { Handle([this] { ClearList(); }); });
+    connect(m_ui->Redraw, &QPushButton::clicked, this, [this] { Handle([this] { Redraw(); }); });
+    connect(m_ui->PointList, &QListWidget::itemClicked, this,
+            [this](QListWidgetItem* item) { Handle([this, item] { RowClick(item); }); });
+    ConnectCoordinate(m_ui->X, &ShapeDesign::SetSelectedX);
+    ConnectCoordinate(m_ui->Y, &ShapeDesign::SetSelectedY);
+}
+
+void ShapeWindow::ConnectPicture()
+{
+    connect(m_ui->Image, &PictureView::Pressed, this, [this](QPoint at) { Handle([this, at] { Press(at); }); });
+    connect(m_ui->Image, &PictureView::Moved, this, [this](QPoint at) { Handle([this, at] { Move(at); }); });
+    connect(m_ui->Image, &PictureView::Released, this,
+            [this](QPoint at) { Handle([this, at] { m_design.Release(at); }); });
+}
+
+void ShapeWindow::ConnectCoordinate(TSuperSpinEditI* edit, void (ShapeDesign::*store)(int32_t))
+{
+    connect(edit, &QLineEdit::textChanged, this,
+            [this, store](const QString& text) { Handle([&] { CoordinateChanged(text, store); }); });
+}
+
+void ShapeWindow::ShowShapeWindow()
+{
+    show();
+    raise();
+    activateWindow();
+}
+
+void ShapeWindow::HideShapeWindow() { hide(); }
+
+bool ShapeWindow::IsShown() const { return isVisible(); }
+
+void ShapeWindow::FillPointList()
+{
+    const CustomShape& shape = m_editor.Project().Shape;
+    m_ui->PointList->clear();
+    for (const ShapePoint& point : shape.Points) {
+        auto* row = new QListWidgetItem(PointText(point), m_ui->PointList);
+        row->setFlags(row->flags() | Qt::ItemIsUserCheckable);
+        row->setCheckState(point.State == ShapePointState::Used ? Qt::Checked : Qt::Unchecked);
+    }
+}
+
+void ShapeWindow::ShapeBackgroundChanged()
+{
+    const MainParams& main = m_editor.Project().Main;
+    m_design.SetBackground(m_editor.ShapePicture(), main.SizeX, main.SizeY);
+    ShowPicture();
+    resize(m_ui->Image->WindowSizeFor(QSize(m_ui->GroupBox1->maximumWidth(), m_ui->PolyEdit->maximumHeight())));
+}
+
+void ShapeWindow::ShowPicture()
+{
+    m_ui->Image->ShowPicture(&m_design.Picture());
+}
+
+void ShapeWindow::ShowPointRow(int slot)
+{
+    QListWidgetItem* row = m_ui->PointList->item(slot);
+    row->setText(PointText(m_editor.Project().Shape.Points[slot]));
+    row->setCheckState(Qt::Checked);
+}
+
+void ShapeWindow::PointAdded(int count) { m_ui->AddPoint->setText(QStringLiteral("&Add Point %1").arg(count)); }
+
+void ShapeWindow::PointLimitReached()
+{
+    setWindowTitle(QStringLiteral("Sorry, max %1 allowed").arg(CustomShape::Capacity));
+}
+
+void ShapeWindow::Press(QPoint at)
+{
+    const QPoint before = m_design.Anchor();
+    m_ui->OrigLabel->setText(QStringLiteral("Orig: %1, %2").arg(before.x()).arg(before.y()));
+    m_design.Press(at);
+}
+
+void ShapeWindow::Move(QPoint at)
+{
+    m_design.Move(at);
+    const QPoint last = m_design.LastPosition();
+    m_ui->CurrLabel->setText(QStringLiteral("Curr: %1, %2").arg(last.x()).arg(last.y()));
+}
+
+void ShapeWindow::RowClick(QListWidgetItem* item)
+{
+    const int index = m_ui->PointList->row(item);
+    m_design.Select(index);
+    const ShapePoint point = m_editor.Project().Shape.Points[index];
+    m_ui->X->setText(QString::number(point.X));
+    m_ui->Y->setText(QString::number(point.Y));
+    m_ui->PointGroup->setTitle(QStringLiteral("Point [%1]").arg(index));
+}
+
+void ShapeWindow::CoordinateChanged(const QString& text, void (ShapeDesign::*store)(int32_t))
+{
+    // Read before anything is drawn, so a refused text leaves the picture as it was.
+    const int32_t value = WholeNumber(text);
+    (m_design.*store)(value);
+}
+
+PointChecks ShapeWindow::Checks() const
+{
+    PointChecks checks{};
+    for (int i = 0; i < CustomShape::Capacity && i < m_ui->PointList->count(); ++i)
+        checks[i] = m_ui->PointList->item(i)->checkState() == Qt::Checked;
+    return checks;
+}
+
+void ShapeWindow::ShowCompacted(int ripped)
+{
+    m_ui->PressList->setText(QStringLiteral("Ripped %1").arg(ripped));
+    FillPointList();
+}
+
+void ShapeWindow::PressList() { ShowCompacted(m_design.CompactPointList(Checks())); }
+
+void ShapeWindow::Delete() { ShowCompacted(m_design.DeleteSelected(Checks())); }
+
+void ShapeWindow::ClearList()
+{
+    m_design.ClearList();
+    FillPointList();
+}
+
+void ShapeWindow::Redraw()
+{
+    const MenuProject& project = m_editor.Project();
+    m_design.SetBackground(project.NormalPicture, project.Main.SizeX, project.Main.SizeY);
+    ShowPicture();
+}

@@ -1,0 +1,373 @@
+#include "ui/wizard/autorun_wizard.h"
+
+#include "model/autorun_disc.h"
+#include "platform/file_names.h"
+#include "platform/shell_execute.h"
+#include "ui/controls/progress.h"
+#include "ui/controls/super_edit.h"
+#include "ui/controls/super_memo.h"
+#include "ui/controls/super_spin_edit.h"
+#include "ui/core/color_convert.h"
+#include "ui/core/editor.h"
+#include "ui/core/event_guard.h"
+
+#include <QCheckBox>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QGroupBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QStackedWidget>
+
+namespace {
+
+const QString Caption = QStringLiteral("vyx autorun wizard");
+
+// Red for a folder that does not exist, the palette's own colour otherwise.
+void ShowMissing(QWidget* widget, QPalette::ColorRole role, bool missing)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(role, missing ? QColor(Qt::red) : QGuiApplication::palette().color(role));
+    widget->setPalette(palette);
+}
+
+QString FolderOfDiscName(const QString& discName)
+{
+    return discName.left(discName.lastIndexOf(u'\\') + 1);
+}
+
+// The sample bar's colours when a label is cleared.
+const uint32_t DefaultLeft = 0x0000FFFF;  // yellow
+const uint32_t DefaultRight = 0x000000FF; // red
+const uint32_t DefaultText = 0x00000000;  // black
+
+} // namespace
+
+AutorunWizard::AutorunWizard(Editor& editor, QWidget* parent)
+    : QDialog(parent), m_editor(editor)
+{
+    setObjectName(QStringLiteral("AutorunWizard"));
+    setWindowTitle(QStringLiteral("autorun.inf Vyx wizard"));
+    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    m_form.Build(this);
+    Connect();
+    ConnectPickers();
+    ShowPageFrame(0);
+}
+
+void AutorunWizard::Connect()
+{
+    const auto guarded = [this](void (AutorunWizard::*handler)()) {
+        return [this, handler] { Guarded(m_editor.Dialogs(), this, [&] { (this->*handler)(); }); };
+    };
+    connect(m_form.Next, &QPushButton::clicked, this, guarded(&AutorunWizard::NextPage));
+    connect(m_form.Back, &QPushButton::clicked, this, guarded(&AutorunWizard::BackPage));
+    connect(m_form.Finish, &QPushButton::clicked, this, guarded(&AutorunWizard::Finish));
+    connect(m_form.Quit, &QPushButton::clicked, this, &QDialog::reject);
+    connect(m_form.CDroot1, &QLineEdit::textChanged, this, &AutorunWizard::CdRootChanged);
+    connect(m_form.VyxRoot1, &QLineEdit::textChanged, this, &AutorunWizard::CheckLauncherFolder);
+    connect(m_form.CreateNow, &QPushButton::clicked, this, &AutorunWizard::CreateLauncherFolderNow);
+    connect(m_form.Recheck, &QPushButton::clicked, this, &AutorunWizard::CheckPlayerFiles);
+    connect(m_form.CustomSplash, &QCheckBox::toggled, m_form.EditSplash, &QWidget::setEnabled);
+    connect(m_form.CustomSplash, &QCheckBox::toggled, m_form.BrowseSplash, &QWidget::setEnabled);
+    connect(m_form.Delay, &QCheckBox::toggled, m_form.SpinEditDelay, &QWidget::setEnabled);
+    connect(m_form.TestRun, &QPushButton::clicked, this, guarded(&AutorunWizard::TestRun));
+    for (QLabel* label : {m_form.Lcol, m_form.Rcol, m_form.Tcol})
+        label->installEventFilter(this);
+}
+
+void AutorunWizard::ConnectPickers()
+{
+    const auto guarded = [this](auto handler) {
+        return [this, handler] { Guarded(m_editor.Dialogs(), this, handler); };
+    };
+    connect(m_form.BrowseCDroot, &QPushButton::clicked, this, guarded([this] { BrowseCdRoot(); }));
+    connect(m_form.BrowseVyxRoot, &QPushButton::clicked, this, guarded([this] { BrowseLauncher(); }));
+    connect(m_form.BrowseSplash, &QPushButton::clicked, this, guarded([this] { BrowseSplash(); }));
+    connect(m_form.BrowseIcon, &QPushButton::clicked, this, guarded([this] { BrowseIcon(); }));
+    connect(m_form.LeftColor, &QPushButton::clicked, this, guarded([this] { ChooseColor(m_form.Lcol); }));
+    connect(m_form.RightColor, &QPushButton::clicked, this, guarded([this] { ChooseColor(m_form.Rcol); }));
+    connect(m_form.TextColor, &QPushButton::clicked, this, guarded([this] { ChooseColor(m_form.Tcol); }));
+}
+
+void AutorunWizard::OpenWizard()
+{
+    exec();
+}
+
+void AutorunWizard::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    // The page shows again, and its entry rule runs, at every opening.
+    EnterPage(CurrentPage());
+}
+
+int AutorunWizard::CurrentPage() const { return m_form.Pages->currentIndex(); }
+
+void AutorunWizard::NextPage()
+{
+    if (CurrentPage() < AutorunWizardForm::PageCount - 1)
+        GoToPage(CurrentPage() + 1);
+}
+
+void AutorunWizard::BackPage()
+{
+    if (CurrentPage() > 0)
+        GoToPage(CurrentPage() - 1);
+}
+
+void AutorunWizard::GoToPage(int page)
+{
+    LeavePage(CurrentPage());
+    m_form.Pages->setCurrentIndex(page);
+    ShowPageFrame(page);
+    EnterPage(page);
+}
+
+void AutorunWizard::ShowPageFrame(int page)
+{
+    m_form.Title->setText(QString::fromLatin1(AutorunWizardForm::PageTitles()[page]));
+    m_form.Position->setText(QStringLiteral("(%1/%2)").arg(page + 1).arg(AutorunWizardForm::PageCount));
+    const bool last = page == AutorunWizardForm::PageCount - 1;
+    m_form.Back->setVisible(page > 0);
+    m_form.Next->setVisible(!last);
+    m_form.Finish->setVisible(last);
+}
+
+void AutorunWizard::EnterPage(int page)
+{
+    switch (page) {
+    case 0:
+        m_form.CDroot1->setText(CurrentFolder());
+        break;
+    case 5:
+        BuildCommandLine();
+        break;
+    case 6:
+        m_form.EditIconFile->setText(DefaultIconFile(m_form.VyxRoot1->text()));
+        break;
+    case 7:
+        BuildPreview();
+        break;
+    default:
+        break;
+    }
+}
+
+void AutorunWizard::LeavePage(int page)
+{
+    if (page == 0)
+        LeaveRootPage();
+    else if (page == 1)
+        CheckPlayerFiles();
+}
+
+QString AutorunWizard::CdRoot() const { return m_form.CDroot1->text(); }
+
+QString AutorunWizard::LauncherPath() const { return CdRoot() + m_form.VyxRoot1->text(); }
+
+void AutorunWizard::CdRootChanged()
+{
+    const bool exists = DiscFolderExists(CdRoot());
+    ShowMissing(m_form.CDroot1, QPalette::Text, !exists);
+    if (exists)
+        m_form.vyxRootStat->setText(LauncherPath());
+}
+
+void AutorunWizard::LeaveRootPage()
+{
+    // An empty CD root stays empty (there is no folder to end with "/").
+    m_form.CDroot1->setText(WithTrailingSlash(CdRoot()));
+    CheckLauncherFolder();
+}
+
+void AutorunWizard::CheckLauncherFolder()
+{
+    const QString path = LauncherPath();
+    const bool exists = !CdRoot().isEmpty() && DiscFolderExists(path);
+    m_form.vyxRootStat->setText(path);
+    ShowMissing(m_form.vyxRootStat, QPalette::WindowText, !exists);
+    m_form.FolderNotExists->setVisible(!exists);
+}
+
+void AutorunWizard::CreateLauncherFolderNow()
+{
+    if (!CdRoot().isEmpty())
+        CreateDiscFolder(LauncherPath()); // a failure shows as the group staying visible
+    CheckLauncherFolder();
+}
+
+void AutorunWizard::CheckPlayerFiles()
+{
+    QString location = LauncherPath();
+    if (!location.endsWith(u'\\'))
+        location += u'\\';
+    m_form.LocPath->setText(location);
+    const QList<bool> present = PlayerFilesPresent(CdRoot().isEmpty() ? QString() : location);
+    for (int i = 0; i < present.size(); ++i)
+        m_form.CheckListBox1->item(i)->setCheckState(present[i] ? Qt::Checked : Qt::Unchecked);
+}
+
+void AutorunWizard::BrowseCdRoot()
+{
+    const std::optional<QString> folder = m_editor.Dialogs().ExecuteFolder(this, QStringLiteral("CD root"));
+    if (folder)
+        m_form.CDroot1->setText(WithTrailingSlash(*folder));
+}
+
+std::optional<QString> AutorunWizard::PickDiscFile(const QString& title, const QString& filter,
+                                                   const QString& startFolder, const QString& referenceFolder)
+{
+    OpenFileRequest& request = m_editor.Dialogs().OpenFile();
+    request.Title = title;
+    request.Filter = filter;
+    request.InitialDir = DiscLocalPath(startFolder);
+    const std::optional<QString> picked = m_editor.Dialogs().ExecuteOpenFile(this);
+    if (!picked)
+        return std::nullopt;
+    const std::optional<QString> name = DiscNameOf(*picked, CdRoot(), referenceFolder);
+    if (!name)
+        ShowMessage(*picked + QStringLiteral(" is not inside the CD root ") + CdRoot()
+                    + QStringLiteral(". Only files on the disc can be used."));
+    return name;
+}
+
+void AutorunWizard::BrowseLauncher()
+{
+    const std::optional<QString> name = PickDiscFile(
+        QStringLiteral("Vyx Autorun folder"),
+        QStringLiteral("Vyx Launcher (launcher.exe)|launcher.exe|Programs (*.exe;*.com;*.bat)|*.exe;*.com;*.bat|All (*.*)|*.*"),
+        CdRoot(), CdRoot());
+    if (name)
+        m_form.VyxRoot1->setText(FolderOfDiscName(*name));
+}
+
+void AutorunWizard::BrowseSplash()
+{
+    const std::optional<QString> name = PickDiscFile(
+        QStringLiteral("Splash Image"),
+        QStringLiteral("Images (*.jpg;*.jpeg;*.bmp)|*.jpg;*.jpeg;*.bmp|All (*.*)|*.*"), LauncherPath(), LauncherPath());
+    if (name)
+        m_form.EditSplash->setText(*name);
+}
+
+void AutorunWizard::BrowseIcon()
+{
+    const std::optional<QString> name = PickDiscFile(
+        QStringLiteral("CD Icon"), QStringLiteral("Icons (*.ico, *.exe, *.dll)|*.ico;*.exe;*.dll|All (*.*)|*.*"),
+        LauncherPath(), CdRoot());
+    if (name)
+        m_form.EditIconFile->setText(*name);
+}
+
+void AutorunWizard::ChooseColor(QLabel* label)
+{
+    const uint32_t current = label == m_form.Lcol ? QColorToColor(m_form.Progress1->FromColor())
+                           : label == m_form.Rcol ? QColorToColor(m_form.Progress1->ToColor())
+                                                  : m_form.Progress1->TextColor();
+    const std::optional<uint32_t> chosen = m_editor.Dialogs().ExecuteColor(this, current);
+    if (!chosen)
+        return;
+    ApplyColor(label, *chosen);
+    label->setText(ColorText(*chosen));
+}
+
+void AutorunWizard::ClearColor(QLabel* label)
+{
+    label->clear();
+    ApplyColor(label, label == m_form.Lcol ? DefaultLeft : label == m_form.Rcol ? DefaultRight : DefaultText);
+}
+
+void AutorunWizard::ApplyColor(QLabel* label, uint32_t color)
+{
+    TProgress* bar = m_form.Progress1;
+    if (label == m_form.Lcol) {
+        bar->SetFromColor(ColorToQColor(color));
+    } else if (label == m_form.Rcol) {
+        bar->SetToColor(ColorToQColor(color));
+    } else {
+        bar->SetTextColor(color);
+        bar->SetProgress(99); // repaints the text at once
+        bar->SetProgress(100);
+    }
+}
+
+bool AutorunWizard::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::MouseButtonRelease && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+        auto* label = qobject_cast<QLabel*>(watched);
+        if (label && (label == m_form.Lcol || label == m_form.Rcol || label == m_form.Tcol)) {
+            ClearColor(label);
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+AutorunOptions AutorunWizard::Options() const
+{
+    AutorunOptions options;
+    options.LauncherFolder = m_form.VyxRoot1->text();
+    options.HideSplash = m_form.HideSplash->isChecked();
+    options.HideBar = m_form.HideBar->isChecked();
+    options.LeftColor = m_form.Lcol->text();
+    options.RightColor = m_form.Rcol->text();
+    options.TextColor = m_form.Tcol->text();
+    options.CustomSplash = m_form.CustomSplash->isChecked();
+    options.SplashFile = m_form.EditSplash->text();
+    options.Delay = m_form.Delay->isChecked();
+    options.DelayMs = m_form.SpinEditDelay->Value();
+    options.IconFile = m_form.EditIconFile->text();
+    options.IconIndex = m_form.SpinICOindex->Value();
+    return options;
+}
+
+void AutorunWizard::BuildCommandLine()
+{
+    const AutorunOptions options = Options();
+    m_launcherParameters = ::LauncherParameters(options);
+    m_launcherCommandLine = ::LauncherCommandLine(options);
+    m_form.CommandLine->setPlainText(m_launcherCommandLine);
+}
+
+void AutorunWizard::BuildPreview()
+{
+    AutorunOptions options = Options();
+    m_form.Preview->setPlainText(AutorunLines(options).join(u'\n'));
+}
+
+void AutorunWizard::TestRun()
+{
+    // The player is a Windows program: here it runs through Wine when there is one.
+    if (!CanRunWindowsPrograms()) {
+        ShowMessage(QStringLiteral("launcher.exe cannot run on this machine: Wine is not installed."));
+        return;
+    }
+    ShellExecuteOpen(DiscLocalPath(LauncherPath() + QStringLiteral("launcher.exe")), m_launcherParameters);
+}
+
+void AutorunWizard::Finish()
+{
+    if (CdRoot().isEmpty()) {
+        ShowMessage(QStringLiteral("Choose the CD root folder first: autorun.inf is written into it."));
+        return;
+    }
+    WriteAutorun();
+    if (!DiscFolderExists(LauncherPath()) && m_form.CreateAtEnd->isChecked())
+        CreateDiscFolder(LauncherPath());
+    m_editor.Dialogs().ShowInformation(this, QStringLiteral("autorun.inf was saved as ") + AutorunFileName(CdRoot()),
+                                       Caption);
+    accept();
+}
+
+void AutorunWizard::WriteAutorun()
+{
+    WriteAutorunFile(CdRoot(), m_form.Preview->toPlainText().split(u'\n'));
+}
+
+void AutorunWizard::ShowMessage(const QString& text)
+{
+    m_editor.Dialogs().ShowInformation(this, text, Caption);
+}

@@ -1,0 +1,74 @@
+#pragma once
+#include "model/autorun_text.h"
+#include "ui/core/window_views.h"
+#include "ui/wizard/autorun_wizard_form.h"
+
+#include <QDialog>
+#include <cstdint>
+
+class Editor;
+class QLabel;
+class QWidget;
+
+// "autorun.inf Vyx wizard": eight pages that check the disc folder, compose the
+// player's command line and write autorun.inf into the CD root. Created once;
+// its page and fields survive closing and reopening.
+class AutorunWizard : public QDialog, public AutorunWizardView {
+    Q_OBJECT
+public:
+    explicit AutorunWizard(Editor& editor, QWidget* parent = nullptr);
+
+    // AutorunWizardView: a plain modal show on the page where it was closed.
+    void OpenWizard() override;
+
+    int CurrentPage() const; // 0 to 7
+    void NextPage();
+    void BackPage();
+    void Finish();
+    // The wizard's values as the autorun text takes them.
+    AutorunOptions Options() const;
+    QString LauncherParameters() const { return m_launcherParameters; }
+    QString LauncherCommandLine() const { return m_launcherCommandLine; }
+    const AutorunWizardForm& Form() const { return m_form; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void Connect();
+    void ConnectPickers();
+    void GoToPage(int page);
+    void EnterPage(int page);
+    void LeavePage(int page);
+    void ShowPageFrame(int page);
+
+    QString CdRoot() const;
+    QString LauncherPath() const;
+    void CdRootChanged();
+    void LeaveRootPage();
+    void CheckLauncherFolder();
+    void CreateLauncherFolderNow();
+    void CheckPlayerFiles();
+    void BrowseCdRoot();
+    void BrowseLauncher();
+    void BrowseSplash();
+    void BrowseIcon();
+    // The open-file dialog in `startFolder`; the picked file as a disc name
+    // relative to `referenceFolder`, or nothing (a file off the disc is refused).
+    std::optional<QString> PickDiscFile(const QString& title, const QString& filter, const QString& startFolder,
+                                        const QString& referenceFolder);
+    void ChooseColor(QLabel* label);
+    void ClearColor(QLabel* label);
+    void ApplyColor(QLabel* label, uint32_t color);
+    void BuildCommandLine();
+    void BuildPreview();
+    void TestRun();
+    void WriteAutorun();
+    void ShowMessage(const QString& text);
+
+    Editor& m_editor;
+    AutorunWizardForm m_form;
+    QString m_launcherParameters;
+    QString m_launcherCommandLine;
+};

@@ -1,0 +1,21 @@
+#include "support/x11_display.h"
+
+#include <QApplication>
+#include <cstdio>
+#include <gtest/gtest.h>
+
+// Each run gets its own X server and window manager; listing the cases needs neither.
+int main(int argc, char** argv)
+{
+    ::testing::InitGoogleTest(&argc, argv);
+    if (GTEST_FLAG_GET(list_tests))
+        return RUN_ALL_TESTS();
+    X11Display display;
+    if (display.Name().empty()) {
+        std::fprintf(stderr, "%s\n", display.Failure().c_str());
+        return 1;
+    }
+    qputenv("QT_QPA_PLATFORM", "xcb");
+    QApplication app(argc, argv);
+    return RUN_ALL_TESTS();
+}

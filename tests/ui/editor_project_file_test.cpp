@@ -1,0 +1,80 @@
+// Which file the editor loads and saves: the INI file box after a load, and a
+// save over a file whose load stopped with an error.
+#include "ui/main/main_window.h"
+#include "ui/support_session.h"
+
+#include <QDir>
+#include <QLineEdit>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+
+class EditorProjectFileTest : public ::testing::Test, public SessionFixture {
+protected:
+    QString IniBox() { return m_session.Main().findChild<QLineEdit*>(QStringLiteral("IniFile"))->text(); }
+};
+
+TEST_F(EditorProjectFileTest, LoadingPutsTheAbsoluteNameIntoTheBoxSoASaveLandsOnTheFileLoaded)
+{
+    QDir(m_dir.Path()).mkpath("sub/sub");
+    m_dir.Write("sub/launcher.ini", "[MAIN]\r\nProgram=Loaded\r\n");
+    m_session.Start(m_dir.File("sub/launcher.ini"));
+    QDir::setCurrent(m_dir.Path());
+    TheEditor().SetIniFileName(QStringLiteral("sub/launcher.ini"));
+    TheEditor().OpenProject();
+    EXPECT_EQ(IniBox(), m_dir.File("sub/launcher.ini"));
+    EXPECT_EQ(TheEditor().IniFileName(), m_dir.File("sub/launcher.ini"));
+    TheEditor().Project().Main.Company = "Saved";
+    EXPECT_TRUE(TheEditor().SaveWithReport(nullptr));
+    EXPECT_TRUE(m_dir.Read("sub/launcher.ini").contains("Company=Saved\r\n"));
+    EXPECT_FALSE(m_dir.Exists("sub/sub/launcher.ini"));
+}
+
+TEST_F(EditorProjectFileTest, SavingOverAFileWhoseLoadStoppedAsksFirst)
+{
+    const QByteArray damaged = "[MAIN]\r\nProgram=Half\r\n[TextInfo]\r\nFontColor=red\r\n[Button#1]\r\nName=Unread\r\n";
+    m_dir.Write("launcher.ini", damaged);
+    m_session.Start(m_dir.File("launcher.ini"));
+    ASSERT_EQ(m_errors, QStringList({"'red' is not a valid integer value"}));
+
+    m_answer = QMessageBox::No;
+    EXPECT_FALSE(TheEditor().SaveWithReport(nullptr));
+    ASSERT_EQ(m_questions.size(), 1);
+    EXPECT_TRUE(m_questions[0].startsWith("Confirm: " + m_dir.File("launcher.ini") + " did not load completely."));
+    EXPECT_EQ(m_dir.Read("launcher.ini"), damaged) << "No keeps the file";
+
+    m_answer = QMessageBox::Yes;
+    EXPECT_TRUE(TheEditor().SaveWithReport(nullptr));
+    EXPECT_TRUE(m_dir.Read("launcher.ini").startsWith("[MAIN]\r\nProgram=Half\r\n"));
+    EXPECT_TRUE(TheEditor().SaveWithReport(nullptr));
+    EXPECT_EQ(m_questions.size(), 2) << "once saved, the file holds the whole project";
+}
+
+TEST_F(EditorProjectFileTest, SavingAFailedLoadToAnotherNameOrAfterAGoodLoadAsksNothing)
+{
+    m_dir.Write("bad.ini", "[TextInfo]\r\nBackgroundColor=\r\n");
+    m_session.Start(m_dir.File("bad.ini"));
+    ASSERT_EQ(m_errors.size(), 1);
+    TheEditor().SetIniFileName(m_dir.File("other.ini"));
+    EXPECT_TRUE(TheEditor().SaveWithReport(nullptr));
+    m_dir.Write("good.ini", "[MAIN]\r\nProgram=Good\r\n");
+    TheEditor().SetIniFileName(m_dir.File("good.ini"));
+    TheEditor().OpenProject();
+    EXPECT_TRUE(TheEditor().SaveWithReport(nullptr));
+    EXPECT_TRUE(m_questions.isEmpty());
+}
+
+TEST_F(EditorProjectFileTest, AHugeMenuSizeIsBoundedForTheCanvasAndTheWindowPaints)
+{
+    m_dir.Write("launcher.ini", "[MAIN]\r\nSizeX=100000\r\nSizeY=100000\r\n");
+    m_session.Start(m_dir.File("launcher.ini"));
+    m_session.Main().show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&m_session.Main()));
+    m_session.Main().repaint();
+    EXPECT_EQ(TheEditor().Canvas().Image().size(), QSize(16384, 1953));
+    EXPECT_EQ(TheEditor().Project().Main.SizeX, 100000);
+    EXPECT_TRUE(TheEditor().WarningsShown());
+}
+
+} // namespace

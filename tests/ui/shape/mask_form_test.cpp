@@ -1,0 +1,237 @@
+#include "support/failing_file_operations.h"
+#include "support/test_pictures.h"
+#include "ui/controls/super_spin_edit.h"
+#include "ui/main/main_window.h"
+#include "ui/shape/mask_form.h"
+#include "ui/shape/picture_view.h"
+#include "ui/support_session.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+namespace {
+
+constexpr QRgb White = 0xFFFFFFFF;
+constexpr QRgb Black = 0xFF000000;
+constexpr QRgb Red = 0xFFFF0000;
+
+// A white picture with a black bar in rows 2..3, columns 1..3.
+QImage Bar() { return BlockPicture(QSize(8, 6), White, QRect(1, 2, 3, 2), Black); }
+
+// The texts a label showed on screen, one per paint.
+class PaintedTexts : public QObject {
+public:
+    explicit PaintedTexts(QLabel* label) { label->installEventFilter(this); }
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint)
+            m_texts << static_cast<QLabel*>(watched)->text();
+        return false;
+    }
+    QStringList Progress() const { return m_texts.filter(QStringLiteral(" % done")); }
+
+private:
+    QStringList m_texts;
+};
+
+class MaskFormTest : public ::testing::Test, public SessionFixture {
+protected:
+    void SetUp() override
+    {
+        m_dir.Write("menu.ini", "[MAIN]\r\nProgram=Mask\r\n");
+        m_session.Start(m_dir.File("menu.ini"));
+        TheEditor().Project().NormalPicture = Bar();
+    }
+
+    MaskForm& Form() { return m_session.Mask(); }
+    template <typename T>
+    T* Child(const char* name)
+    {
+        return NamedChild<T>(Form(), name);
+    }
+    void Click(const char* name) { QTest::mouseClick(Child<QAbstractButton>(name), Qt::LeftButton); }
+    QString Status() { return Child<QLabel>("Status")->text(); }
+    // "MASK" with the question answered; the modal dialog closes itself once shown.
+    void Mask(QMessageBox::StandardButton answer)
+    {
+        m_answer = answer;
+        QTimer::singleShot(0, &Form(), [this] {
+            m_shownWhileOpen = Form().isVisible();
+            Form().close();
+        });
+        QTest::mouseClick(m_session.Main().findChild<QPushButton*>("MaskButton"), Qt::LeftButton);
+    }
+
+    bool m_shownWhileOpen = false;
+};
+
+TEST_F(MaskFormTest, MaskAsksAndYesCopiesTheBackground)
+{
+    EXPECT_EQ(Form().windowTitle(), QStringLiteral("MaskForm"));
+    EXPECT_TRUE(Child<QCheckBox>("Autosave")->isChecked());
+    EXPECT_FALSE(Child<QPushButton>("SaveMask")->isEnabled());
+    EXPECT_EQ(Child<TSuperSpinEditI>("Tolerance")->text(), QStringLiteral("10"));
+    Mask(QMessageBox::No);
+    EXPECT_EQ(m_questions, QStringList{QStringLiteral("Question: Use background image?")});
+    EXPECT_TRUE(m_shownWhileOpen);
+    EXPECT_FALSE(Form().isVisible());
+    EXPECT_TRUE(Form().Maker().Shown().isNull()) << "No copies nothing";
+    Mask(QMessageBox::Yes);
+    EXPECT_EQ(Form().Maker().Shown(), Bar());
+    EXPECT_EQ(Form().Maker().Hidden(), Bar());
+}
+
+TEST_F(MaskFormTest, MakeMaskSavesBesideTheIniAndPreviews)
+{
+    Form().UsePicture(Bar());
+    Click("MakeMask");
+    EXPECT_EQ(Status(), QStringLiteral("Done. (saved)"));
+    const QByteArray mask = m_dir.Read("menu.msk");
+    ASSERT_EQ(mask.size(), 48);
+    EXPECT_EQ(mask, Region::FromRect(1, 2, 4, 4).Data());
+    EXPECT_EQ(Form().Maker().Shown().pixel(2, 3), Red) << "the preview";
+    EXPECT_EQ(Form().Maker().Shown().pixel(0, 0), White);
+    Click("Restore");
+    EXPECT_EQ(Form().Maker().Shown(), Bar());
+    Click("Preview");
+    EXPECT_EQ(Form().Maker().Shown().pixel(2, 3), Red);
+
+    // Red picked from the preview: a build that scanned the red bar would leave it
+    // out, but the build scans the untouched picture, where nothing is red.
+    QTest::mouseClick(Child<PictureView>("Image"), Qt::LeftButton, {}, QPoint(2, 2));
+    EXPECT_EQ(Form().Maker().MaskColor(), 0x0000FFu);
+    Click("MakeMask");
+    EXPECT_EQ(m_dir.Read("menu.msk"), Region::FromRect(0, 0, 8, 6).Data());
+    EXPECT_TRUE(m_errors.isEmpty());
+}
+
+TEST_F(MaskFormTest, PickingTheMaskColourByClickingThePicture)
+{
+    Form().UsePicture(Bar());
+    QTest::mouseClick(Child<PictureView>("Image"), Qt::LeftButton, {}, QPoint(2, 2));
+    EXPECT_EQ(Form().Maker().MaskColor(), 0u);
+    EXPECT_EQ(Child<QWidget>("ColorPanel")->palette().color(QPalette::Window), QColor(Qt::black));
+    Click("MakeMask");
+    EXPECT_EQ(Form().Maker().PlasmaRegion().Current().Rects(),
+              (std::vector<RegionRect>{{0, 0, 8, 2}, {0, 2, 1, 4}, {4, 2, 8, 4}, {0, 4, 8, 6}}))
+        << "now the white is opaque";
+}
+
+TEST_F(MaskFormTest, AutosaveOffEnablesSaveMask)
+{
+    Form().UsePicture(Bar());
+    Click("Autosave");
+    EXPECT_TRUE(Child<QPushButton>("SaveMask")->isEnabled());
+    Click("MakeMask");
+    EXPECT_EQ(Status(), QStringLiteral("Done. (not saved)"));
+    EXPECT_FALSE(m_dir.Exists("menu.msk"));
+    Click("SaveMask");
+    EXPECT_EQ(Status(), QStringLiteral("Done. (saved)"));
+    EXPECT_EQ(m_dir.Read("menu.msk"), Region::FromRect(1, 2, 4, 4).Data());
+    Click("Autosave");
+    EXPECT_FALSE(Child<QPushButton>("SaveMask")->isEnabled());
+}
+
+TEST_F(MaskFormTest, NothingOpaqueWritesNoFileAndSaysSo)
+{
+    m_dir.Write("menu.msk", "old mask");
+    Form().UsePicture(FilledPicture(4, 4, 0xFFF8F8F8));
+    Click("MakeMask");
+    EXPECT_EQ(Status(), QStringLiteral("Done. (nothing opaque, not saved)"));
+    EXPECT_EQ(m_dir.Read("menu.msk"), QByteArray("old mask"));
+    Click("Autosave");
+    Click("MakeMask");
+    EXPECT_EQ(Status(), QStringLiteral("Done. (not saved)"));
+    Click("SaveMask");
+    EXPECT_EQ(Status(), QStringLiteral("No mask to save"));
+    EXPECT_EQ(m_dir.Read("menu.msk"), QByteArray("old mask"));
+}
+
+TEST_F(MaskFormTest, AFailedWriteKeepsTheOldMaskAndShowsTheError)
+{
+    m_dir.Write("menu.msk", "old mask");
+    Form().UsePicture(Bar());
+    {
+        FailingFileOperations files(FailingFileOperations::Step::Replace);
+        Click("MakeMask");
+    }
+    EXPECT_EQ(m_errors, QStringList{QStringLiteral("Cannot create file %1").arg(m_dir.File("menu.msk"))});
+    EXPECT_EQ(m_dir.Read("menu.msk"), QByteArray("old mask"));
+    EXPECT_EQ(Status(), QStringLiteral("Saving..."));
+    EXPECT_EQ(Form().Maker().Shown(), Bar()) << "no preview";
+    EXPECT_TRUE(Form().Maker().PlasmaRegion().HasRegion()) << "the region stays";
+}
+
+TEST_F(MaskFormTest, AProjectNamedMskIsNotOverwritten)
+{
+    m_dir.Write("menu.msk", "[MAIN]\r\nProgram=Mask\r\n");
+    TheEditor().SetIniFileName(m_dir.File("menu.msk"));
+    Form().UsePicture(Bar());
+    Click("MakeMask");
+    ASSERT_EQ(m_errors.size(), 1);
+    EXPECT_TRUE(m_errors.first().contains("itself ends in \".msk\""));
+    EXPECT_EQ(m_dir.Read("menu.msk"), QByteArray("[MAIN]\r\nProgram=Mask\r\n"));
+}
+
+TEST_F(MaskFormTest, SelectMaskFileLoadsAPictureAndCancelChangesNothing)
+{
+    Form().UsePicture(Bar());
+    const QImage noise = NoisePicture(9, 7, 11);
+    noise.save(m_dir.File("source.BMP"), "BMP");
+    m_pickedFile = m_dir.File("source.BMP");
+    Click("SelectFile");
+    const OpenFileRequest& request = Shared().OpenFile();
+    EXPECT_EQ(request.Title, QStringLiteral("Mask file (ONLY FOR CREATING MASK)"));
+    EXPECT_EQ(request.Filter, QStringLiteral("Pictures (BMP, JPG, JPEG)|*.bmp;*.jpg;*.jpeg"));
+    EXPECT_EQ(request.InitialDir, m_dir.Path());
+    EXPECT_EQ(Form().Maker().Shown(), noise);
+    EXPECT_EQ(Form().Maker().Hidden(), noise);
+
+    m_pickedFile.reset();
+    Click("SelectFile");
+    m_pickedFile = m_dir.File("missing.bmp");
+    Click("SelectFile");
+    m_dir.Write("broken.jpg", "not a jpeg");
+    m_pickedFile = m_dir.File("broken.jpg");
+    Click("SelectFile");
+    EXPECT_EQ(m_errors.size(), 1);
+    EXPECT_EQ(Form().Maker().Shown(), noise);
+    EXPECT_EQ(Form().Maker().Hidden(), noise);
+}
+
+TEST_F(MaskFormTest, ProgressIsPaintedRowByRow)
+{
+    Form().show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&Form()));
+    {
+        PaintedTexts painted(Child<QLabel>("Status"));
+        Form().UsePicture(Bar().copy(0, 0, 8, 3));
+        Click("MakeMask");
+        EXPECT_EQ(painted.Progress(), (QStringList{"0 % done", "50 % done", "100 % done"}));
+    }
+    PaintedTexts painted(Child<QLabel>("Status"));
+    Form().UsePicture(Bar().copy(0, 2, 8, 1));
+    Click("MakeMask");
+    EXPECT_EQ(painted.Progress(), QStringList{"100 % done"}) << "one row high";
+    EXPECT_EQ(Status(), QStringLiteral("Done. (saved)"));
+    EXPECT_EQ(m_dir.Read("menu.msk"), Region::FromRect(1, 0, 4, 1).Data());
+}
+
+TEST_F(MaskFormTest, ToleranceFromTheSpinEdit)
+{
+    QImage picture = FilledPicture(3, 1, White);
+    picture.setPixel(1, 0, 0xFFF0F0F0); // 15 below white in each channel
+    Form().UsePicture(picture);
+    Click("Autosave");
+    Click("MakeMask");
+    EXPECT_TRUE(Form().Maker().PlasmaRegion().HasRegion()) << "tolerance 10 keeps it opaque";
+    Child<TSuperSpinEditI>("Tolerance")->SetValue(15);
+    Click("MakeMask");
+    EXPECT_FALSE(Form().Maker().PlasmaRegion().HasRegion());
+}
+
+} // namespace

@@ -1,0 +1,380 @@
+// The autorun wizard driven through its buttons, with its dialogs answered by
+// the test and a disc folder in a temporary folder.
+#include "support/failing_file_operations.h"
+#include "support/scoped_current_folder.h"
+#include "support/temp_folder.h"
+#include "ui/controls/progress.h"
+#include "ui/controls/super_edit.h"
+#include "ui/controls/super_memo.h"
+#include "ui/controls/super_spin_edit.h"
+#include "ui/core/editor.h"
+#include "ui/wizard/autorun_wizard.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QGroupBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+
+class AutorunWizardTest : public ::testing::Test {
+protected:
+    AutorunWizardTest()
+    {
+        QDir(m_disc.Path()).mkpath(QStringLiteral("Launcher"));
+        m_disc.Write(QStringLiteral("Launcher/launcher.exe"), "MZ");
+        m_disc.Write(QStringLiteral("Launcher/launcher.ini"), "[MAIN]\r\n");
+        QDir::setCurrent(m_disc.Path());
+        Dialogs().SetInformationListener([this](const QString& text, const QString& caption) {
+            m_messages << caption + ": " + text;
+        });
+        Dialogs().SetErrorListener([this](const QString& text, const QString&) { m_errors << text; });
+        Dialogs().SetFileAnswerer([this](const OpenFileRequest& request) {
+            m_requests << request;
+            return m_picked;
+        });
+        Dialogs().SetColorAnswerer([this](uint32_t) { return m_color; });
+        Dialogs().SetFolderAnswerer([this](const QString& title) {
+            m_folderTitles << title;
+            return m_folder;
+        });
+        m_wizard.show();
+    }
+
+    SharedDialogs& Dialogs() { return m_editor.Dialogs(); }
+    template <typename W>
+    W* Child(const char* name) const
+    {
+        W* child = m_wizard.findChild<W*>(QString::fromLatin1(name));
+        EXPECT_NE(child, nullptr) << name;
+        return child;
+    }
+    void Click(const char* name) { QTest::mouseClick(Child<QPushButton>(name), Qt::LeftButton); }
+    void Next(int times = 1)
+    {
+        for (int i = 0; i < times; ++i)
+            Click("NextButton");
+    }
+    void GoTo(int page) // 1 to 8, by Next and Back only
+    {
+        while (m_wizard.CurrentPage() + 1 < page)
+            Next();
+        while (m_wizard.CurrentPage() + 1 > page)
+            Click("BackButton");
+    }
+    QString Root() const { return m_disc.Path() + u'/'; }
+    QString Shown(const char* label) const { return Child<QLabel>(label)->text(); }
+    QString Memo(const char* name) const { return Child<TSuperMemo>(name)->toPlainText(); }
+    bool IsRed(QWidget* widget, QPalette::ColorRole role) const
+    {
+        return widget->palette().color(role) == QColor(Qt::red);
+    }
+
+    ScopedCurrentFolder m_restore;
+    TempFolder m_disc;
+    Editor m_editor;
+    AutorunWizard m_wizard{m_editor};
+    QStringList m_messages;
+    QStringList m_errors;
+    QList<OpenFileRequest> m_requests;
+    std::optional<QString> m_picked;
+    std::optional<uint32_t> m_color;
+    std::optional<QString> m_folder;
+    QStringList m_folderTitles;
+};
+
+TEST_F(AutorunWizardTest, CaptionSizePagesAndTheButtonsEachPageShows)
+{
+    EXPECT_EQ(m_wizard.windowTitle(), QStringLiteral("autorun.inf Vyx wizard"));
+    EXPECT_EQ(m_wizard.size(), QSize(484, 232));
+    EXPECT_EQ(Shown("PageTitle"), QStringLiteral("CD Root"));
+    EXPECT_EQ(Shown("PagePosition"), QStringLiteral("(1/8)"));
+    EXPECT_TRUE(Child<QPushButton>("NextButton")->isVisible());
+    EXPECT_FALSE(Child<QPushButton>("BackButton")->isVisible());
+    EXPECT_FALSE(Child<QPushButton>("FinishButton")->isVisible());
+    EXPECT_EQ(Child<QPushButton>("NextButton")->text(), QStringLiteral("> &Next"));
+    EXPECT_EQ(Child<QPushButton>("QuitButton")->text(), QStringLiteral("&Quit"));
+    const QStringList titles = {"vyx folder", "Files exists check", "Splash progress bar", "Splash image & delay",
+                                "command line review", "CD icon", "autorun.inf"};
+    for (int page = 2; page <= 8; ++page) {
+        Next();
+        EXPECT_EQ(Shown("PageTitle"), titles[page - 2]);
+        EXPECT_EQ(Shown("PagePosition"), QStringLiteral("(%1/8)").arg(page));
+        EXPECT_TRUE(Child<QPushButton>("BackButton")->isVisible());
+    }
+    EXPECT_FALSE(Child<QPushButton>("NextButton")->isVisible());
+    EXPECT_TRUE(Child<QPushButton>("FinishButton")->isVisible());
+    EXPECT_EQ(Child<QPushButton>("FinishButton")->text(), QStringLiteral("> &Finish"));
+    EXPECT_TRUE(Child<TSuperMemo>("Memo2")->isReadOnly());
+}
+
+TEST_F(AutorunWizardTest, PageOneStartsAtTheCurrentFolderAndLeavingAddsTheSlash)
+{
+    EXPECT_EQ(Child<TSuperEdit>("CDroot1")->text(), m_disc.Path());
+    EXPECT_EQ(Child<TSuperEdit>("CDroot1")->CaseMode(), cmNormal);
+    Next();
+    EXPECT_EQ(Child<TSuperEdit>("CDroot1")->text(), Root());
+    EXPECT_EQ(Shown("vyxRootStat"), Root() + "launcher\\");
+    EXPECT_FALSE(Child<QGroupBox>("GroupNotExists")->isVisible()) << "Launcher matches launcher\\";
+    EXPECT_FALSE(IsRed(Child<QLabel>("vyxRootStat"), QPalette::WindowText));
+
+    // Back on page 1 the current folder comes back, every time.
+    QDir::setCurrent(m_disc.File("Launcher"));
+    Click("BackButton");
+    EXPECT_EQ(Child<TSuperEdit>("CDroot1")->text(), m_disc.File("Launcher"));
+}
+
+TEST_F(AutorunWizardTest, AMissingCdRootTurnsRedAndBrowsingAppendsTheSlash)
+{
+    auto* root = Child<TSuperEdit>("CDroot1");
+    root->setText(m_disc.File("nothing"));
+    EXPECT_TRUE(IsRed(root, QPalette::Text));
+    root->setText(m_disc.Path());
+    EXPECT_FALSE(IsRed(root, QPalette::Text));
+
+    m_folder = m_disc.File("Launcher");
+    Click("CDrootBrowse");
+    EXPECT_EQ(m_folderTitles, QStringList{"CD root"});
+    EXPECT_EQ(root->text(), m_disc.File("Launcher") + "/");
+    m_folder = QStringLiteral("/");
+    Click("CDrootBrowse");
+    EXPECT_EQ(root->text(), QStringLiteral("/"));
+    m_folder.reset();
+    Click("CDrootBrowse");
+    EXPECT_EQ(root->text(), QStringLiteral("/"));
+}
+
+TEST_F(AutorunWizardTest, LeavingPageOneEmptyKeepsItEmptyAndRed)
+{
+    Child<TSuperEdit>("CDroot1")->clear();
+    Next();
+    EXPECT_EQ(Child<TSuperEdit>("CDroot1")->text(), QString());
+    EXPECT_EQ(Shown("vyxRootStat"), QStringLiteral("launcher\\"));
+    EXPECT_TRUE(IsRed(Child<QLabel>("vyxRootStat"), QPalette::WindowText));
+    EXPECT_TRUE(Child<QGroupBox>("GroupNotExists")->isVisible());
+}
+
+TEST_F(AutorunWizardTest, AMissingLauncherFolderIsCreatedNowAsOneRealFolder)
+{
+    Next();
+    auto* folder = Child<TSuperEdit>("VyxRoot1");
+    folder->setText(QStringLiteral("player\\"));
+    EXPECT_TRUE(IsRed(Child<QLabel>("vyxRootStat"), QPalette::WindowText));
+    EXPECT_TRUE(Child<QGroupBox>("GroupNotExists")->isVisible());
+    EXPECT_TRUE(Child<QCheckBox>("CreateAtEnd")->isChecked());
+    Click("CreateNow");
+    EXPECT_TRUE(QFileInfo(m_disc.File("player")).isDir());
+    EXPECT_FALSE(QFileInfo::exists(m_disc.File("player\\")));
+    EXPECT_FALSE(Child<QGroupBox>("GroupNotExists")->isVisible());
+    EXPECT_FALSE(IsRed(Child<QLabel>("vyxRootStat"), QPalette::WindowText));
+
+    // Two levels at once cannot be made: the group stays.
+    folder->setText(QStringLiteral("a\\b\\"));
+    Click("CreateNow");
+    EXPECT_TRUE(Child<QGroupBox>("GroupNotExists")->isVisible());
+}
+
+TEST_F(AutorunWizardTest, ThePlayersFilesAreTickedWhenPresent)
+{
+    Next(2);
+    EXPECT_EQ(Shown("LocPath"), Root() + "launcher\\");
+    auto* list = Child<QListWidget>("CheckListBox1");
+    ASSERT_EQ(list->count(), 4);
+    QStringList ticked;
+    for (int i = 0; i < list->count(); ++i)
+        ticked << list->item(i)->text() + (list->item(i)->checkState() == Qt::Checked ? "+" : "-");
+    EXPECT_EQ(ticked, (QStringList{"launcher.exe+", "launcher.ini+", "splash.bmp-", "launcher.msk-"}));
+    m_disc.Write(QStringLiteral("Launcher/SPLASH.BMP"), "BM");
+    Click("Recheck");
+    EXPECT_EQ(list->item(2)->checkState(), Qt::Checked);
+}
+
+TEST_F(AutorunWizardTest, TheBrowsedLauncherFolderIsRelativeWithABackslash)
+{
+    Next();
+    m_disc.Write(QStringLiteral("bin/vyx/launcher.exe"), "MZ");
+    m_picked = m_disc.File("bin/vyx/launcher.exe");
+    Click("VyxRootBrowse");
+    ASSERT_EQ(m_requests.size(), 1);
+    EXPECT_EQ(m_requests[0].Title, QStringLiteral("Vyx Autorun folder"));
+    EXPECT_EQ(m_requests[0].InitialDir, m_disc.Path());
+    EXPECT_EQ(Child<TSuperEdit>("VyxRoot1")->text(), QStringLiteral("bin\\vyx\\"));
+    EXPECT_EQ(Shown("vyxRootStat"), Root() + "bin\\vyx\\");
+
+    m_picked = QStringLiteral("/usr/bin/env");
+    Click("VyxRootBrowse");
+    EXPECT_EQ(Child<TSuperEdit>("VyxRoot1")->text(), QStringLiteral("bin\\vyx\\"));
+    ASSERT_EQ(m_messages.size(), 1);
+    EXPECT_TRUE(m_messages[0].contains("is not inside the CD root"));
+}
+
+TEST_F(AutorunWizardTest, TheCommandLineFollowsTheOptionsInTheirOrder)
+{
+    Next(5);
+    EXPECT_EQ(Memo("Memo1"), QStringLiteral("launcher\\launcher.exe"));
+    GoTo(4);
+    Child<QCheckBox>("HideSplash")->setChecked(true);
+    m_color = 0x00FF0000; // pure blue
+    Click("RightColor");
+    EXPECT_EQ(Shown("Rcol"), QStringLiteral("0000FF"));
+    EXPECT_EQ(Child<TProgress>("Progress1")->ToColor(), QColor(0, 0, 255));
+    Next();
+    EXPECT_FALSE(Child<TSuperSpinEditI>("SpinEditDelay")->isEnabled());
+    Child<QCheckBox>("Delay")->setChecked(true);
+    EXPECT_TRUE(Child<TSuperSpinEditI>("SpinEditDelay")->isEnabled());
+    Child<TSuperSpinEditI>("SpinEditDelay")->SetValue(400);
+    Next();
+    EXPECT_EQ(Memo("Memo1"), QStringLiteral("launcher\\launcher.exe -X -R0000FF -P400"));
+    EXPECT_EQ(m_wizard.LauncherParameters(), QStringLiteral(" -X -R0000FF -P400"));
+
+    GoTo(5);
+    Child<TSuperSpinEditI>("SpinEditDelay")->SetValue(0);
+    Next();
+    EXPECT_EQ(Memo("Memo1"), QStringLiteral("launcher\\launcher.exe -X -R0000FF -P"));
+}
+
+TEST_F(AutorunWizardTest, ClickingAColourLabelClearsItAndPutsTheSampleBack)
+{
+    Next(3);
+    auto* bar = Child<TProgress>("Progress1");
+    EXPECT_EQ(bar->size(), QSize(221, 21));
+    EXPECT_EQ(bar->Progress(), 100);
+    EXPECT_EQ(bar->FromColor(), QColor(255, 255, 0));
+    EXPECT_EQ(bar->Text(), QStringLiteral("| sample | sample | sample |"));
+    EXPECT_EQ(Child<QLabel>("Lcol")->toolTip(), QStringLiteral("Clear color"));
+
+    m_color = 0x00123456;
+    Click("LeftColor");
+    Click("TextColor");
+    EXPECT_EQ(Shown("Lcol"), QStringLiteral("563412"));
+    EXPECT_EQ(Shown("Tcol"), QStringLiteral("563412"));
+    EXPECT_EQ(bar->FromColor(), QColor(0x56, 0x34, 0x12));
+    EXPECT_EQ(bar->TextColor(), 0x00123456u);
+    m_color.reset(); // a cancelled dialog changes nothing
+    Click("RightColor");
+    EXPECT_EQ(Shown("Rcol"), QString());
+
+    QTest::mouseClick(Child<QLabel>("Lcol"), Qt::LeftButton);
+    QTest::mouseClick(Child<QLabel>("Tcol"), Qt::LeftButton);
+    EXPECT_EQ(Shown("Lcol"), QString());
+    EXPECT_EQ(bar->FromColor(), QColor(255, 255, 0));
+    EXPECT_EQ(bar->TextColor(), 0u);
+    Next(2);
+    EXPECT_EQ(Memo("Memo1"), QStringLiteral("launcher\\launcher.exe")) << "no -L once cleared";
+}
+
+TEST_F(AutorunWizardTest, SplashAndIconPickersStoreDiscNames)
+{
+    Next(4);
+    EXPECT_FALSE(Child<TSuperEdit>("EditSplash")->isEnabled());
+    Child<QCheckBox>("CustomSplash")->setChecked(true);
+    EXPECT_TRUE(Child<QPushButton>("SplashBrowse")->isEnabled());
+    m_picked = m_disc.File("Launcher/intro.bmp");
+    Click("SplashBrowse");
+    EXPECT_EQ(m_requests.back().Title, QStringLiteral("Splash Image"));
+    EXPECT_EQ(m_requests.back().InitialDir, m_disc.File("Launcher"));
+    EXPECT_EQ(Child<TSuperEdit>("EditSplash")->text(), QStringLiteral("intro.bmp"));
+    Next(2);
+    EXPECT_EQ(Child<TSuperEdit>("EditIconFile")->text(), QStringLiteral("launcher\\launcher.exe"));
+    m_picked = m_disc.File("Launcher/menu.ico");
+    Click("IconBrowse");
+    EXPECT_EQ(m_requests.back().Title, QStringLiteral("CD Icon"));
+    EXPECT_EQ(Child<TSuperEdit>("EditIconFile")->text(), QStringLiteral("Launcher\\menu.ico"));
+    Child<TSuperSpinEditI>("SpinICOindex")->SetValue(2);
+    Next();
+    EXPECT_EQ(Memo("Memo2"), QStringLiteral("[autorun]\nopen=launcher\\launcher.exe -Sintro.bmp\n"
+                                            "icon=Launcher\\menu.ico,2"));
+    // Back to page 7 resets the icon file.
+    Click("BackButton");
+    EXPECT_EQ(Child<TSuperEdit>("EditIconFile")->text(), QStringLiteral("launcher\\launcher.exe"));
+}
+
+TEST_F(AutorunWizardTest, FinishWritesTheThreeLinesAndSaysWhere)
+{
+    Next(7);
+    Click("FinishButton");
+    EXPECT_EQ(m_disc.Read("autorun.inf"),
+              QByteArray("[autorun]\r\nopen=launcher\\launcher.exe\r\nicon=launcher\\launcher.exe,0\r\n"));
+    EXPECT_EQ(m_messages, QStringList{"vyx autorun wizard: autorun.inf was saved as " + Root() + "autorun.inf"});
+    EXPECT_EQ(m_wizard.result(), QDialog::Accepted);
+    EXPECT_FALSE(m_wizard.isVisible());
+    EXPECT_TRUE(m_errors.isEmpty());
+}
+
+TEST_F(AutorunWizardTest, FinishCreatesTheMissingLauncherFolderWhenAsked)
+{
+    Next();
+    Child<TSuperEdit>("VyxRoot1")->setText(QStringLiteral("player\\"));
+    Next(6);
+    Click("FinishButton");
+    EXPECT_TRUE(QFileInfo(m_disc.File("player")).isDir());
+    EXPECT_TRUE(m_disc.Read("autorun.inf").contains("open=player\\launcher.exe\r\n"));
+}
+
+TEST_F(AutorunWizardTest, AFailedWriteKeepsTheOldFileAndTheWizardOnPageEight)
+{
+    m_disc.Write("autorun.inf", "[autorun]\r\nopen=old.exe\r\n");
+    Next();
+    Child<TSuperEdit>("VyxRoot1")->setText(QStringLiteral("player\\"));
+    Next(6);
+    {
+        FailingFileOperations diskFull(FailingFileOperations::Step::Write, ENOSPC);
+        Click("FinishButton");
+    }
+    ASSERT_EQ(m_errors.size(), 1);
+    EXPECT_TRUE(m_errors[0].startsWith("Cannot create file " + Root() + "autorun.inf")) << m_errors[0].toStdString();
+    EXPECT_TRUE(m_messages.isEmpty());
+    EXPECT_TRUE(m_wizard.isVisible());
+    EXPECT_EQ(m_wizard.CurrentPage(), 7);
+    EXPECT_EQ(m_disc.Read("autorun.inf"), QByteArray("[autorun]\r\nopen=old.exe\r\n"));
+    EXPECT_FALSE(QFileInfo::exists(m_disc.File("player")));
+    EXPECT_EQ(QDir(m_disc.Path()).entryList(QDir::Files), QStringList{"autorun.inf"}) << "no temporary file left";
+}
+
+TEST_F(AutorunWizardTest, QuitOrAnEmptyCdRootWritesNothing)
+{
+    Next(3);
+    Click("QuitButton");
+    EXPECT_FALSE(m_wizard.isVisible());
+    EXPECT_FALSE(m_disc.Exists("autorun.inf"));
+
+    m_wizard.show();
+    EXPECT_EQ(m_wizard.CurrentPage(), 3) << "reopening continues on the page it was closed on";
+    GoTo(1);
+    Child<TSuperEdit>("CDroot1")->clear();
+    Next(7);
+    Click("FinishButton");
+    EXPECT_FALSE(m_disc.Exists("autorun.inf"));
+    ASSERT_EQ(m_messages.size(), 1);
+    EXPECT_TRUE(m_wizard.isVisible());
+}
+
+TEST_F(AutorunWizardTest, FieldsSurviveClosingAndReopening)
+{
+    Next(3);
+    Child<QCheckBox>("HideBar")->setChecked(true);
+    m_wizard.reject();
+    m_wizard.show();
+    EXPECT_EQ(Shown("PagePosition"), QStringLiteral("(4/8)"));
+    EXPECT_TRUE(Child<QCheckBox>("HideBar")->isChecked());
+    Next(2);
+    EXPECT_EQ(Memo("Memo1"), QStringLiteral("launcher\\launcher.exe -N"));
+}
+
+TEST_F(AutorunWizardTest, TestRunWithoutWineSaysSoEachTime)
+{
+    const QByteArray path = qgetenv("PATH");
+    qputenv("PATH", m_disc.Path().toLocal8Bit());
+    Next(5);
+    Click("TestRun");
+    Click("TestRun");
+    qputenv("PATH", path);
+    ASSERT_EQ(m_messages.size(), 2);
+    EXPECT_TRUE(m_messages[0].contains("cannot run on this machine"));
+}
+
+} // namespace

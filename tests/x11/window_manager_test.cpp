@@ -1,0 +1,149 @@
+#include "x11/window_manager_fixture.h"
+
+#include "support/used_button.h"
+#include "ui/button_editor/button_editor.h"
+#include "ui/controls/super_spin_edit.h"
+#include "ui/main/button_list_window.h"
+#include "ui/main/main_window.h"
+#include "ui/status/status_window.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScreen>
+#include <QTest>
+
+namespace {
+
+// Pictures that are missing: the load ends with warnings and the status window open.
+const QByteArray WarnedMenu = "[MAIN]\r\nProgram=Warned\r\nSizeX=400\r\nSizeY=300\r\nbackground=none.bmp\r\n"
+                              "[Button#2]\r\nName=Two\r\nAction=RUN\r\nLeft=10\r\ntop=10\r\nWidth=40\r\nHeight=20\r\n";
+
+const QByteArray BigMenu = "[MAIN]\r\nProgram=Big\r\nSizeX=1600\r\nSizeY=1300\r\n";
+
+} // namespace
+
+TEST_F(WindowManagerTest, TheStatusWindowStaysAboveTheMainWindow)
+{
+    Start(WarnedMenu);
+    StatusWindow& status = m_session.Status();
+    ASSERT_TRUE(WaitActive(m_session.Main()));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return status.isVisible() && Above(status, m_session.Main()); }, 3000))
+        << "at start-up";
+    EXPECT_FALSE(status.isActiveWindow()) << "shown without taking the focus";
+
+    m_session.List().ShowList();
+    ASSERT_TRUE(WaitActive(m_session.List()));
+    ActivateByWindowManager(m_session.Main());
+    ASSERT_TRUE(WaitActive(m_session.Main()));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return Above(status, m_session.Main()); }, 3000))
+        << "after the main window was activated";
+    EXPECT_TRUE(m_session.Main().isActiveWindow());
+}
+
+TEST_F(WindowManagerTest, TheMainWindowStartsCentredByItsFrame)
+{
+    Start(WarnedMenu);
+    const QRect screen = m_session.Main().screen()->geometry();
+    const QRect outer = m_session.Main().frameGeometry();
+    EXPECT_EQ(m_session.Main().size(), QSize(634, 382));
+    EXPECT_EQ(outer.topLeft(), MainWindow::CentredPosition(screen.size(), outer.size()))
+        << "frame " << outer.width() << "x" << outer.height();
+}
+
+TEST_F(WindowManagerTest, TheButtonsListOpensWithItsDesignedOuterSize)
+{
+    Start(WarnedMenu);
+    m_session.TheEditor().ShowButtonList();
+    ASSERT_TRUE(WaitFramed(m_session.List()));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return m_session.List().frameGeometry().size() == QSize(606, 354); }, 3000))
+        << m_session.List().frameGeometry().width() << "x" << m_session.List().frameGeometry().height();
+}
+
+TEST_F(WindowManagerTest, AMenuLargerThanTheScreenKeepsTheWindowOnIt)
+{
+    Start(BigMenu);
+    const QRect available = m_session.Main().screen()->availableGeometry();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return available.contains(m_session.Main().frameGeometry()); }, 3000))
+        << "frame " << m_session.Main().frameGeometry().width() << "x" << m_session.Main().frameGeometry().height();
+    auto* canvas = m_session.Main().findChild<QWidget*>(QStringLiteral("Image"));
+    ASSERT_NE(canvas, nullptr);
+    EXPECT_EQ(canvas->size(), QSize(1600, 1300));
+}
+
+class WindowManagerFocusTest : public WindowManagerTest {
+protected:
+    void StartEditor()
+    {
+        Start(WarnedMenu);
+        m_session.Status().CloseStatus();
+        TheEditor().SetCurrentButton(2);
+        TheEditor().ShowButtonEditor();
+        TheEditor().LoadButtonEditor();
+        ASSERT_TRUE(WaitActive(m_session.Buttons()));
+    }
+    template <typename T = QLineEdit>
+    T* Field(const char* name)
+    {
+        return m_session.Buttons().findChild<T*>(QLatin1String(name));
+    }
+    static std::string FocusName()
+    {
+        return QApplication::focusWidget() ? QApplication::focusWidget()->objectName().toStdString() : "nothing";
+    }
+    bool FocusIsOn(QWidget* widget)
+    {
+        return QTest::qWaitFor(
+            [&] { return m_session.Buttons().isActiveWindow() && QApplication::focusWidget() == widget; }, 3000);
+    }
+};
+
+TEST_F(WindowManagerFocusTest, TheConversionErrorGivesTheFocusBackToItsField)
+{
+    StartEditor();
+    int boxes = 0;
+    UseRealMessageBoxes([&](QWidget* box) {
+        ++boxes;
+        box->close();
+    });
+    auto* x = Field<TSuperSpinEditI>("X");
+    x->setFocus();
+    ASSERT_TRUE(FocusIsOn(x));
+    x->selectAll();
+    QTest::keyClick(x, Qt::Key_Minus);
+    EXPECT_EQ(boxes, 1);
+    EXPECT_TRUE(FocusIsOn(x)) << "focus on " << FocusName();
+    // The next key goes on in the field.
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_5);
+    EXPECT_TRUE(x->text().endsWith(u'5')) << qPrintable(x->text());
+}
+
+TEST_F(WindowManagerFocusTest, TheDeleteQuestionGivesTheFocusBackToDelete)
+{
+    StartEditor();
+    UseRealMessageBoxes([](QWidget* box) { static_cast<QMessageBox*>(box)->button(QMessageBox::No)->click(); });
+    auto* remove = Field<QPushButton>("Button2");
+    remove->setFocus();
+    ASSERT_TRUE(FocusIsOn(remove));
+    QTest::keyClick(remove, Qt::Key_Space);
+    EXPECT_TRUE(TheEditor().Project().Buttons[2].Used);
+    EXPECT_TRUE(FocusIsOn(remove)) << "focus on " << FocusName();
+}
+
+TEST_F(WindowManagerFocusTest, ThePathRuleWaitsUntilTheFieldIsLeft)
+{
+    StartEditor();
+    auto* path = Field("Edit6");
+    path->setFocus();
+    ASSERT_TRUE(FocusIsOn(path));
+    QTest::keyClicks(path, QStringLiteral("C:\\"));
+    ActivateByWindowManager(m_session.Main());
+    ASSERT_TRUE(WaitActive(m_session.Main()));
+    EXPECT_EQ(path->text(), QStringLiteral("C:\\")) << "switching windows does not leave the field";
+    ActivateByWindowManager(m_session.Buttons());
+    ASSERT_TRUE(FocusIsOn(path));
+    QTest::keyClick(path, Qt::Key_Tab);
+    EXPECT_EQ(path->text(), QStringLiteral("C:"));
+    EXPECT_EQ(TheEditor().Project().Buttons[2].ShellRunPath, "C:");
+}
