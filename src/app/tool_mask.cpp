@@ -119,7 +119,7 @@ int RunMask(const QStringList& args, QTextStream& out, QTextStream& err)
 int RunMaskInfo(const QStringList& args, QTextStream& out, QTextStream& err)
 {
     if (args.size() != 1) {
-        err << "usage: vyxtool mask-info FILE.msk\n";
+        err << "expected one mask file name\n"; // the usage follows
         return 2;
     }
     QByteArray bytes;

@@ -43,15 +43,16 @@ const std::map<QString, CommandText>& Commands()
           "  --tolerance N          how far a colour may be from it, 0..100 (default 10)\n"
           "  -o FILE.msk            the mask file to write\n"
           "  --ini FILE.ini         write the mask beside this project, as the editor names it\n",
-          "0 written or nothing opaque, 1 any error (message on standard error)."}},
+          "0 written or nothing opaque, 1 any error (message on standard error), 2 wrong arguments."}},
         {QStringLiteral("mask-info"),
          {"mask-info FILE.msk", "print a mask file's header and rectangles as JSON",
           "Prints the header and every rectangle of a .msk file as JSON.\n", "",
-          "0 printed, 1 unreadable or malformed mask data."}},
+          "0 printed, 1 unreadable or malformed mask data, 2 wrong arguments."}},
         {QStringLiteral("autorun"),
-         {"autorun CD_ROOT [OPTIONS]", "write the disc's autorun.inf as the wizard does",
+         {"autorun [--codepage NAME] CD_ROOT [OPTIONS]", "write the disc's autorun.inf as the wizard does",
           "Composes the player's command line and writes CD_ROOT/autorun.inf as the autorun wizard\n"
           "does. The presence of the player's files is reported on standard error.\n",
+          VYX_CODE_PAGE_OPTION
           "  --launcher-dir DIR     the player's folder on the disc, backslashes (default launcher\\)\n"
           "  --hide-splash          the player's -X option: no splash screen\n"
           "  --hide-bar             the player's -N option: no progress bar\n"
@@ -66,7 +67,7 @@ const std::map<QString, CommandText>& Commands()
           "  --icon-index N         the icon's index in that file (default 0)\n"
           "  --create-launcher-dir  create the player's folder when it is missing\n"
           "  --print                print autorun.inf instead of writing it\n",
-          "0 written, 1 any error (message on standard error)."}},
+          "0 written or printed, 1 any error (message on standard error), 2 an unknown code page."}},
     };
     return commands;
 }
