@@ -13,6 +13,8 @@ cp -r "$root/examples/demo/." "$work/"
 export DISPLAY=:79
 Xvfb "$DISPLAY" -screen 0 800x600x24 -nolisten tcp >/dev/null 2>&1 &
 xvfb=$!
+preview=
+wm=
 trap 'kill $preview $wm $xvfb 2>/dev/null || true; rm -rf "$work"' EXIT
 sleep 1
 openbox >/dev/null 2>&1 &
@@ -24,6 +26,6 @@ sleep 2
 window=$(xdotool search --sync --name "Preview" | head -1)
 xdotool windowmove "$window" 80 50; sleep 0.5
 at() { xdotool mousemove $((80 + $1)) $((50 + $2)); sleep 0.4; }
-at 150 235; xdotool click 1; sleep 0.4   # "Install": the bottom line tells what it would do
-at 150 285                               # over "Read me": over picture and its help text
+at 150 135; xdotool click 1; sleep 0.4   # "Install": the bottom line tells what it would do
+at 150 185                               # over "Read me": over picture and its help text
 import -window root "$out/preview.png"

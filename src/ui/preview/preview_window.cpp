@@ -30,7 +30,6 @@ PreviewWindow::PreviewWindow(Editor& editor)
     connect(m_animation, &QVariantAnimation::finished, this, [this] {
         if (!m_closing)
             return ShowPart(m_menu->rect());
-        m_closeNow = true;
         close();
     });
     connect(m_menu, &PreviewMenu::Clicked, this, &PreviewWindow::TellClick);
@@ -87,24 +86,19 @@ void PreviewWindow::TellClick(int slot)
 
 void PreviewWindow::keyPressEvent(QKeyEvent* event)
 {
-    if (event->key() == Qt::Key_Escape)
+    if (event->key() != Qt::Key_Escape)
+        return QWidget::keyPressEvent(event);
+    const MainParams& main = m_editor.Project().Main;
+    if (!PreviewAnimation::Animates(main.ScrollEnd))
         close();
-    else
-        QWidget::keyPressEvent(event);
+    else if (!m_closing)
+        Animate(main.ScrollEnd, main.ScrollEndSpeed, true);
 }
 
+// Any other close (the frame's close box, the program ending) takes the window at once.
 void PreviewWindow::closeEvent(QCloseEvent* event)
 {
-    const MainParams& main = m_editor.Project().Main;
-    if (!m_closeNow && PreviewAnimation::Animates(main.ScrollEnd)) {
-        // The window goes when the closing animation has covered the menu.
-        event->ignore();
-        if (!m_closing)
-            Animate(main.ScrollEnd, main.ScrollEndSpeed, true);
-        return;
-    }
     m_animation->stop();
-    m_closeNow = false;
     m_closing = false;
     event->accept();
     emit Closed();

@@ -11,7 +11,7 @@ class QVariantAnimation;
 
 // "Preview": the menu as the player shows it, from the project in memory, in a
 // window cut to the menu's outline. A click tells in the line at the bottom
-// what the button would do; Esc closes.
+// what the button would do; Esc closes after the closing animation.
 class PreviewWindow : public QWidget, public PreviewView {
     Q_OBJECT
 public:
@@ -46,5 +46,4 @@ private:
     PreviewOutline m_outline;
     int m_direction = 0;
     bool m_closing = false;
-    bool m_closeNow = false;
 };
