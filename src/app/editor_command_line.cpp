@@ -36,6 +36,8 @@ EditorCommandLine EditorCommandLine::Parse(const QStringList& args)
             if (i + 1 == args.size())
                 return Wrong(QStringLiteral("--codepage needs a code page name"));
             line.codePage = args.at(++i);
+        } else if (options && arg == QLatin1String("--preview")) {
+            line.preview = true;
         } else if (options && arg.size() > 1 && arg.startsWith(u'-')) {
             return Wrong(QStringLiteral("unknown option ") + arg);
         } else if (!line.iniFile.isEmpty()) {
@@ -50,12 +52,14 @@ EditorCommandLine EditorCommandLine::Parse(const QStringList& args)
 QString EditorCommandLine::Usage()
 {
     return QStringLiteral(
-        "usage: vyxedit [--codepage NAME] [FILE.ini]\n"
+        "usage: vyxedit [--codepage NAME] [--preview] [FILE.ini]\n"
         "       vyxedit --help | --version\n\n"
         "Designs the picture menu that a CD-ROM's player shows: opens FILE.ini (default launcher.ini\n"
         "in the current folder) with its pictures, buttons, help texts and window shape.\n\n"
         "Options:\n"
         "  --codepage NAME  the 8-bit code page of the project's texts (default windows-1252)\n"
+        "  --preview        show only the menu's preview, as the player shows it; closing it ends\n"
+        "                   the program\n"
         "  -h, --help       show this help and exit\n"
         "  --version        show the version and exit\n\n"
         "Qt's own options (-platform, -style, ...) are accepted too.\n");

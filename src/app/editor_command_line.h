@@ -10,6 +10,7 @@ struct EditorCommandLine {
     QString codePage; // empty: the default
     QString iniFile;  // empty: "launcher.ini" in the current folder
     QString problem;  // for Wrong
+    bool preview = false; // show only the preview of the INI file
 
     // The arguments after the program name; the first help or version option
     // decides, an unknown option or a second file is Wrong.

@@ -9,6 +9,7 @@
 #include "ui/main/button_list_window.h"
 #include "ui/main/main_window.h"
 #include "ui/params/program_params_dialog.h"
+#include "ui/preview/preview_window.h"
 #include "ui/shape/mask_form.h"
 #include "ui/shape/shape_window.h"
 #include "ui/status/status_window.h"
@@ -50,6 +51,8 @@ void EditorSession::Start(const QString& iniArgument)
     m_editor->SetHelpViewer(m_help.get());
     m_wizard = std::make_unique<AutorunWizard>(*m_editor, m_mainWindow.get());
     m_editor->SetAutorunWizard(m_wizard.get());
+    m_preview = std::make_unique<PreviewWindow>(*m_editor);
+    m_editor->SetPreview(m_preview.get());
     m_contextHelp = std::make_unique<ContextHelp>(*m_editor);
     qApp->installEventFilter(m_contextHelp.get());
 }

@@ -9,6 +9,7 @@ class ContextHelp;
 class HelpViewer;
 class Editor;
 class MainWindow;
+class PreviewWindow;
 class ProgramParamsDialog;
 class MaskForm;
 class ShapeWindow;
@@ -33,6 +34,7 @@ public:
     ShapeWindow& Shape() { return *m_shapeWindow; }
     MaskForm& Mask() { return *m_maskForm; }
     AutorunWizard& Wizard() { return *m_wizard; }
+    PreviewWindow& Preview() { return *m_preview; }
 
 private:
     std::unique_ptr<Editor> m_editor;
@@ -46,4 +48,5 @@ private:
     std::unique_ptr<HelpViewer> m_help;
     std::unique_ptr<ContextHelp> m_contextHelp;
     std::unique_ptr<AutorunWizard> m_wizard;
+    std::unique_ptr<PreviewWindow> m_preview;
 };

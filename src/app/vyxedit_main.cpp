@@ -2,7 +2,9 @@
 #include "app/editor_command_line.h"
 #include "app/editor_session.h"
 #include "platform/code_page.h"
+#include "ui/core/editor.h"
 #include "ui/main/main_window.h"
+#include "ui/preview/preview_window.h"
 
 #include <QTextStream>
 #include <optional>
@@ -49,6 +51,11 @@ int main(int argc, char** argv)
         QTextStream(stderr) << "unknown code page: " << line.codePage << ", using " << CodePage::Name() << '\n';
     EditorSession session;
     session.Start(line.iniFile);
+    if (line.preview) {
+        QObject::connect(&session.Preview(), &PreviewWindow::Closed, &app, &QApplication::quit, Qt::QueuedConnection);
+        session.TheEditor().PreviewCommand();
+        return app.exec();
+    }
     // Closing the main window ends the program, whatever other windows are open.
     QObject::connect(&session.Main(), &MainWindow::Closed, &app, &QApplication::quit, Qt::QueuedConnection);
     session.Main().show();

@@ -116,7 +116,7 @@ TEST(VyxeditCommandLine, HelpAndVersionNeedNoDisplay)
 {
     const ProgramRun help = Editor({"--help"}, WithoutDisplay());
     EXPECT_EQ(help.exitCode, 0);
-    EXPECT_TRUE(help.out.startsWith("usage: vyxedit [--codepage NAME] [FILE.ini]\n")) << help.err.constData();
+    EXPECT_TRUE(help.out.startsWith("usage: vyxedit [--codepage NAME] [--preview] [FILE.ini]\n")) << help.err.constData();
     EXPECT_TRUE(help.err.isEmpty());
     EXPECT_EQ(Editor({"-h"}, WithoutDisplay()).out, help.out);
     // After a file name and an option, and after Qt's own options, too.
@@ -138,7 +138,7 @@ TEST(VyxeditCommandLine, WrongCallsPrintTheUsageOnStandardErrorWithTwo)
         EXPECT_TRUE(run.out.isEmpty());
         // Qt may warn about its environment first.
         EXPECT_TRUE(run.err.contains("vyxedit: ")) << run.err.constData();
-        EXPECT_TRUE(run.err.contains("\n\nusage: vyxedit [--codepage NAME] [FILE.ini]\n"));
+        EXPECT_TRUE(run.err.contains("\n\nusage: vyxedit [--codepage NAME] [--preview] [FILE.ini]\n"));
     }
 }
 
@@ -153,6 +153,12 @@ TEST(EditorCommandLine, TakesTheCodePageAndOneFile)
     EXPECT_EQ(both.action, EditorCommandLine::Action::Run);
     EXPECT_EQ(both.iniFile, QStringLiteral("menu.ini"));
     EXPECT_EQ(both.codePage, QStringLiteral("windows-1250"));
+
+    const EditorCommandLine preview = EditorCommandLine::Parse({"--preview", "menu.ini"});
+    EXPECT_EQ(preview.action, EditorCommandLine::Action::Run);
+    EXPECT_TRUE(preview.preview);
+    EXPECT_EQ(preview.iniFile, QStringLiteral("menu.ini"));
+    EXPECT_FALSE(both.preview);
 
     // "--" ends the options: a file may start with a dash, even be named --help.
     const EditorCommandLine dashed = EditorCommandLine::Parse({"--", "--help"});

@@ -179,6 +179,12 @@ void Editor::OpenAutorunWizard()
         m_autorunWizard->OpenWizard();
 }
 
+void Editor::PreviewCommand()
+{
+    if (m_preview)
+        m_preview->ShowPreview();
+}
+
 void Editor::RedrawButton(int slot)
 {
     m_canvas.RedrawButton(m_project->Buttons[slot]);

@@ -36,6 +36,7 @@ public:
     void SetShapeWindow(ShapeWindowView* view) { m_shapeWindow = view; }
     void SetMaskMaker(MaskMakerView* view) { m_maskMaker = view; }
     void SetAutorunWizard(AutorunWizardView* view) { m_autorunWizard = view; }
+    void SetPreview(PreviewView* view) { m_preview = view; }
 
     // The INI file box's text: the only record of which file the project is.
     QString IniFileName() const { return m_iniFileName; }
@@ -63,6 +64,8 @@ public:
     void ShowParamsDialog(int page);
     // "Autorun.inf wizard".
     void OpenAutorunWizard();
+    // "Preview": the menu as the player shows it, clicks told instead of done.
+    void PreviewCommand();
 
     // Cross-window operations.
     void RedrawButton(int slot);
@@ -127,4 +130,5 @@ private:
     ShapeWindowView* m_shapeWindow = nullptr;
     MaskMakerView* m_maskMaker = nullptr;
     AutorunWizardView* m_autorunWizard = nullptr;
+    PreviewView* m_preview = nullptr;
 };

@@ -93,3 +93,11 @@ public:
     // Shows the wizard modally, on the page where it was last closed.
     virtual void OpenWizard() = 0;
 };
+
+class PreviewView {
+public:
+    virtual ~PreviewView() = default;
+    // Shows the menu from the project in memory, as the player would, and
+    // brings the preview to the front.
+    virtual void ShowPreview() = 0;
+};
