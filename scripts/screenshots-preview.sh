@@ -3,25 +3,12 @@
 # one click told in the bottom line, and saves docs/screenshots/preview.png.
 # Needs a build (scripts/build.sh).
 set -euo pipefail
-root="$(cd "$(dirname "$0")/.." && pwd)"
-build="${VYX_BUILD_DIR:-$root/build}"
+source "$(dirname "$0")/lib/x-session.sh"
 out="$root/docs/screenshots"
 mkdir -p "$out"
-work="$(mktemp -d)"
-cp -r "$root/examples/demo/." "$work/"
 
-export DISPLAY=:79
-Xvfb "$DISPLAY" -screen 0 800x600x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-preview=
-wm=
-trap 'kill $preview $wm $xvfb 2>/dev/null || true; rm -rf "$work"' EXIT
-sleep 1
-openbox >/dev/null 2>&1 &
-wm=$!
-sleep 1
-"$build/src/vyxedit" --preview "$work/launcher.ini" &
-preview=$!
+start_x_session 800x600
+run_bg "$build/src/vyxedit" --preview "$work/launcher.ini"
 sleep 2
 window=$(xdotool search --sync --name "Preview" | head -1)
 xdotool windowmove "$window" 80 50; sleep 0.5

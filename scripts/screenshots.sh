@@ -2,21 +2,13 @@
 # Drives the editor on the demo project under Xvfb as a user would and saves the
 # README's screenshots into docs/screenshots. Needs a build (scripts/build.sh).
 set -euo pipefail
-root="$(cd "$(dirname "$0")/.." && pwd)"
-build="${VYX_BUILD_DIR:-$root/build}"
+source "$(dirname "$0")/lib/x-session.sh"
 out="$root/docs/screenshots"
 command -v xdotool >/dev/null || { DEBIAN_FRONTEND=noninteractive apt-get install -y -qq xdotool >/dev/null; }
 mkdir -p "$out"
-work="$(mktemp -d)"
-cp -r "$root/examples/demo/." "$work/"
 
-export DISPLAY=:78
-Xvfb "$DISPLAY" -screen 0 1024x720x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-trap 'kill $editor $xvfb 2>/dev/null || true; rm -rf "$work"' EXIT
-sleep 1
-"$build/src/vyxedit" "$work/launcher.ini" &
-editor=$!
+start_x_session 1024x720 --no-wm
+run_bg "$build/src/vyxedit" "$work/launcher.ini"
 sleep 2
 main=$(xdotool search --sync --name "Vyx Demo Disc" | head -1)
 read -r wx wy < <(xdotool getwindowgeometry "$main" | awk '/Position/ {split($2, p, ","); print p[1], p[2]}')

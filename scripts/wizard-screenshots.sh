@@ -4,28 +4,15 @@
 # which the README does not show, into /tmp).
 # Needs a build (scripts/build.sh).
 set -euo pipefail
-root="$(cd "$(dirname "$0")/.." && pwd)"
-build="${VYX_BUILD_DIR:-$root/build}"
+source "$(dirname "$0")/lib/x-session.sh"
 out="${VYX_SHOT_DIR:-$root/docs/screenshots}"
 mkdir -p "$out"
-work="$(mktemp -d)"
-cp -r "$root/examples/demo/." "$work/"
 mkdir -p "$work/launcher"
 cp "$work/launcher.ini" "$work/launcher/launcher.ini"
 printf 'MZ' > "$work/launcher/launcher.exe"
 
-export DISPLAY=:79
-Xvfb "$DISPLAY" -screen 0 1024x720x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-editor=
-wm=
-trap 'kill $editor $wm $xvfb 2>/dev/null || true; rm -rf "$work"' EXIT
-sleep 2
-openbox >/dev/null 2>&1 &
-wm=$!
-sleep 1
-(cd "$work" && exec "$build/src/vyxedit" launcher.ini) &
-editor=$!
+start_x_session 1024x720
+run_bg env -C "$work" "$build/src/vyxedit" launcher.ini
 main=$(xdotool search --sync --name "Vyx Demo Disc" | head -1)
 sleep 2
 left=$(xwininfo -id "$main" | awk '/Absolute upper-left X/ {print $4}')
