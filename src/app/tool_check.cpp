@@ -1,5 +1,6 @@
 #include "app/tool_check.h"
 
+#include "app/tool_arguments.h"
 #include "app/tool_commands.h"
 #include "model/logging_project_view.h"
 #include "model/menu_project.h"
@@ -92,12 +93,8 @@ int RunCheck(const QStringList& arguments, QTextStream& out, QTextStream& err)
     if (!TakeCodePageOption(args, err))
         return 2;
     CheckRequest request;
-    try {
-        request = ParseRequest(args);
-    } catch (const VyxError& e) {
-        err << e.Message() << '\n';
+    if (!ParseArguments(ParseRequest, args, err, request))
         return 2;
-    }
     try {
         const CheckFindings findings = CheckProjectFile(request.IniFile, request.CdRoot);
         if (request.Json) {

@@ -1,5 +1,6 @@
 #include "app/tool_iso.h"
 
+#include "app/tool_arguments.h"
 #include "app/tool_check.h"
 #include "model/autorun_disc.h"
 #include "model/autorun_open_line.h"
@@ -97,12 +98,8 @@ bool ProjectPasses(const IsoRequest& request, QTextStream& err)
 int RunIso(const QStringList& args, QTextStream& out, QTextStream& err)
 {
     IsoRequest request;
-    try {
-        request = ParseRequest(args);
-    } catch (const VyxError& e) {
-        err << e.Message() << '\n';
+    if (!ParseArguments(ParseRequest, args, err, request))
         return 2;
-    }
     try {
         CheckPlaces(request);
         if (!ProjectPasses(request, err))
