@@ -48,6 +48,30 @@ const std::map<QString, CommandText>& Commands()
          {"mask-info FILE.msk", "print a mask file's header and rectangles as JSON",
           "Prints the header and every rectangle of a .msk file as JSON.\n", "",
           "0 printed, 1 unreadable or malformed mask data, 2 wrong arguments."}},
+        {QStringLiteral("check"),
+         {"check [--codepage NAME] FILE.ini [--cd-root DIR] [--json]",
+          "check the project against what goes wrong on a disc",
+          "Loads FILE.ini and prints one line per finding: files the project names that are missing\n"
+          "(or present only under another letter case), names the disc cannot hold, buttons the\n"
+          "player drops or cannot reach, pictures of the wrong size, help files that are neither RTF\n"
+          "nor text, a text area or shape outside the menu. Each line gives the level (error or\n"
+          "warning), the INI section and key, and the problem.\n",
+          VYX_CODE_PAGE_OPTION
+          "  --cd-root DIR          also check autorun.inf there and that every file lies inside it\n"
+          "  --json                 print the findings as JSON\n",
+          "0 no error (warnings allowed), 1 an error found or the project not loaded, 2 wrong arguments."}},
+        {QStringLiteral("iso"),
+         {"iso CD_ROOT -o DISC.iso [--volume LABEL] [--ini FILE] [--force]",
+          "check the project, then build the disc image through xorriso",
+          "Checks the project with the CD root as 'check --cd-root' does (by default the launcher.ini\n"
+          "beside the player that autorun.inf's open= line names), then builds an ISO 9660 image with\n"
+          "Joliet and Rock Ridge names from CD_ROOT through xorriso, showing its progress on standard\n"
+          "error. An existing image is replaced only when the new one is complete.\n",
+          "  -o DISC.iso            the image to write (not inside CD_ROOT)\n"
+          "  --volume LABEL         the volume label, at most 32 characters (default the folder's name)\n"
+          "  --ini FILE             the project to check\n"
+          "  --force                write the image even when the project has errors\n",
+          "0 written, 1 the project has errors or the image could not be written, 2 wrong arguments."}},
         {QStringLiteral("autorun"),
          {"autorun [--codepage NAME] CD_ROOT [OPTIONS]", "write the disc's autorun.inf as the wizard does",
           "Composes the player's command line and writes CD_ROOT/autorun.inf as the autorun wizard\n"

@@ -1,5 +1,7 @@
 #include "app/tool_autorun.h"
+#include "app/tool_check.h"
 #include "app/tool_commands.h"
+#include "app/tool_iso.h"
 #include "app/tool_mask.h"
 #include "app/tool_rtf_text.h"
 #include "app/tool_usage.h"
@@ -17,7 +19,9 @@ int main(int argc, char** argv)
     QTextStream err(stderr);
     const std::map<QString, ToolCommand> commands = {
         {QStringLiteral("autorun"), &RunAutorun},
+        {QStringLiteral("check"), &RunCheck},
         {QStringLiteral("dump"), &RunDump},
+        {QStringLiteral("iso"), &RunIso},
         {QStringLiteral("resave"), &RunResave},
         {QStringLiteral("rtf-text"), &RunRtfText},
         {QStringLiteral("mask"), &RunMask},

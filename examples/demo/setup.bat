@@ -1,0 +1,3 @@
+@echo off
+echo The demo disc has nothing to install.
+pause

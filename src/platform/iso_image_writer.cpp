@@ -1,0 +1,80 @@
+#include "platform/iso_image_writer.h"
+
+#include "platform/vyx_error.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
+
+namespace {
+
+const QString Xorriso = QStringLiteral("xorriso");
+
+// xorriso reports "xorriso : UPDATE :  12.34% done" about once a second.
+void ForwardProgress(const QByteArray& lines, const IsoImageWriter::Progress& progress)
+{
+    static const QRegularExpression done(QStringLiteral("UPDATE :\\s*([0-9]+)(?:\\.[0-9]+)?% done"));
+    auto match = done.globalMatch(QString::fromLocal8Bit(lines));
+    while (match.hasNext()) {
+        const int percent = match.next().captured(1).toInt();
+        if (progress)
+            progress(std::min(percent, 100));
+    }
+}
+
+QStringList Arguments(const QString& folder, const QString& imageFile, const QString& volumeLabel)
+{
+    return {QStringLiteral("-abort_on"), QStringLiteral("FAILURE"), QStringLiteral("-report_about"),
+            QStringLiteral("UPDATE"),    QStringLiteral("-outdev"),  imageFile,
+            QStringLiteral("-volid"),    volumeLabel,                QStringLiteral("-joliet"),
+            QStringLiteral("on"),        QStringLiteral("-rockridge"), QStringLiteral("on"),
+            QStringLiteral("-map"),      folder,                     QStringLiteral("/"),
+            QStringLiteral("-commit")};
+}
+
+} // namespace
+
+QString IsoImageWriter::DefaultVolumeLabel(const QString& folder)
+{
+    QString label = QFileInfo(QDir::cleanPath(folder)).fileName().toUpper();
+    for (QChar& c : label) {
+        if (!((c >= u'A' && c <= u'Z') || (c >= u'0' && c <= u'9') || c == u'_'))
+            c = u'_';
+    }
+    label.truncate(VolumeLabelLimit);
+    return label.isEmpty() ? QStringLiteral("CDROM") : label;
+}
+
+bool IsoImageWriter::XorrisoAvailable() { return !QStandardPaths::findExecutable(Xorriso).isEmpty(); }
+
+void IsoImageWriter::Write(const QString& folder, const QString& imageFile, const QString& volumeLabel,
+                           const Progress& progress)
+{
+    if (!XorrisoAvailable())
+        throw VyxError(QStringLiteral("xorriso is not installed; the image needs it (Debian package xorriso)"));
+    const QString partial = imageFile + QStringLiteral(".part");
+    QFile::remove(partial);
+    QProcess process;
+    process.start(Xorriso, Arguments(folder, partial, volumeLabel));
+    if (!process.waitForStarted())
+        throw VyxError(QStringLiteral("Cannot start xorriso: ") + process.errorString());
+    QByteArray messages;
+    while (process.state() != QProcess::NotRunning && !process.waitForFinished(200)) {
+        const QByteArray chunk = process.readAllStandardError();
+        messages += chunk;
+        ForwardProgress(chunk, progress);
+    }
+    messages += process.readAllStandardError();
+    if (process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0) {
+        QFile::remove(partial);
+        throw VyxError(QStringLiteral("xorriso could not write %1:\n%2").arg(imageFile, QString::fromLocal8Bit(messages).trimmed()));
+    }
+    if (progress)
+        progress(100);
+    QFile::remove(imageFile);
+    if (!QFile::rename(partial, imageFile))
+        throw VyxError(QStringLiteral("Cannot create file ") + imageFile);
+}

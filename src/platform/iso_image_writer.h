@@ -1,0 +1,25 @@
+#pragma once
+#include <QString>
+#include <functional>
+
+// Builds an ISO 9660 image with Joliet and Rock Ridge names from a folder,
+// through the xorriso program. The image is written beside the target and
+// renamed into place, so a failed run keeps an older image and an existing one
+// is replaced, never appended to.
+class IsoImageWriter {
+public:
+    // Called with 0..100 while xorriso writes.
+    using Progress = std::function<void(int percent)>;
+
+    // ISO 9660 holds at most this many characters in a volume label.
+    static constexpr int VolumeLabelLimit = 32;
+
+    // The folder's own name, upper-cased, other characters than A-Z, 0-9 and
+    // "_" replaced by "_", cut to the limit; "CDROM" when nothing is left.
+    static QString DefaultVolumeLabel(const QString& folder);
+    static bool XorrisoAvailable();
+
+    // Throws VyxError with xorriso's own words when it fails or is missing.
+    static void Write(const QString& folder, const QString& imageFile, const QString& volumeLabel,
+                      const Progress& progress = {});
+};

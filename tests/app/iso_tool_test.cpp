@@ -1,0 +1,122 @@
+// vyxtool iso: the disc image of a checked project, through xorriso.
+#include "platform/iso_image_writer.h"
+#include "support/program_run.h"
+#include "support/temp_folder.h"
+#include "support/tool_run.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QFileInfo>
+#include <gtest/gtest.h>
+
+namespace {
+
+class IsoTool : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        if (!IsoImageWriter::XorrisoAvailable())
+            GTEST_SKIP() << "xorriso is not installed (scripts/install-deps.sh installs it)";
+    }
+
+    // A disc of the demo: the player's folder "Launcher" with the demo inside,
+    // and an autorun.inf that names the player in lower case.
+    QString DemoDisc()
+    {
+        const QString root = dir.File("cd");
+        QDir().mkpath(root + "/Launcher");
+        QDirIterator it(QStringLiteral(VYX_DEMO_DIR), QDir::Files, QDirIterator::Subdirectories);
+        const QDir demo(QStringLiteral(VYX_DEMO_DIR));
+        while (it.hasNext()) {
+            const QString file = it.next();
+            const QString target = root + "/Launcher/" + demo.relativeFilePath(file);
+            QDir().mkpath(QFileInfo(target).absolutePath());
+            QFile::copy(file, target);
+        }
+        dir.Write("cd/Launcher/launcher.exe", "MZ");
+        dir.Write("cd/autorun.inf", "[autorun]\r\nopen=launcher\\launcher.exe -X\r\nicon=launcher\\launcher.exe,0\r\n");
+        return root;
+    }
+
+    // Every name in the image's Joliet tree.
+    static QStringList JolietListing(const QString& image)
+    {
+        const ProgramRun run = RunProgram("xorriso", {"-read_fs", "norock", "-indev", image, "-find", "/"});
+        QStringList names;
+        for (const QByteArray& line : run.out.split('\n'))
+            if (line.startsWith("'/") && line.size() > 3)
+                names << QString::fromUtf8(line.mid(2, line.size() - 3));
+        return names;
+    }
+
+    TempFolder dir;
+};
+
+TEST_F(IsoTool, TheDemoDiscHoldsEveryFileUnderItsJolietName)
+{
+    const QString root = DemoDisc();
+    const ToolRun run = Tool({"iso", root, "-o", dir.File("demo.iso"), "--volume", "VYX_DEMO"});
+    ASSERT_EQ(run.exitCode, 0) << run.err.constData();
+    EXPECT_TRUE(run.err.contains("progress: 100%")) << run.err.constData();
+    EXPECT_FALSE(dir.Exists("demo.iso.part"));
+    const QStringList listing = JolietListing(dir.File("demo.iso"));
+    QDirIterator it(root, QDir::AllEntries | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
+    int files = 0;
+    while (it.hasNext()) {
+        const QString name = QDir(root).relativeFilePath(it.next());
+        EXPECT_TRUE(listing.contains(name)) << name.toStdString();
+        ++files;
+    }
+    EXPECT_GE(files, 20);
+    EXPECT_EQ(listing.size(), files);
+    EXPECT_TRUE(listing.contains("Launcher/help/welcome.rtf"));
+    const ProgramRun info = RunProgram("xorriso", {"-indev", dir.File("demo.iso"), "-pvd_info"});
+    EXPECT_TRUE(info.out.contains("VYX_DEMO")) << info.out.constData();
+}
+
+TEST_F(IsoTool, AnExistingImageIsReplacedNotAppendedTo)
+{
+    const QString root = DemoDisc();
+    dir.Write("demo.iso", QByteArray(4096, 'x'));
+    ASSERT_EQ(Tool({"iso", root, "-o", dir.File("demo.iso")}).exitCode, 0);
+    EXPECT_TRUE(JolietListing(dir.File("demo.iso")).contains("autorun.inf"));
+    EXPECT_EQ(dir.Read("demo.iso").left(16), QByteArray(16, '\0')); // the system area of a fresh image
+}
+
+TEST_F(IsoTool, AProjectWithErrorsIsRefusedUnlessForced)
+{
+    const QString root = DemoDisc();
+    dir.Write("cd/Launcher/launcher.ini", "[MAIN]\r\nbackground=gone.jpg\r\n");
+    const ToolRun refused = Tool({"iso", root, "-o", dir.File("bad.iso")});
+    EXPECT_EQ(refused.exitCode, 1);
+    EXPECT_TRUE(refused.err.contains("error [MAIN] background: File not found: gone.jpg")) << refused.err.constData();
+    EXPECT_TRUE(refused.err.contains("has errors; no image written")) << refused.err.constData();
+    EXPECT_FALSE(dir.Exists("bad.iso"));
+    const ToolRun forced = Tool({"iso", root, "-o", dir.File("bad.iso"), "--force"});
+    EXPECT_EQ(forced.exitCode, 0) << forced.err.constData();
+    EXPECT_TRUE(dir.Exists("bad.iso"));
+}
+
+TEST_F(IsoTool, WrongPlacesAreRefusedBeforeAnythingIsWritten)
+{
+    const QString root = DemoDisc();
+    EXPECT_EQ(Tool({"iso", root}).exitCode, 2);
+    EXPECT_EQ(Tool({"iso", root, "-o", dir.File("x.iso"), "--volume", QString(33, u'V')}).exitCode, 2);
+    const ToolRun inside = Tool({"iso", root, "-o", root + "/disc.iso"});
+    EXPECT_EQ(inside.exitCode, 1);
+    EXPECT_TRUE(inside.err.contains("must not lie inside the CD root"));
+    QFile::remove(root + "/autorun.inf");
+    const ToolRun noAutorun = Tool({"iso", root, "-o", dir.File("x.iso")});
+    EXPECT_EQ(noAutorun.exitCode, 1);
+    EXPECT_TRUE(noAutorun.err.contains("--ini")) << noAutorun.err.constData();
+    EXPECT_EQ(Tool({"iso", root, "-o", dir.File("x.iso"), "--ini", root + "/Launcher/launcher.ini"}).exitCode, 0);
+}
+
+TEST(IsoImageWriter, TheDefaultLabelIsTheFolderNameInIsoCharacters)
+{
+    EXPECT_EQ(IsoImageWriter::DefaultVolumeLabel("/tmp/my disc-1/"), "MY_DISC_1");
+    EXPECT_EQ(IsoImageWriter::DefaultVolumeLabel("/"), "CDROM");
+    EXPECT_EQ(IsoImageWriter::DefaultVolumeLabel("/x/" + QString(40, u'a')).size(), 32);
+}
+
+} // namespace
