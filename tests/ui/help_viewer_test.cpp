@@ -1,10 +1,14 @@
 #include "ui/button_editor/button_editor.h"
 #include "ui/help/help_viewer.h"
 #include "ui/main/main_window.h"
+#include "ui/shape/mask_form.h"
+#include "ui/status/status_window.h"
+#include "ui/wizard/autorun_wizard.h"
 #include "ui/support_session.h"
 
 #include <QApplication>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QTest>
 #include <QTextBrowser>
@@ -21,6 +25,28 @@ protected:
         m_session.Main().show();
     }
     QString Shown() { return m_session.Help().findChild<QTextBrowser*>("HelpText")->toPlainText(); }
+    QListWidget* Contents() { return NamedChild<QListWidget>(m_session.Help(), "HelpContents"); }
+    QStringList ListedTitles()
+    {
+        QStringList titles;
+        for (int row = 0; row < Contents()->count(); ++row)
+            if (!Contents()->item(row)->isHidden())
+                titles << Contents()->item(row)->text();
+        return titles;
+    }
+    void Search(const QString& words)
+    {
+        auto* search = NamedChild<QLineEdit>(m_session.Help(), "HelpSearch");
+        search->clear();
+        QTest::keyClicks(search, words);
+    }
+    void PressF1(QWidget& window, QWidget* control)
+    {
+        window.show();
+        QApplication::setActiveWindow(&window);
+        control->setFocus();
+        QTest::keyClick(control, Qt::Key_F1);
+    }
 };
 
 TEST_F(HelpViewerTest, TheHelpButtonOpensTheMainWindowsTopic)
@@ -53,6 +79,57 @@ TEST_F(HelpViewerTest, TheWizardsTopicDescribesEveryPage)
     for (const char* title : {"1. CD Root", "2. vyx folder", "3. Files exists check", "4. Splash progress bar",
                               "5. Splash image & delay", "6. command line review", "7. CD icon", "8. autorun.inf"})
         EXPECT_TRUE(Shown().contains(QString::fromLatin1(title))) << title;
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(HelpViewerTest, TheContentsListEveryTopicAndARowOpensIt)
+{
+    TheEditor().ShowHelpContext(10);
+    const QStringList titles = ListedTitles();
+    for (const char* title : {"The main window", "The canvas and the mouse", "The text area", "The button editor",
+                              "The buttons list", "The status window", "The mask maker", "The autorun.inf wizard",
+                              "How to: a first menu from nothing", "How to: preparing a disc"})
+        EXPECT_TRUE(titles.contains(QString::fromLatin1(title))) << title;
+    const int row = titles.indexOf(QStringLiteral("The status window"));
+    ASSERT_GE(row, 0);
+    QListWidgetItem* item = Contents()->item(row);
+    QTest::mouseClick(Contents()->viewport(), Qt::LeftButton, {}, Contents()->visualItemRect(item).center());
+    EXPECT_EQ(m_session.Help().CurrentTopic(), QStringLiteral("Hlp_StatusForm"));
+    EXPECT_TRUE(Shown().startsWith(QStringLiteral("The status window")));
+}
+
+TEST_F(HelpViewerTest, TypingWordsListsOnlyTheTopicsHoldingThemAll)
+{
+    TheEditor().ShowHelpContext(10);
+    const int all = ListedTitles().size();
+    Search(QStringLiteral("TOLERANCE"));
+    EXPECT_EQ(ListedTitles(), QStringList{QStringLiteral("The mask maker")});
+    Search(QStringLiteral("rubber band"));
+    EXPECT_EQ(ListedTitles(), (QStringList{QStringLiteral("The main window"), QStringLiteral("The canvas and the mouse")}));
+    Search(QStringLiteral("rubber zzzz"));
+    EXPECT_TRUE(ListedTitles().isEmpty());
+    Search(QString());
+    EXPECT_EQ(ListedTitles().size(), all);
+}
+
+// Windows the help file never numbered carry the editor's own numbers.
+TEST_F(HelpViewerTest, F1OpensTheTopicsOfTheMaskMakerTheWizardAndTheStatusWindow)
+{
+    PressF1(m_session.Mask(), NamedChild<QWidget>(m_session.Mask(), "Tolerance"));
+    EXPECT_EQ(m_session.Help().CurrentTopic(), QStringLiteral("Hlp_MaskForm"));
+    EXPECT_TRUE(Shown().startsWith(QStringLiteral("The mask maker")));
+
+    PressF1(m_session.Wizard(), NamedChild<QWidget>(m_session.Wizard(), "CDroot1"));
+    EXPECT_EQ(m_session.Help().CurrentTopic(), QStringLiteral("Hlp_AutorunWizard#cdroot"));
+    PressF1(m_session.Wizard(), NamedChild<QWidget>(m_session.Wizard(), "NextButton"));
+    EXPECT_EQ(m_session.Help().CurrentTopic(), QStringLiteral("Hlp_AutorunWizard"));
+    EXPECT_TRUE(Shown().startsWith(QStringLiteral("The autorun.inf wizard")));
+
+    PressF1(m_session.Status(), NamedChild<QWidget>(m_session.Status(), "CloseButton"));
+    EXPECT_EQ(m_session.Help().CurrentTopic(), QStringLiteral("Hlp_StatusForm"));
 }
 
 } // namespace

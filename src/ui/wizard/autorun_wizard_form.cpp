@@ -20,6 +20,8 @@ constexpr int ClientWidth = 484;
 constexpr int ClientHeight = 232;
 constexpr int PageTop = 24;
 constexpr int PageHeight = 176;
+// The editor's own context numbers: the wizard's pages follow its window's.
+constexpr int WizardHelpContext = 9030;
 
 template <typename W>
 W* Place(W* widget, const QString& name, const QRect& geometry)
@@ -109,12 +111,14 @@ void AutorunWizardForm::Build(QDialog* dialog)
     BuildIconPage(AddPage(6));
     BuildAutorunPage(AddPage(7));
     BuildNavigation(dialog);
+    dialog->setProperty("helpContext", WizardHelpContext);
 }
 
 QWidget* AutorunWizardForm::AddPage(int index)
 {
     auto* page = new QWidget(Pages);
     page->setObjectName(QString::fromLatin1(TabNames()[index]));
+    page->setProperty("helpContext", WizardHelpContext + 1 + index);
     Pages->addWidget(page);
     return page;
 }
