@@ -123,6 +123,29 @@ TEST(ProfileFileRead, Utf16WithItsByteOrderMarkIsReadInTheCodePage)
     EXPECT_FALSE(plain.ConvertedFromUtf16());
 }
 
+// 8-bit text that begins with the bytes of a UTF-16 mark, whether the file
+// simply starts so or a UTF-16 file's first characters became them, is saved
+// after an empty line, so the saved file is not taken for UTF-16 again.
+TEST(ProfileFileRead, TextStartingLikeAUtf16MarkSavesAndReadsBack)
+{
+    const QByteArray utf16("\xFE\xFF\x00\xFE\x00\xFF\xFF\x00\x00", 9); // becomes "\xFE\xFF?" and a stray byte
+    const QByteArray plain("\xFF\xFE=x\r\n[MAIN]\r\nProgram=old\r\n");
+    for (const QByteArray& input : {utf16, plain}) {
+        ProfileFile first;
+        first.Parse(input);
+        first.WriteString("MAIN", "Program", "title");
+        first.WriteString("Button#0", "Left", "12");
+        const QByteArray saved = first.ToBytes();
+        EXPECT_TRUE(saved.startsWith("\r\n\xFE\xFF") || saved.startsWith("\r\n\xFF\xFE")) << saved.toHex().constData();
+        ProfileFile second;
+        second.Parse(saved);
+        EXPECT_FALSE(second.ConvertedFromUtf16());
+        EXPECT_EQ(second.ReadString("MAIN", "Program"), QByteArray("title"));
+        EXPECT_EQ(second.ReadString("Button#0", "Left"), QByteArray("12"));
+        EXPECT_EQ(second.ToBytes(), saved);
+    }
+}
+
 TEST(ProfileFileRead, WhatIsNotARegularFileOrTooLargeIsRefused)
 {
     ProfileFile profile;
