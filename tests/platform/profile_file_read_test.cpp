@@ -123,14 +123,14 @@ TEST(ProfileFileRead, Utf16WithItsByteOrderMarkIsReadInTheCodePage)
     EXPECT_FALSE(plain.ConvertedFromUtf16());
 }
 
-// 8-bit text that begins with the bytes of a UTF-16 mark, whether the file
-// simply starts so or a UTF-16 file's first characters became them, is saved
-// after an empty line, so the saved file is not taken for UTF-16 again.
+// A UTF-16 file whose first characters become the bytes of a UTF-16 mark in
+// the code page is saved after an empty line, so it is not taken for UTF-16 again.
 TEST(ProfileFileRead, TextStartingLikeAUtf16MarkSavesAndReadsBack)
 {
     const QByteArray utf16("\xFE\xFF\x00\xFE\x00\xFF\xFF\x00\x00", 9); // becomes "\xFE\xFF?" and a stray byte
-    const QByteArray plain("\xFF\xFE=x\r\n[MAIN]\r\nProgram=old\r\n");
-    for (const QByteArray& input : {utf16, plain}) {
+    QStringEncoder encoder(QStringConverter::Utf16LE, QStringConverter::Flag::WriteBom);
+    const QByteArray readable = encoder.encode(QStringLiteral("\u00FF\u00FE=x\r\n[MAIN]\r\nProgram=old\r\n"));
+    for (const QByteArray& input : {utf16, readable}) {
         ProfileFile first;
         first.Parse(input);
         first.WriteString("MAIN", "Program", "title");
