@@ -146,9 +146,10 @@ int RunAutorun(const QStringList& arguments, QTextStream& out, QTextStream& err)
             out << lines.join(QStringLiteral("\n")) << '\n';
             return 0;
         }
-        WriteAutorunFile(request.CdRoot, lines);
+        // The folder first: when it cannot be made, no autorun.inf points into nothing.
         if (request.CreateLauncherFolder && !DiscFolderExists(launcherPath) && !CreateDiscFolder(launcherPath))
             throw VyxError(QStringLiteral("Cannot create folder ") + launcherPath);
+        WriteAutorunFile(request.CdRoot, lines);
         out << "autorun.inf was saved as " << AutorunFileName(request.CdRoot) << '\n';
     } catch (const VyxError& e) {
         err << e.Message() << '\n';

@@ -10,7 +10,7 @@
 class BmpHeader {
 public:
     // `start` is the beginning of the file; anything too short or not a BMP
-    // header leaves the object invalid, and Qt's reader then explains.
+    // header leaves the object invalid, and the loader refuses the file.
     explicit BmpHeader(const QByteArray& start);
 
     bool IsValid() const { return m_valid; }

@@ -100,14 +100,21 @@ QImage DecodeBmp(const QString& localPath, qint64 pixelBudget)
     QFile file(localPath);
     Open(file);
     const BmpHeader header(file.peek(BmpHeader::BytesNeeded));
-    if (header.IsValid())
-        CheckSize(header.Width(), header.Height(), pixelBudget, localPath);
+    // Qt's reader makes something of headers ours cannot read, sizes included.
+    if (!header.IsValid())
+        throw VyxError(QStringLiteral("BMP error: the file header is too short or damaged to read the picture's "
+                                      "size (%1)").arg(Shown(localPath)));
+    CheckSize(header.Width(), header.Height(), pixelBudget, localPath);
     QImageReader reader(&file, "bmp");
     // Our own limits come first; Qt's default allocation limit is below them.
     reader.setAllocationLimit(int(MaxPixels * 4 / (1024 * 1024)) + 1);
+    // Qt's idea of the size may differ from the header's: the limits hold for
+    // what is allocated and for what comes out.
+    CheckSize(reader.size().width(), reader.size().height(), pixelBudget, localPath);
     QImage image = PrefilledFor(reader);
     if (!reader.read(&image) || image.isNull())
         throw VyxError(QStringLiteral("BMP error: %1 (%2)").arg(reader.errorString(), Shown(localPath)));
+    CheckSize(image.width(), image.height(), pixelBudget, localPath);
     image.convertTo(QImage::Format_RGB32);
     header.WidenShortChannels(image);
     return image;

@@ -349,6 +349,11 @@ QByteArray ProfileFile::ToBytes() const
         const QByteArrayView ending = EndingText(int(line.ending));
         out = std::copy_n(ending.data(), ending.size(), out);
     }
+    // A UTF-16 file whose first characters became "\xFF\xFE" or "\xFE\xFF" in
+    // the code page would be taken for UTF-16 when read again. An empty first
+    // line keeps every byte and value as it is, and readers of profile files skip it.
+    if (IsUtf16(bytes))
+        bytes.prepend("\r\n");
     return bytes;
 }
 

@@ -161,6 +161,13 @@ TEST(VyxtoolProcess, AutorunCreatesTheLauncherFolderAndRefusesBadInput)
     EXPECT_TRUE(QFileInfo(disc.dir.File("player")).isDir());
     EXPECT_TRUE(disc.dir.Read("autorun.inf").contains("open=player\\launcher.exe -Sintro.bmp\r\n"));
 
+    AutorunDisc blocked; // a file where the folder should go
+    blocked.dir.Write("player", "not a folder");
+    const ProgramRun refused = Tool({"autorun", blocked.dir.Path(), "--launcher-dir", "player", "--create-launcher-dir"});
+    EXPECT_EQ(refused.exitCode, 1);
+    EXPECT_TRUE(refused.err.contains("Cannot create folder ")) << refused.err.constData();
+    EXPECT_FALSE(blocked.dir.Exists("autorun.inf")) << "nothing is written when the folder cannot be made";
+
     for (const QStringList& args : {QStringList{"autorun", disc.dir.File("none")},
                                     QStringList{"autorun", disc.dir.Path(), "--left", "red"},
                                     QStringList{"autorun", disc.dir.Path(), "--delay", "20000"},

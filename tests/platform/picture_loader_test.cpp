@@ -355,6 +355,24 @@ TEST(PictureLoaderLimits, TinyFilesDeclaringHugeSizesAreRefusedWithAClearMessage
     EXPECT_EQ(LoadPicture(temp.File("small.bmp"), 10000).size(), QSize(100, 100));
 }
 
+// Qt's reader makes a 4 x 17920 picture of this 61-byte file, whose header
+// size field (6) fits no BMP header: the size limits must not depend on
+// reading the header ourselves.
+TEST(PictureLoaderLimits, AHeaderTooShortToReadIsRefused)
+{
+    TempFolder temp;
+    const QByteArray odd = QByteArray::fromHex("424dea0000008a0000007c000000060000000400004601002000030000006000"
+                                               "00000000000000000000000000000042007a1120000042087a11121212");
+    ASSERT_EQ(odd.size(), 61);
+    const QString cut = temp.Write("cut.bmp", Bmp24(40, 30, 0).first(20));
+    for (const QString& path : {temp.Write("odd.bmp", odd), cut}) {
+        const std::optional<QString> error = LoadError(path);
+        ASSERT_TRUE(error) << path.toStdString();
+        EXPECT_EQ(*error, QStringLiteral("BMP error: the file header is too short or damaged to read the picture's "
+                                         "size (%1)").arg(path));
+    }
+}
+
 TEST(PictureLoaderLimits, LargestSideStillLoads)
 {
     TempFolder temp;

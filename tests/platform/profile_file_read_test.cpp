@@ -123,6 +123,29 @@ TEST(ProfileFileRead, Utf16WithItsByteOrderMarkIsReadInTheCodePage)
     EXPECT_FALSE(plain.ConvertedFromUtf16());
 }
 
+// A UTF-16 file whose first characters become the bytes of a UTF-16 mark in
+// the code page is saved after an empty line, so it is not taken for UTF-16 again.
+TEST(ProfileFileRead, TextStartingLikeAUtf16MarkSavesAndReadsBack)
+{
+    const QByteArray utf16("\xFE\xFF\x00\xFE\x00\xFF\xFF\x00\x00", 9); // becomes "\xFE\xFF?" and a stray byte
+    QStringEncoder encoder(QStringConverter::Utf16LE, QStringConverter::Flag::WriteBom);
+    const QByteArray readable = encoder.encode(QStringLiteral("\u00FF\u00FE=x\r\n[MAIN]\r\nProgram=old\r\n"));
+    for (const QByteArray& input : {utf16, readable}) {
+        ProfileFile first;
+        first.Parse(input);
+        first.WriteString("MAIN", "Program", "title");
+        first.WriteString("Button#0", "Left", "12");
+        const QByteArray saved = first.ToBytes();
+        EXPECT_TRUE(saved.startsWith("\r\n\xFE\xFF") || saved.startsWith("\r\n\xFF\xFE")) << saved.toHex().constData();
+        ProfileFile second;
+        second.Parse(saved);
+        EXPECT_FALSE(second.ConvertedFromUtf16());
+        EXPECT_EQ(second.ReadString("MAIN", "Program"), QByteArray("title"));
+        EXPECT_EQ(second.ReadString("Button#0", "Left"), QByteArray("12"));
+        EXPECT_EQ(second.ToBytes(), saved);
+    }
+}
+
 TEST(ProfileFileRead, WhatIsNotARegularFileOrTooLargeIsRefused)
 {
     ProfileFile profile;
