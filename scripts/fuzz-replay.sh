@@ -4,8 +4,8 @@
 # that finds a fault.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
-harnesses=(profile project rtf bmp jpeg)
-build="$(bash "$root/scripts/fuzz-build.sh" "${harnesses[@]}")"
+harnesses=(profile project rtf bmp jpeg msk)
+build="$(bash "$root/scripts/asan-build.sh" "${harnesses[@]/%/_fuzzer}")"
 log="$(mktemp)"
 trap 'rm -f "$log"' EXIT
 for harness in "${harnesses[@]}"; do

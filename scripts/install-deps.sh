@@ -1,13 +1,14 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages the editor, its tests and its screenshots need,
-# only when something is missing. --fuzz adds clang and its libFuzzer runtime.
+# only when something is missing. --deep adds what the deeper checks use: clang
+# with its sanitizer and libFuzzer runtimes, and valgrind.
 set -euo pipefail
 
 packages=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools libgl1-mesa-dev libjpeg62-turbo-dev
           libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth imagemagick openbox xdotool x11-utils
           desktop-file-utils groff-base dpkg-dev xorriso)
-if [[ "${1:-}" == --fuzz ]]; then
-  packages+=(clang libclang-rt-14-dev)
+if [[ "${1:-}" == --deep ]]; then
+  packages+=(clang libclang-rt-14-dev valgrind)
 fi
 
 missing=()

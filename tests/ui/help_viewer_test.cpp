@@ -1,12 +1,21 @@
 #include "ui/button_editor/button_editor.h"
+#include "model/help_topics.h"
+#include "ui/help/context_help.h"
+#include "ui/help/help_folder.h"
 #include "ui/help/help_viewer.h"
+#include "ui/main/button_list_window.h"
 #include "ui/main/main_window.h"
+#include "ui/params/program_params_dialog.h"
+#include "ui/preview/preview_window.h"
+#include "ui/shape/shape_window.h"
 #include "ui/shape/mask_form.h"
 #include "ui/status/status_window.h"
 #include "ui/wizard/autorun_wizard.h"
 #include "ui/support_session.h"
 
 #include <QApplication>
+#include <QCoreApplication>
+#include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -130,6 +139,33 @@ TEST_F(HelpViewerTest, F1OpensTheTopicsOfTheMaskMakerTheWizardAndTheStatusWindow
 
     PressF1(m_session.Status(), NamedChild<QWidget>(m_session.Status(), "CloseButton"));
     EXPECT_EQ(m_session.Help().CurrentTopic(), QStringLiteral("Hlp_StatusForm"));
+}
+
+// F1 falls back to the main window's topic for a control that names none, so
+// a window that forgot its number would still "work": every control that can
+// take the focus must reach a number that the topic list maps.
+TEST_F(HelpViewerTest, EveryFocusableControlOfEveryWindowHasATopic)
+{
+    QFile list(HelpFolder(QCoreApplication::applicationDirPath()) + QStringLiteral("/topics.txt"));
+    ASSERT_TRUE(list.open(QIODevice::ReadOnly));
+    HelpTopics topics;
+    topics.Parse(list.readAll());
+    const QList<QWidget*> windows{&m_session.Main(),  &m_session.Buttons(), &m_session.List(),
+                                  &m_session.Params(), &m_session.Shape(),   &m_session.Mask(),
+                                  &m_session.Wizard(), &m_session.Status(),  &m_session.Preview()};
+    QStringList without;
+    int controls = 0;
+    for (QWidget* window : windows) {
+        for (QWidget* control : window->findChildren<QWidget*>()) {
+            if (control->focusPolicy() == Qt::NoFocus || control->isWindow())
+                continue;
+            ++controls;
+            if (topics.TopicOfContext(ContextHelp::ContextOf(control)).isEmpty())
+                without << window->objectName() + u'/' + control->objectName() + u' ' + control->metaObject()->className();
+        }
+    }
+    EXPECT_GT(controls, 100);
+    EXPECT_TRUE(without.isEmpty()) << without.join(u'\n').toStdString();
 }
 
 } // namespace
