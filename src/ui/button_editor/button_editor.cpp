@@ -98,7 +98,7 @@ void ButtonEditor::ConnectPickers()
     }};
     for (const auto& [button, picker] : pickers)
         connect(button, &QPushButton::clicked, this,
-                [this, picker] { Guarded(m_editor.Dialogs(), this, [&] { PickFile(picker); }); });
+                [this, picker = picker] { Guarded(m_editor.Dialogs(), this, [&] { PickFile(picker); }); });
 }
 
 void ButtonEditor::Handle(void (ButtonEditor::*handler)())

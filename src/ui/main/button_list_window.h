@@ -32,6 +32,7 @@ private:
     void RowClick();
 
     Editor& m_editor;
-    QTreeWidget* m_list = nullptr;
+    // Before the child widgets: their ChildAdded events reach event() while they are built.
     FrameWait m_frameWait;
+    QTreeWidget* m_list = nullptr;
 };

@@ -59,6 +59,8 @@ private:
     bool ConfirmClose();
 
     Editor& m_editor;
+    // Before the child widgets: their ChildAdded events reach event() while they are built.
+    FrameWait m_frameWait;
     DesignCanvasWidget* m_canvas;
     QWidget* m_menuArea;
     QScrollArea* m_scroll;
@@ -66,5 +68,4 @@ private:
     IniFileGroup* m_iniGroup;
     TextItemGroup* m_textGroup;
     SystemGroup* m_systemGroup;
-    FrameWait m_frameWait;
 };

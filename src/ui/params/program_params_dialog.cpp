@@ -125,7 +125,7 @@ void ProgramParamsDialog::ConnectPickers()
     }};
     for (const auto& [button, box, picker] : pickers)
         connect(button, &QAbstractButton::clicked, this,
-                [this, box, picker] { Handle([&] { PickFile(box, picker); }); });
+                [this, box = box, picker = picker] { Handle([&] { PickFile(box, picker); }); });
 }
 
 void ProgramParamsDialog::ConnectBackgroundPickers()
@@ -140,7 +140,7 @@ void ProgramParamsDialog::ConnectBackgroundPickers()
     }};
     for (const auto& [button, picker] : pickers)
         connect(button, &QAbstractButton::clicked, this,
-                [this, picker] { Handle([&] { PickBackground(picker); }); });
+                [this, picker = picker] { Handle([&] { PickBackground(picker); }); });
 }
 
 void ProgramParamsDialog::Handle(const std::function<void()>& handler) { Guarded(m_editor.Dialogs(), this, handler); }
