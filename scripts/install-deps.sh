@@ -3,8 +3,8 @@
 # only when something is missing. --fuzz adds clang and its libFuzzer runtime.
 set -euo pipefail
 
-packages=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools libgl1-mesa-dev libjpeg62-turbo-dev
-          libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth imagemagick openbox xdotool x11-utils
+packages=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev libgl1-mesa-dev
+          libjpeg62-turbo-dev libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth imagemagick openbox xdotool x11-utils
           desktop-file-utils groff-base dpkg-dev xorriso)
 if [[ "${1:-}" == --fuzz ]]; then
   packages+=(clang libclang-rt-14-dev)
