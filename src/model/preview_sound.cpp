@@ -37,13 +37,14 @@ void PreviewSound::Close() { m_player->Stop(); }
 
 void PreviewSound::Play(const QString& storedName)
 {
-    if (storedName.trimmed().isEmpty())
+    const QString name = storedName.trimmed();
+    if (name.isEmpty())
         return;
-    const QString path = LocalPathIn(m_folder, storedName.trimmed());
+    const QString path = LocalPathIn(m_folder, name);
     if (QFileInfo(path).isFile())
         m_player->Play(path);
     else
-        Note(QStringLiteral("Sound not found: ") + storedName.trimmed());
+        Note(QStringLiteral("Sound not found: ") + name);
 }
 
 void PreviewSound::Note(const QString& note)

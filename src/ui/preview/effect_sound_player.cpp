@@ -6,6 +6,13 @@
 #include <QSoundEffect>
 #include <QUrl>
 
+namespace {
+QString CannotPlay(const QString& fileName)
+{
+    return QStringLiteral("Sound cannot be played: ") + QFileInfo(fileName).fileName();
+}
+} // namespace
+
 EffectSoundPlayer::EffectSoundPlayer(QObject* parent) : QObject(parent) {}
 
 EffectSoundPlayer::~EffectSoundPlayer() { Stop(); }
@@ -20,7 +27,7 @@ void EffectSoundPlayer::Play(const QString& fileName)
         return Tell(QStringLiteral("No sound device: sounds are not played"));
     QSoundEffect* effect = Effect(fileName, output);
     if (effect->status() == QSoundEffect::Error)
-        return Tell(QStringLiteral("Sound cannot be played: ") + QFileInfo(fileName).fileName());
+        return Tell(CannotPlay(fileName));
     effect->play(); // a file still loading starts once it is read
 }
 
@@ -41,7 +48,7 @@ QSoundEffect* EffectSoundPlayer::Effect(const QString& fileName, const QAudioDev
     // A damaged file shows only once it has been read, after Play returned.
     connect(effect, &QSoundEffect::statusChanged, this, [this, effect, fileName] {
         if (effect->status() == QSoundEffect::Error)
-            Tell(QStringLiteral("Sound cannot be played: ") + QFileInfo(fileName).fileName());
+            Tell(CannotPlay(fileName));
     });
     effect->setSource(QUrl::fromLocalFile(fileName));
     m_effects.insert(fileName, effect);
