@@ -4,8 +4,8 @@
 # with its sanitizer and libFuzzer runtimes, and valgrind.
 set -euo pipefail
 
-packages=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools libgl1-mesa-dev libjpeg62-turbo-dev
-          libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth imagemagick openbox xdotool x11-utils
+packages=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev libgl1-mesa-dev
+          libjpeg62-turbo-dev libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth imagemagick openbox xdotool x11-utils
           desktop-file-utils groff-base dpkg-dev xorriso)
 if [[ "${1:-}" == --deep ]]; then
   packages+=(clang libclang-rt-14-dev valgrind)

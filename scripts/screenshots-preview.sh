@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Shows the demo's preview under Xvfb and openbox, the pointer over a button and
-# one click told in the bottom line, and saves docs/screenshots/preview.png.
+# one click told in the bottom line, and saves docs/screenshots/preview.png (the
+# README and the preview's help topic show it).
 # Needs a build (scripts/build.sh).
 set -euo pipefail
 source "$(dirname "$0")/lib/x-session.sh"

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Drives the editor on the demo project under Xvfb as a user would and saves the
-# README's screenshots into docs/screenshots. Needs a build (scripts/build.sh).
+# screenshots of the README and of the help topics into docs/screenshots. Needs a
+# build (scripts/build.sh).
 set -euo pipefail
 source "$(dirname "$0")/lib/x-session.sh"
 out="$root/docs/screenshots"

@@ -55,7 +55,9 @@ qsizetype ExtensionDot(const QString& name)
 
 } // namespace
 
-QString LocalPathOf(const QString& storedName)
+QString LocalPathOf(const QString& storedName) { return LocalPathIn(CurrentFolder(), storedName); }
+
+QString LocalPathIn(const QString& folder, const QString& storedName)
 {
     if (storedName.isEmpty())
         return {};
@@ -63,7 +65,7 @@ QString LocalPathOf(const QString& storedName)
     name.replace(u'\\', u'/');
     if (HasDriveLetter(name))
         return name; // a Windows drive has no counterpart here
-    const QString path = AbsoluteName(name);
+    const QString path = QDir::cleanPath(QDir::isAbsolutePath(name) ? name : folder + u'/' + name);
     return QFileInfo::exists(path) ? path : MatchIgnoringCase(path);
 }
 

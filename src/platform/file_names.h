@@ -10,6 +10,8 @@
 // segment is matched without regard to case. Returns the best local path even
 // when nothing exists.
 QString LocalPathOf(const QString& storedName);
+// The same with a relative name taken from `folder` (the INI file's, say).
+QString LocalPathIn(const QString& folder, const QString& storedName);
 bool StoredFileExists(const QString& storedName);
 
 // Absolute form of a name relative to the current folder (cleaned, no symlink resolution).

@@ -23,12 +23,25 @@ done
 for topic in "$source"/docs/help/*; do
   expected+=("share/vyxedit/help/$(basename "$topic")")
 done
+for shot in "$source"/docs/screenshots/*.png; do
+  expected+=("share/vyxedit/help/screenshots/$(basename "$shot")")
+done
 for file in "${expected[@]}"; do
   [[ -e "$prefix/$file" ]] || fail "not installed: $file"
 done
 for program in vyxedit vyxtool; do
   [[ -x "$prefix/bin/$program" ]] || fail "not executable: bin/$program"
 done
+
+# Every picture a topic shows is installed where the topic names it.
+shown=0
+for topic in "$prefix"/share/vyxedit/help/*.html; do
+  for image in $(grep -o '<img src="[^"]*"' "$topic" | sed 's/<img src="\(.*\)"/\1/'); do
+    shown=$((shown + 1))
+    [[ -f "$(dirname "$topic")/$image" ]] || fail "$(basename "$topic") shows $image, which is not installed"
+  done
+done
+((shown > 0)) || fail "no installed topic shows a picture"
 
 # Each PNG is as large as the folder it is in says (width and height from its header).
 for png in "$prefix"/share/icons/hicolor/*x*/apps/vyxedit.png; do

@@ -64,6 +64,22 @@ TEST_F(FileNamesTest, MissingNamesKeepWhatMatched)
     EXPECT_TRUE(LocalPathOf("").isEmpty());
 }
 
+// The preview takes names from the INI file's folder, whatever folder is current.
+TEST_F(FileNamesTest, NamesResolveFromAGivenFolderIgnoringCase)
+{
+    TempFolder project;
+    project.Write("Sounds/Over.WAV", "x");
+    const QString folder = QDir(project.Path()).canonicalPath();
+    EXPECT_EQ(LocalPathIn(folder, "sounds\\over.wav"), folder + "/Sounds/Over.WAV");
+    EXPECT_EQ(LocalPathIn(folder, "Sounds/Over.WAV"), folder + "/Sounds/Over.WAV");
+    EXPECT_EQ(LocalPathIn(folder, "..\\x.wav"), QDir::cleanPath(folder + "/../x.wav"));
+    EXPECT_EQ(LocalPathIn(folder, m_base + "/a.wav"), m_base + "/a.wav") << "absolute names stay";
+    EXPECT_EQ(LocalPathIn(folder, "C:\\a.wav"), QStringLiteral("C:/a.wav"));
+    EXPECT_TRUE(LocalPathIn(folder, "").isEmpty());
+    m_temp.Write("sounds/over.wav", "y");
+    EXPECT_EQ(LocalPathOf("sounds\\over.wav"), m_base + "/sounds/over.wav") << "the current folder is another";
+}
+
 TEST_F(FileNamesTest, DriveLetterNamesOnlyChangeTheirSlashes)
 {
     EXPECT_EQ(LocalPathOf("C:\\Menu\\back.jpg"), QStringLiteral("C:/Menu/back.jpg"));

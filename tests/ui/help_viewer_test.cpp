@@ -16,11 +16,15 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QFile>
+#include <QImage>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTest>
+#include <QPixmap>
+#include <QTextBlock>
 #include <QTextBrowser>
+#include <QTextDocument>
 #include <gtest/gtest.h>
 
 namespace {
@@ -166,6 +170,78 @@ TEST_F(HelpViewerTest, EveryFocusableControlOfEveryWindowHasATopic)
     }
     EXPECT_GT(controls, 100);
     EXPECT_TRUE(without.isEmpty()) << without.join(u'\n').toStdString();
+}
+
+} // namespace
+
+namespace {
+
+// The names the shown page's <img> tags give, in page order.
+QStringList ImageNames(const QTextDocument& document)
+{
+    QStringList names;
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next())
+        for (QTextBlock::iterator it = block.begin(); !it.atEnd(); ++it)
+            if (it.fragment().charFormat().isImageFormat())
+                names << it.fragment().charFormat().toImageFormat().name();
+    return names;
+}
+
+// The picture as the viewer loads it for the page, the way it draws it.
+QImage LoadedImage(QTextDocument& document, const QString& name)
+{
+    const QVariant resource = document.resource(QTextDocument::ImageResource, QUrl(name));
+    if (resource.typeId() == QMetaType::QImage)
+        return resource.value<QImage>();
+    if (resource.typeId() == QMetaType::QPixmap)
+        return resource.value<QPixmap>().toImage();
+    return QImage::fromData(resource.toByteArray());
+}
+
+TEST_F(HelpViewerTest, TheWindowsTopicsShowTheScreenshotsOfTheirWindows)
+{
+    const QList<std::pair<const char*, QStringList>> expected{
+        {"Hlp_MainForm_", {"main-window.png"}},
+        {"Hlp_Canvas", {"click-state.png"}},
+        {"Hlp_ButtonEditor", {"button-editor.png"}},
+        {"Hlp_ButtonList", {"button-editor.png"}},
+        {"Hlp_ProgramParams", {"params-program.png", "params-about.png"}},
+        {"Hlp_ShapeForm", {"shape-window.png"}},
+        {"Hlp_MaskForm", {"mask-maker.png"}},
+        {"Hlp_AutorunWizard", {"wizard-page4.png", "wizard-page8.png"}},
+        {"Hlp_Preview", {"preview.png"}},
+    };
+    auto* browser = NamedChild<QTextBrowser>(m_session.Help(), "HelpText");
+    for (const auto& [topic, shots] : expected) {
+        TheEditor().ShowHelpTopic(QString::fromLatin1(topic));
+        const QStringList names = ImageNames(*browser->document());
+        ASSERT_EQ(names.size(), shots.size()) << topic;
+        for (int i = 0; i < shots.size(); ++i) {
+            EXPECT_EQ(names[i], QStringLiteral("screenshots/") + shots[i]) << topic;
+            // The very file the screenshot scripts wrote, not a copy that could drift.
+            const QImage original(QStringLiteral(VYX_HELP_DIR "/../screenshots/") + shots[i]);
+            ASSERT_FALSE(original.isNull()) << shots[i].toStdString();
+            const QImage shown = LoadedImage(*browser->document(), names[i]);
+            EXPECT_FALSE(shown.isNull()) << topic << " " << names[i].toStdString();
+            EXPECT_EQ(shown.convertToFormat(original.format()), original) << names[i].toStdString();
+        }
+    }
+}
+
+TEST_F(HelpViewerTest, EveryPictureOfEveryTopicLoads)
+{
+    TheEditor().ShowHelpContext(10);
+    auto* browser = NamedChild<QTextBrowser>(m_session.Help(), "HelpText");
+    int pictures = 0;
+    for (int row = 0; row < Contents()->count(); ++row) {
+        TheEditor().ShowHelpTopic(Contents()->item(row)->data(Qt::UserRole).toString());
+        for (const QString& name : ImageNames(*browser->document())) {
+            ++pictures;
+            EXPECT_FALSE(LoadedImage(*browser->document(), name).isNull())
+                << m_session.Help().CurrentTopic().toStdString() << " " << name.toStdString();
+        }
+    }
+    EXPECT_GE(pictures, 11);
 }
 
 } // namespace

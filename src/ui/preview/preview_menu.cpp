@@ -87,6 +87,8 @@ void PreviewMenu::Light(int slot)
         unsetCursor();
     ShowHelpFile(slot);
     update();
+    if (slot >= 0)
+        emit Entered(slot);
 }
 
 void PreviewMenu::ShowHelpFile(int slot)

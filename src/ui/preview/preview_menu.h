@@ -18,6 +18,8 @@ public:
     bool Pressed() const { return m_pressed >= 0; }
 
 signals:
+    // The pointer came onto a button (from outside it or from another one).
+    void Entered(int slot);
     // A press and release on the same button.
     void Clicked(int slot);
 

@@ -4,6 +4,7 @@
 #include "model/preview_animation.h"
 #include "platform/code_page.h"
 #include "ui/core/editor.h"
+#include "ui/preview/effect_sound_player.h"
 #include "ui/preview/preview_menu.h"
 
 #include <QCloseEvent>
@@ -13,7 +14,8 @@
 
 PreviewWindow::PreviewWindow(Editor& editor)
     : QWidget(nullptr, Qt::Window), m_editor(editor), m_menu(new PreviewMenu(editor.Project(), this)),
-      m_line(new QLabel(this)), m_animation(new QVariantAnimation(this))
+      m_line(new QLabel(this)), m_animation(new QVariantAnimation(this)),
+      m_sound(editor.Project(), std::make_unique<EffectSoundPlayer>())
 {
     setObjectName(QStringLiteral("PreviewWindow"));
     setFocusPolicy(Qt::StrongFocus);
@@ -33,6 +35,8 @@ PreviewWindow::PreviewWindow(Editor& editor)
         close();
     });
     connect(m_menu, &PreviewMenu::Clicked, this, &PreviewWindow::TellClick);
+    connect(m_menu, &PreviewMenu::Entered, this, [this](int slot) { m_sound.Enter(slot); });
+    m_sound.SetNoteListener([this](const QString& note) { ShowLine(m_told, note); });
 }
 
 void PreviewWindow::ShowPreview()
@@ -44,14 +48,16 @@ void PreviewWindow::ShowPreview()
     setWindowTitle(CodePage::ToUnicode(project.Main.Title) + QStringLiteral(" - Preview"));
     setWindowFlag(Qt::FramelessWindowHint, project.Main.HideBorder);
     Arrange();
-    m_line->setText(m_outline.Note().isEmpty()
-                        ? QStringLiteral("Outline: ") + m_outline.Description() + QStringLiteral(". Esc closes.")
-                        : m_outline.Note());
+    ShowLine(m_outline.Note().isEmpty()
+                 ? QStringLiteral("Outline: ") + m_outline.Description() + QStringLiteral(". Esc closes.")
+                 : m_outline.Note(),
+             {});
     show();
     raise();
     activateWindow();
     setFocus();
     Animate(project.Main.ScrollStart, project.Main.ScrollStartSpeed, false);
+    m_sound.Open(m_editor.IniFileName());
 }
 
 QRegion PreviewWindow::FullMask() const { return m_outline.Mask() + QRegion(LineRect()); }
@@ -81,7 +87,14 @@ void PreviewWindow::ShowPart(const QRect& visible) { setMask((m_outline.Mask() &
 
 void PreviewWindow::TellClick(int slot)
 {
-    m_line->setText(PreviewAction::LineFor(m_editor.Project().Buttons[size_t(slot)]));
+    ShowLine(PreviewAction::LineFor(m_editor.Project().Buttons[size_t(slot)]), {});
+    m_sound.Click(slot);
+}
+
+void PreviewWindow::ShowLine(const QString& told, const QString& soundNote)
+{
+    m_told = told;
+    m_line->setText(soundNote.isEmpty() ? told : told + QStringLiteral(" | ") + soundNote);
 }
 
 void PreviewWindow::keyPressEvent(QKeyEvent* event)
@@ -100,6 +113,7 @@ void PreviewWindow::closeEvent(QCloseEvent* event)
 {
     m_animation->stop();
     m_closing = false;
+    m_sound.Close();
     event->accept();
     emit Closed();
 }

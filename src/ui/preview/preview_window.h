@@ -1,5 +1,6 @@
 #pragma once
 #include "model/preview_outline.h"
+#include "model/preview_sound.h"
 #include "ui/core/window_views.h"
 
 #include <QWidget>
@@ -10,8 +11,9 @@ class QLabel;
 class QVariantAnimation;
 
 // "Preview": the menu as the player shows it, from the project in memory, in a
-// window cut to the menu's outline. A click tells in the line at the bottom
-// what the button would do; Esc closes after the closing animation.
+// window cut to the menu's outline, with the player's sounds. A click tells in
+// the line at the bottom what the button would do; Esc closes after the
+// closing animation.
 class PreviewWindow : public QWidget, public PreviewView {
     Q_OBJECT
 public:
@@ -21,6 +23,7 @@ public:
 
     void ShowPreview() override;
     const PreviewOutline& Outline() const { return m_outline; }
+    PreviewSound& Sound() { return m_sound; }
     // The window's mask when no animation runs: the outline and the action line.
     QRegion FullMask() const;
 
@@ -37,6 +40,8 @@ private:
     // The outline within the menu's visible part, and the action line.
     void ShowPart(const QRect& visible);
     void TellClick(int slot);
+    // The line: what it tells (outline or action), then the latest sound note.
+    void ShowLine(const QString& told, const QString& soundNote);
     QRect LineRect() const;
 
     Editor& m_editor;
@@ -44,6 +49,8 @@ private:
     QLabel* m_line = nullptr;
     QVariantAnimation* m_animation = nullptr;
     PreviewOutline m_outline;
+    PreviewSound m_sound;
+    QString m_told;
     int m_direction = 0;
     bool m_closing = false;
 };

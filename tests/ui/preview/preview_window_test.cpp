@@ -1,7 +1,9 @@
 #include "model/preview_outline.h"
 #include "platform/region.h"
+#include "support/recording_sound_player.h"
 #include "support/test_pictures.h"
 #include "ui/main/main_window.h"
+#include "ui/preview/effect_sound_player.h"
 #include "ui/preview/preview_menu.h"
 #include "ui/preview/preview_window.h"
 #include "ui/support_session.h"
@@ -179,6 +181,105 @@ TEST_F(PreviewWindowTest, ABrokenMaskFileIsSaidInTheLine)
     Show();
     EXPECT_TRUE(Line().startsWith(QStringLiteral("Mask file not used: "))) << Line().toStdString();
     EXPECT_EQ(MenuPart(), QRegion(0, 0, 200, 120));
+}
+
+// The same menu with sounds: common ones in the INI file's folder, found whatever
+// the letter case, and one of the second button's own.
+class PreviewSoundsTest : public PreviewWindowTest {
+protected:
+    void SetUp() override
+    {
+        PreviewWindowTest::SetUp();
+        m_dir.Write("Sounds/Start.WAV", "RIFF");
+        m_dir.Write("over.wav", "RIFF");
+        m_dir.Write("click.wav", "RIFF");
+        m_dir.Write("manual.wav", "RIFF");
+        MainParams& main = TheEditor().Project().Main;
+        main.OnLoadSound = "sounds\\start.wav";
+        main.SoundOver = "over.wav";
+        main.SoundClick = "CLICK.wav";
+        TheEditor().Project().Buttons[1].SoundOver = "Manual.wav";
+        Window().Sound().UsePlayer(std::make_unique<RecordingSoundPlayer>(m_heard, m_dir.Path()));
+    }
+    QStringList Heard()
+    {
+        const QStringList heard = m_heard;
+        m_heard.clear();
+        return heard;
+    }
+    void MoveTo(QPoint at, int lit)
+    {
+        QTest::mouseMove(Menu(), at);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return Menu()->LitButton() == lit; }));
+    }
+
+    QStringList m_heard;
+};
+
+TEST_F(PreviewSoundsTest, OpeningEnteringAndClickingPlayTheirSounds)
+{
+    Show();
+    EXPECT_EQ(Heard(), (QStringList{"stop", "Sounds/Start.WAV"}));
+    // A move to where the pointer already is makes no event: start from a corner.
+    MoveTo({3, 3}, -1);
+    MoveTo({20, 20}, 0);
+    EXPECT_EQ(Heard(), QStringList{"over.wav"});
+    MoveTo({25, 30}, 0);
+    EXPECT_TRUE(Heard().isEmpty()) << "moving within a button is no new entering";
+    QTest::mouseClick(Menu(), Qt::LeftButton, {}, {25, 30});
+    EXPECT_EQ(Heard(), QStringList{"click.wav"});
+    QTest::mousePress(Menu(), Qt::LeftButton, {}, {25, 30});
+    QTest::mouseRelease(Menu(), Qt::LeftButton, {}, {150, 110});
+    EXPECT_TRUE(Heard().isEmpty()) << "released off the button: no click";
+    MoveTo({30, 70}, 1);
+    EXPECT_EQ(Heard(), QStringList{"manual.wav"});
+    MoveTo({150, 110}, -1);
+    MoveTo({30, 20}, 0);
+    EXPECT_EQ(Heard(), QStringList{"over.wav"});
+    QTest::keyClick(&Window(), Qt::Key_Escape);
+    EXPECT_EQ(Heard(), QStringList{"stop"}) << "closing ends the sounds";
+    EXPECT_EQ(Line(), QStringLiteral("RUN setup.exe /S"));
+}
+
+TEST_F(PreviewSoundsTest, AMissingSoundIsToldOnceInTheLine)
+{
+    QFile::remove(m_dir.File("Sounds/Start.WAV"));
+    QFile::remove(m_dir.File("click.wav"));
+    Show();
+    EXPECT_EQ(Line(), QStringLiteral("Outline: rectangle. Esc closes. | Sound not found: sounds\\start.wav"));
+    QTest::mouseClick(Menu(), Qt::LeftButton, {}, {30, 20});
+    EXPECT_EQ(Line(), QStringLiteral("RUN setup.exe /S | Sound not found: CLICK.wav"));
+    QTest::mouseClick(Menu(), Qt::LeftButton, {}, {30, 70});
+    EXPECT_EQ(Line(), QStringLiteral("Open manual.pdf")) << "told once per opening";
+    EXPECT_EQ(Heard(), (QStringList{"stop", "over.wav", "manual.wav"}));
+    EXPECT_TRUE(m_errors.isEmpty()) << "no error box";
+}
+
+// The real player on a machine that may have no sound output at all: the
+// preview goes on, and says at most once why it is silent.
+TEST_F(PreviewWindowTest, TheRealPlayerNeverStopsThePreview)
+{
+    const QString sounds = QStringLiteral(VYX_DEMO_DIR "/sounds/");
+    MainParams& main = TheEditor().Project().Main;
+    main.OnLoadSound = (sounds + "bye.wav").toLocal8Bit();
+    main.SoundOver = (sounds + "over.wav").toLocal8Bit();
+    main.SoundClick = m_dir.Write("damaged.wav", "RIFF and then no WAVE at all").toLocal8Bit();
+    Show();
+    const bool silent = !EffectSoundPlayer::HasOutput();
+    if (silent)
+        EXPECT_EQ(Line(), QStringLiteral("Outline: rectangle. Esc closes. | No sound device: sounds are not played"));
+    QTest::mouseMove(Menu(), {20, 20});
+    QTest::mouseClick(Menu(), Qt::LeftButton, {}, {20, 20});
+    QTest::mouseClick(Menu(), Qt::LeftButton, {}, {20, 20});
+    if (silent) {
+        EXPECT_EQ(Line(), QStringLiteral("RUN setup.exe /S")) << "said once";
+    } else {
+        const QString damaged = QStringLiteral("RUN setup.exe /S | Sound cannot be played: damaged.wav");
+        EXPECT_TRUE(QTest::qWaitFor([&] { return Line() == damaged; }, 3000)) << Line().toStdString();
+    }
+    QTest::keyClick(&Window(), Qt::Key_Escape);
+    EXPECT_FALSE(Window().isVisible());
+    EXPECT_TRUE(m_errors.isEmpty());
 }
 
 } // namespace
