@@ -12,6 +12,7 @@ QStringList JolietListing(const QString& image)
     for (const QByteArray& line : run.out.split('\n'))
         if (line.startsWith("'/") && line.size() > 3)
             names << QString::fromUtf8(line.mid(2, line.size() - 3));
+    names.sort();
     return names;
 }
 
@@ -21,5 +22,6 @@ QStringList FolderListing(const QString& folder)
     QDirIterator it(folder, QDir::AllEntries | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
     while (it.hasNext())
         names << QDir(folder).relativeFilePath(it.next());
+    names.sort();
     return names;
 }
