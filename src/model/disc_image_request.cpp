@@ -8,6 +8,18 @@
 
 #include <QFileInfo>
 
+namespace {
+
+// A folder reached through a symbolic link is the same folder to xorriso.
+bool InsideThroughLinks(const QString& file, const QString& folder)
+{
+    const QString fileFolder = QFileInfo(QFileInfo(file).absolutePath()).canonicalFilePath();
+    const QString root = QFileInfo(folder).canonicalFilePath();
+    return !fileFolder.isEmpty() && !root.isEmpty() && WithTrailingSlash(fileFolder).startsWith(WithTrailingSlash(root));
+}
+
+} // namespace
+
 void DiscImageRequest::CheckCdRoot() const
 {
     if (CdRoot.isEmpty() || !QFileInfo(CdRoot).isDir())
@@ -19,7 +31,7 @@ void DiscImageRequest::CheckPlaces()
     CheckCdRoot();
     CdRoot = WithTrailingSlash(AbsoluteName(CdRoot));
     ImageFile = AbsoluteName(ImageFile);
-    if (ImageFile.startsWith(CdRoot))
+    if (ImageFile.startsWith(CdRoot) || InsideThroughLinks(ImageFile, CdRoot))
         throw VyxError(QStringLiteral("the image must not lie inside the CD root: ") + ImageFile);
     if (Volume.isEmpty())
         Volume = IsoImageWriter::DefaultVolumeLabel(CdRoot);

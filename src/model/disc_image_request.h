@@ -14,7 +14,8 @@ struct DiscImageRequest {
     void CheckCdRoot() const;
     // Makes both places absolute (the CD root ending in "/") and fills an empty
     // volume label. Throws VyxError when the CD root is no folder or the image
-    // would lie inside it, where it would take itself in.
+    // would lie inside it (also through a symbolic link), where it would take
+    // itself in.
     void CheckPlaces();
     // The project to check: the named INI file, else the launcher.ini beside the
     // player that autorun.inf starts; nothing when there is neither.

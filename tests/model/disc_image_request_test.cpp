@@ -4,6 +4,7 @@
 #include "support/temp_folder.h"
 
 #include <QDir>
+#include <QFile>
 #include <gtest/gtest.h>
 
 namespace {
@@ -38,6 +39,9 @@ TEST_F(DiscImageRequestTest, AnImageInsideTheRootIsRefusedButABrotherFolderIsNot
     EXPECT_THROW(inside.CheckPlaces(), VyxError);
     DiscImageRequest brother = Request(dir.File("my cd2/disc.iso"));
     EXPECT_NO_THROW(brother.CheckPlaces());
+    ASSERT_TRUE(QFile::link(dir.File("my cd/Player"), dir.File("link")));
+    DiscImageRequest throughLink = Request(dir.File("link/disc.iso"));
+    EXPECT_THROW(throughLink.CheckPlaces(), VyxError);
     DiscImageRequest missing{dir.File("gone"), dir.File("disc.iso"), {}, {}};
     EXPECT_THROW(missing.CheckCdRoot(), VyxError);
     EXPECT_THROW(DiscImageRequest().CheckCdRoot(), VyxError);
