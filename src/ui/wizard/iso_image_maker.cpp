@@ -86,6 +86,7 @@ bool IsoImageMaker::Write(const DiscImageRequest& request)
     progress.setObjectName(QStringLiteral("IsoProgress"));
     progress.setWindowTitle(Caption);
     progress.setWindowModality(Qt::WindowModal);
+    progress.setMinimumWidth(360); // room for the caption and a long path
     progress.setValue(0);
     progress.show(); // at once: even a short run shows what it writes
     // The events run between xorriso's reports, so the window repaints and Cancel answers.

@@ -142,6 +142,8 @@ TEST_F(WizardIsoImage, CancelStopsXorrisoAndKeepsTheOlderImage)
             ASSERT_NE(progress, nullptr);
             EXPECT_TRUE(progress->isVisible());
             EXPECT_EQ(progress->labelText(), "Writing " + Image());
+            EXPECT_EQ(progress->windowTitle(), QStringLiteral("Make ISO image"));
+            EXPECT_GE(progress->width(), 360);
             progress->cancel();
             cancelled = true;
         });
