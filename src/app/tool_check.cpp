@@ -2,19 +2,14 @@
 
 #include "app/tool_arguments.h"
 #include "app/tool_commands.h"
-#include "model/logging_project_view.h"
-#include "model/menu_project.h"
-#include "model/project_check.h"
-#include "model/project_loader.h"
+#include "model/project_file_check.h"
 #include "platform/file_names.h"
 #include "platform/vyx_error.h"
 
-#include <QDir>
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <memory>
 
 namespace {
 
@@ -62,30 +57,6 @@ QJsonObject FindingsJson(const CheckFindings& findings)
 }
 
 } // namespace
-
-CheckFindings CheckProjectFile(const QString& iniFile, const QString& cdRoot)
-{
-    if (!QFileInfo(iniFile).isFile())
-        throw VyxError(QStringLiteral("INI file not found: ") + iniFile);
-    const QString keep = CurrentFolder(); // loading changes it
-    auto project = std::make_unique<MenuProject>();
-    LoggingProjectView view;
-    try {
-        LoadProject(*project, iniFile, view);
-    } catch (...) {
-        SetCurrentFolder(keep);
-        throw;
-    }
-    SetCurrentFolder(keep);
-    return ProjectCheck(*project, iniFile, cdRoot).Run();
-}
-
-QString FindingLine(const CheckFinding& finding)
-{
-    const QString where = finding.Section.isEmpty() ? finding.Key
-                                                    : QStringLiteral("[%1] %2").arg(finding.Section, finding.Key);
-    return QStringLiteral("%1 %2: %3").arg(finding.LevelText(), where, finding.Message);
-}
 
 int RunCheck(const QStringList& arguments, QTextStream& out, QTextStream& err)
 {

@@ -1,22 +1,16 @@
 #include "app/tool_iso.h"
 
 #include "app/tool_arguments.h"
-#include "app/tool_check.h"
-#include "model/autorun_disc.h"
-#include "model/autorun_open_line.h"
+#include "model/disc_image_request.h"
+#include "model/project_file_check.h"
 #include "platform/file_names.h"
 #include "platform/iso_image_writer.h"
 #include "platform/vyx_error.h"
 
-#include <QFileInfo>
-
 namespace {
 
 struct IsoRequest {
-    QString CdRoot;
-    QString ImageFile;
-    QString Volume;
-    QString IniFile;
+    DiscImageRequest Image;
     bool Force = false;
 };
 
@@ -29,18 +23,19 @@ QString TakeValue(QStringList& args, const QString& option)
 
 void TakeArgument(IsoRequest& request, const QString& arg, QStringList& args)
 {
+    DiscImageRequest& image = request.Image;
     if (arg == u"-o")
-        request.ImageFile = AbsoluteName(TakeValue(args, arg));
+        image.ImageFile = AbsoluteName(TakeValue(args, arg));
     else if (arg == u"--volume")
-        request.Volume = TakeValue(args, arg);
+        image.Volume = TakeValue(args, arg);
     else if (arg == u"--ini")
-        request.IniFile = AbsoluteName(TakeValue(args, arg));
+        image.IniFile = AbsoluteName(TakeValue(args, arg));
     else if (arg == u"--force")
         request.Force = true;
     else if (arg.startsWith(u'-') && arg.size() > 1)
         throw VyxError(QStringLiteral("unknown option ") + arg);
-    else if (request.CdRoot.isEmpty())
-        request.CdRoot = WithTrailingSlash(AbsoluteName(arg));
+    else if (image.CdRoot.isEmpty())
+        image.CdRoot = AbsoluteName(arg);
     else
         throw VyxError(QStringLiteral("expected one CD root, got also ") + arg);
 }
@@ -52,35 +47,27 @@ IsoRequest ParseRequest(QStringList args)
         const QString arg = args.takeFirst();
         TakeArgument(request, arg, args);
     }
-    if (request.CdRoot.isEmpty() || request.ImageFile.isEmpty())
+    if (request.Image.CdRoot.isEmpty() || request.Image.ImageFile.isEmpty())
         throw VyxError(QStringLiteral("expected a CD root and -o DISC.iso"));
-    if (request.Volume.size() > IsoImageWriter::VolumeLabelLimit)
+    if (request.Image.Volume.size() > IsoImageWriter::VolumeLabelLimit)
         throw VyxError(QStringLiteral("the volume label has more than %1 characters").arg(IsoImageWriter::VolumeLabelLimit));
     return request;
 }
 
-// Checked before anything is written; the image inside the tree would take
-// itself in.
-void CheckPlaces(IsoRequest& request)
+// Checked before anything is written.
+void CheckPlaces(DiscImageRequest& image)
 {
-    if (!QFileInfo(request.CdRoot).isDir())
-        throw VyxError(QStringLiteral("the CD root is not a folder: ") + request.CdRoot);
-    if (request.ImageFile.startsWith(request.CdRoot))
-        throw VyxError(QStringLiteral("the image must not lie inside the CD root: ") + request.ImageFile);
-    if (request.Volume.isEmpty())
-        request.Volume = IsoImageWriter::DefaultVolumeLabel(request.CdRoot);
-    if (request.IniFile.isEmpty()) {
-        const std::optional<QString> ini = AutorunProjectFile(request.CdRoot);
-        if (!ini)
-            throw VyxError(QStringLiteral("autorun.inf in the CD root names no player; name the project with --ini"));
-        request.IniFile = *ini;
-    }
+    image.CheckPlaces();
+    const std::optional<QString> ini = image.ProjectFile();
+    if (!ini)
+        throw VyxError(QStringLiteral("autorun.inf in the CD root names no player; name the project with --ini"));
+    image.IniFile = *ini;
 }
 
 // False when the project has errors and --force was not given.
 bool ProjectPasses(const IsoRequest& request, QTextStream& err)
 {
-    const CheckFindings findings = CheckProjectFile(request.IniFile, request.CdRoot);
+    const CheckFindings findings = CheckProjectFile(request.Image.IniFile, request.Image.CdRoot);
     for (const CheckFinding& f : findings)
         err << FindingLine(f) << '\n';
     if (!HasError(findings))
@@ -89,7 +76,7 @@ bool ProjectPasses(const IsoRequest& request, QTextStream& err)
         err << "the project has errors; writing the image anyway (--force)\n";
         return true;
     }
-    err << "the project " << request.IniFile << " has errors; no image written (--force writes it anyway)\n";
+    err << "the project " << request.Image.IniFile << " has errors; no image written (--force writes it anyway)\n";
     return false;
 }
 
@@ -101,18 +88,20 @@ int RunIso(const QStringList& args, QTextStream& out, QTextStream& err)
     if (!ParseArguments(ParseRequest, args, err, request))
         return 2;
     try {
-        CheckPlaces(request);
+        DiscImageRequest& image = request.Image;
+        CheckPlaces(image);
         if (!ProjectPasses(request, err))
             return 1;
         int shown = -1;
-        IsoImageWriter::Write(request.CdRoot, request.ImageFile, request.Volume, [&err, &shown](int percent) {
-            if (percent == shown)
-                return;
-            shown = percent;
-            err << "progress: " << percent << "%\n";
-            err.flush();
+        IsoImageWriter::Write(image.CdRoot, image.ImageFile, image.Volume, [&err, &shown](int percent) {
+            if (percent != shown) {
+                shown = percent;
+                err << "progress: " << percent << "%\n";
+                err.flush();
+            }
+            return true;
         });
-        out << "image written: " << request.ImageFile << " (volume " << request.Volume << ")\n";
+        out << "image written: " << image.ImageFile << " (volume " << image.Volume << ")\n";
     } catch (const VyxError& e) {
         err << e.Message() << '\n';
         return 1;

@@ -13,16 +13,15 @@ namespace {
 
 const QString Xorriso = QStringLiteral("xorriso");
 
-// xorriso reports "xorriso : UPDATE :  12.34% done" about once a second.
-void ForwardProgress(const QByteArray& lines, const IsoImageWriter::Progress& progress)
+// xorriso reports "xorriso : UPDATE :  12.34% done" about once a second; the
+// last report in the lines, or `percent` when there is none.
+int LastPercent(const QByteArray& lines, int percent)
 {
     static const QRegularExpression done(QStringLiteral("UPDATE :\\s*([0-9]+)(?:\\.[0-9]+)?% done"));
     auto match = done.globalMatch(QString::fromLocal8Bit(lines));
-    while (match.hasNext()) {
-        const int percent = match.next().captured(1).toInt();
-        if (progress)
-            progress(std::min(percent, 100));
-    }
+    while (match.hasNext())
+        percent = std::min(match.next().captured(1).toInt(), 100);
+    return percent;
 }
 
 QStringList Arguments(const QString& folder, const QString& imageFile, const QString& volumeLabel)
@@ -50,7 +49,7 @@ QString IsoImageWriter::DefaultVolumeLabel(const QString& folder)
 
 bool IsoImageWriter::XorrisoAvailable() { return !QStandardPaths::findExecutable(Xorriso).isEmpty(); }
 
-void IsoImageWriter::Write(const QString& folder, const QString& imageFile, const QString& volumeLabel,
+bool IsoImageWriter::Write(const QString& folder, const QString& imageFile, const QString& volumeLabel,
                            const Progress& progress)
 {
     if (!XorrisoAvailable())
@@ -62,12 +61,23 @@ void IsoImageWriter::Write(const QString& folder, const QString& imageFile, cons
     if (!process.waitForStarted())
         throw VyxError(QStringLiteral("Cannot start xorriso: ") + process.errorString());
     QByteArray messages;
-    while (process.state() != QProcess::NotRunning && !process.waitForFinished(200)) {
+    int percent = 0;
+    // Told once at the start, so even a short run can be stopped.
+    while (!progress || progress(percent)) {
+        if (process.state() == QProcess::NotRunning || process.waitForFinished(100)) {
+            messages += process.readAllStandardError();
+            break;
+        }
         const QByteArray chunk = process.readAllStandardError();
         messages += chunk;
-        ForwardProgress(chunk, progress);
+        percent = LastPercent(chunk, percent);
     }
-    messages += process.readAllStandardError();
+    if (process.state() != QProcess::NotRunning) {
+        process.kill();
+        process.waitForFinished();
+        QFile::remove(partial);
+        return false;
+    }
     if (process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0) {
         QFile::remove(partial);
         throw VyxError(QStringLiteral("xorriso could not write %1:\n%2").arg(imageFile, QString::fromLocal8Bit(messages).trimmed()));
@@ -77,4 +87,5 @@ void IsoImageWriter::Write(const QString& folder, const QString& imageFile, cons
     QFile::remove(imageFile);
     if (!QFile::rename(partial, imageFile))
         throw VyxError(QStringLiteral("Cannot create file ") + imageFile);
+    return true;
 }

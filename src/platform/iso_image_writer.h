@@ -8,8 +8,9 @@
 // is replaced, never appended to.
 class IsoImageWriter {
 public:
-    // Called with 0..100 while xorriso writes.
-    using Progress = std::function<void(int percent)>;
+    // Called about ten times a second while xorriso writes, with the last
+    // percentage it reported (0..100); false stops it.
+    using Progress = std::function<bool(int percent)>;
 
     // ISO 9660 holds at most this many characters in a volume label.
     static constexpr int VolumeLabelLimit = 32;
@@ -19,7 +20,9 @@ public:
     static QString DefaultVolumeLabel(const QString& folder);
     static bool XorrisoAvailable();
 
-    // Throws VyxError with xorriso's own words when it fails or is missing.
-    static void Write(const QString& folder, const QString& imageFile, const QString& volumeLabel,
+    // False when the progress callback stopped it: no image is then written and
+    // an older one stays. Throws VyxError with xorriso's own words when it fails
+    // or is missing.
+    static bool Write(const QString& folder, const QString& imageFile, const QString& volumeLabel,
                       const Progress& progress = {});
 };

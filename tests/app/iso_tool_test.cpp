@@ -1,5 +1,6 @@
 // vyxtool iso: the disc image of a checked project, through xorriso.
 #include "platform/iso_image_writer.h"
+#include "support/iso_listing.h"
 #include "support/program_run.h"
 #include "support/temp_folder.h"
 #include "support/tool_run.h"
@@ -38,17 +39,6 @@ protected:
         return root;
     }
 
-    // Every name in the image's Joliet tree.
-    static QStringList JolietListing(const QString& image)
-    {
-        const ProgramRun run = RunProgram("xorriso", {"-read_fs", "norock", "-indev", image, "-find", "/"});
-        QStringList names;
-        for (const QByteArray& line : run.out.split('\n'))
-            if (line.startsWith("'/") && line.size() > 3)
-                names << QString::fromUtf8(line.mid(2, line.size() - 3));
-        return names;
-    }
-
     TempFolder dir;
 };
 
@@ -60,15 +50,8 @@ TEST_F(IsoTool, TheDemoDiscHoldsEveryFileUnderItsJolietName)
     EXPECT_TRUE(run.err.contains("progress: 100%")) << run.err.constData();
     EXPECT_FALSE(dir.Exists("demo.iso.part"));
     const QStringList listing = JolietListing(dir.File("demo.iso"));
-    QDirIterator it(root, QDir::AllEntries | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
-    int files = 0;
-    while (it.hasNext()) {
-        const QString name = QDir(root).relativeFilePath(it.next());
-        EXPECT_TRUE(listing.contains(name)) << name.toStdString();
-        ++files;
-    }
-    EXPECT_GE(files, 20);
-    EXPECT_EQ(listing.size(), files);
+    EXPECT_GE(listing.size(), 20);
+    EXPECT_EQ(listing, FolderListing(root));
     EXPECT_TRUE(listing.contains("Launcher/help/welcome.rtf"));
     const ProgramRun info = RunProgram("xorriso", {"-indev", dir.File("demo.iso"), "-pvd_info"});
     EXPECT_TRUE(info.out.contains("VYX_DEMO")) << info.out.constData();
@@ -110,6 +93,20 @@ TEST_F(IsoTool, WrongPlacesAreRefusedBeforeAnythingIsWritten)
     EXPECT_EQ(noAutorun.exitCode, 1);
     EXPECT_TRUE(noAutorun.err.contains("--ini")) << noAutorun.err.constData();
     EXPECT_EQ(Tool({"iso", root, "-o", dir.File("x.iso"), "--ini", root + "/Launcher/launcher.ini"}).exitCode, 0);
+}
+
+TEST_F(IsoTool, AStoppedWriteKeepsTheOlderImageAndLeavesNoPart)
+{
+    const QString root = DemoDisc();
+    dir.Write("demo.iso", "older");
+    QList<int> told;
+    EXPECT_FALSE(IsoImageWriter::Write(root, dir.File("demo.iso"), "DEMO", [&told](int percent) {
+        told << percent;
+        return false;
+    }));
+    EXPECT_EQ(told, QList<int>({0})); // told once at the start, before xorriso reports
+    EXPECT_EQ(dir.Read("demo.iso"), QByteArray("older"));
+    EXPECT_FALSE(dir.Exists("demo.iso.part"));
 }
 
 TEST(IsoImageWriter, TheDefaultLabelIsTheFolderNameInIsoCharacters)

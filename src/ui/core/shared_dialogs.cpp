@@ -34,15 +34,26 @@ private:
 
 std::optional<QString> SharedDialogs::ExecuteOpenFile(QWidget* parent)
 {
+    return ExecuteFileDialog(parent, m_openFile, false);
+}
+
+std::optional<QString> SharedDialogs::ExecuteSaveFile(QWidget* parent, const OpenFileRequest& request)
+{
+    return ExecuteFileDialog(parent, request, true);
+}
+
+std::optional<QString> SharedDialogs::ExecuteFileDialog(QWidget* parent, const OpenFileRequest& request, bool save)
+{
     if (m_fileAnswerer)
-        return m_fileAnswerer(m_openFile);
+        return m_fileAnswerer(request);
     const FocusReturn focus;
-    QFileDialog dialog(parent, m_openFile.Title, m_openFile.InitialDir);
-    dialog.setFileMode(QFileDialog::ExistingFile);
-    dialog.setNameFilters(ToQtFilters(m_openFile.Filter));
-    dialog.setDefaultSuffix(m_openFile.DefaultExt);
-    if (!m_openFile.FileName.isEmpty())
-        dialog.selectFile(m_openFile.FileName);
+    QFileDialog dialog(parent, request.Title, request.InitialDir);
+    dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    dialog.setNameFilters(ToQtFilters(request.Filter));
+    dialog.setDefaultSuffix(request.DefaultExt);
+    if (!request.FileName.isEmpty())
+        dialog.selectFile(request.FileName);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
     return dialog.selectedFiles().first();
@@ -60,12 +71,15 @@ std::optional<uint32_t> SharedDialogs::ExecuteColor(QWidget* parent, uint32_t in
 }
 
 QMessageBox::StandardButton SharedDialogs::Ask(QWidget* parent, const QString& text, const QString& caption,
-                                               QMessageBox::StandardButtons buttons)
+                                               QMessageBox::StandardButtons buttons,
+                                               QMessageBox::StandardButton defaultButton)
 {
     if (m_questionAnswerer)
         return m_questionAnswerer(text, caption, buttons);
     const FocusReturn focus;
     QMessageBox box(QMessageBox::Question, caption, text, buttons, parent);
+    if (defaultButton != QMessageBox::NoButton)
+        box.setDefaultButton(defaultButton);
     const int answer = box.exec();
     return answer == 0 ? QMessageBox::Cancel : QMessageBox::StandardButton(answer);
 }

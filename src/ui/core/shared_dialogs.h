@@ -31,10 +31,16 @@ public:
     OpenFileRequest& OpenFile() { return m_openFile; }
     // Runs the open-file dialog; nullopt when cancelled.
     std::optional<QString> ExecuteOpenFile(QWidget* parent);
+    // The save-file dialog for a request of its own (the open-file request keeps
+    // its settings), which asks before replacing a file; tests answer it as the
+    // open-file dialog. Nullopt when cancelled.
+    std::optional<QString> ExecuteSaveFile(QWidget* parent, const OpenFileRequest& request);
     // The colour dialog preset to `initial` (a 0x00BBGGRR or system colour).
     std::optional<uint32_t> ExecuteColor(QWidget* parent, uint32_t initial);
+    // `defaultButton` is the one Enter presses; NoButton leaves the choice to Qt.
     QMessageBox::StandardButton Ask(QWidget* parent, const QString& text, const QString& caption,
-                                    QMessageBox::StandardButtons buttons);
+                                    QMessageBox::StandardButtons buttons,
+                                    QMessageBox::StandardButton defaultButton = QMessageBox::NoButton);
     void ShowError(QWidget* parent, const QString& text, const QString& caption = QStringLiteral("Error"));
     // An information box with an OK button.
     void ShowInformation(QWidget* parent, const QString& text, const QString& caption);
@@ -52,6 +58,8 @@ public:
     static QStringList ToQtFilters(const QString& filter);
 
 private:
+    std::optional<QString> ExecuteFileDialog(QWidget* parent, const OpenFileRequest& request, bool save);
+
     OpenFileRequest m_openFile;
     FileAnswerer m_fileAnswerer;
     ColorAnswerer m_colorAnswerer;

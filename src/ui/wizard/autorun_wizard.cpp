@@ -10,6 +10,7 @@
 #include "ui/core/color_convert.h"
 #include "ui/core/editor.h"
 #include "ui/core/event_guard.h"
+#include "ui/wizard/iso_image_maker.h"
 
 #include <QCheckBox>
 #include <QFileInfo>
@@ -74,6 +75,7 @@ void AutorunWizard::Connect()
     connect(m_form.CustomSplash, &QCheckBox::toggled, m_form.BrowseSplash, &QWidget::setEnabled);
     connect(m_form.Delay, &QCheckBox::toggled, m_form.SpinEditDelay, &QWidget::setEnabled);
     connect(m_form.TestRun, &QPushButton::clicked, this, guarded(&AutorunWizard::TestRun));
+    connect(m_form.MakeIso, &QPushButton::clicked, this, guarded(&AutorunWizard::MakeIsoImage));
     for (QLabel* label : {m_form.Lcol, m_form.Rcol, m_form.Tcol})
         label->installEventFilter(this);
 }
@@ -371,6 +373,15 @@ void AutorunWizard::Finish()
 void AutorunWizard::WriteAutorun()
 {
     WriteAutorunFile(CdRoot(), m_form.Preview->toPlainText().split(u'\n'));
+}
+
+void AutorunWizard::MakeIsoImage()
+{
+    if (CdRoot().isEmpty()) {
+        ShowMessage(QStringLiteral("Choose the CD root folder first: the image is made of it."));
+        return;
+    }
+    IsoImageMaker(m_editor, this).Make(CdRoot());
 }
 
 void AutorunWizard::ShowMessage(const QString& text)

@@ -65,6 +65,7 @@ private:
     void BuildPreview();
     void TestRun();
     void WriteAutorun();
+    void MakeIsoImage();
     void ShowMessage(const QString& text);
 
     Editor& m_editor;

@@ -240,4 +240,6 @@ void AutorunWizardForm::BuildAutorunPage(QWidget* page)
 {
     Preview = PlaceMemo(page, QStringLiteral("Memo2"), QRect(16, 8, 450, 100));
     PlaceLabel(page, QStringLiteral("Click Finish to save autorun.inf"), QRect(16, 116, 300, 16));
+    MakeIso = PlaceButton(page, QStringLiteral("MakeIsoImage"), QStringLiteral("Make ISO image..."),
+                          QRect(346, 114, 120, 24));
 }

@@ -68,6 +68,7 @@ struct AutorunWizardForm {
     TSuperSpinEditI* SpinICOindex = nullptr;
     // 8: autorun.inf
     TSuperMemo* Preview = nullptr;
+    QPushButton* MakeIso = nullptr;
 
     // Titles as the page control's tabs name them, and the bold title bars.
     static const QList<const char*>& TabNames();
