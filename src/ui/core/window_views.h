@@ -101,3 +101,10 @@ public:
     // brings the preview to the front.
     virtual void ShowPreview() = 0;
 };
+
+class CheckWindowView {
+public:
+    virtual ~CheckWindowView() = default;
+    // Checks the project in memory, lists what was found and brings the window to the front.
+    virtual void ShowCheck() = 0;
+};
