@@ -40,6 +40,13 @@ void CheckWindow::ShowCheck()
     activateWindow();
 }
 
+// A shown window checks the new project at once; a hidden one checks when it is shown.
+void CheckWindow::ProjectLoaded()
+{
+    if (isVisible())
+        RunCheck();
+}
+
 void CheckWindow::RunCheck()
 {
     m_findings = m_editor.CheckProject();

@@ -22,6 +22,7 @@ public:
 
     // CheckWindowView
     void ShowCheck() override;
+    void ProjectLoaded() override;
 
     // Runs the check again on the project as it is now.
     void RunCheck();

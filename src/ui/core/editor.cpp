@@ -48,6 +48,8 @@ void Editor::ProjectReplaced()
     // The editor must not write the old project's button into the new one.
     if (m_buttonEditor)
         m_buttonEditor->ProjectLoaded();
+    if (m_checkWindow)
+        m_checkWindow->ProjectLoaded();
 }
 
 bool Editor::KeepWorkBeforeOpen(QWidget* parent)

@@ -153,6 +153,19 @@ TEST_F(CheckWindowTest, CheckAgainChecksTheProjectAsItIsNow)
     EXPECT_EQ(Summary(), QStringLiteral("No problems found"));
 }
 
+TEST_F(CheckWindowTest, OpeningAnotherProjectChecksItInTheShownWindow)
+{
+    StartBroken();
+    ClickCheck();
+    m_dir.Write("other/launcher.ini", "[MAIN]\r\nProgram=Other\r\nSizeX=200\r\nSizeY=120\r\n"
+                                      "[Button#3]\r\nName=Gone\r\nAction=RUN\r\nLeft=10\r\ntop=10\r\n"
+                                      "Width=60\r\nHeight=30\r\nParams=gone.exe\r\n");
+    TheEditor().SetIniFileName(m_dir.File("other/launcher.ini"));
+    TheEditor().OpenProject();
+    EXPECT_EQ(Rows(), (QList<QStringList>{{"error", "[Button#3] Params", "File not found: gone.exe"}}));
+    EXPECT_EQ(Summary(), QStringLiteral("1 error"));
+}
+
 TEST_F(CheckWindowTest, DoubleClickOnAButtonFindingPicksThatButton)
 {
     StartBroken();
@@ -178,7 +191,7 @@ TEST_F(CheckWindowTest, DoubleClickOnAParameterFindingOpensThePageThatHoldsIt)
     EXPECT_EQ(ParamsPageOpenedBy(QStringLiteral("[MAIN] SoundClick")), QStringLiteral("Program Parameters: / Sounds"));
 }
 
-TEST_F(CheckWindowTest, DoubleClickOnAShapeFindingOpensTheShapeWindowAndOnADiscNameNothing)
+TEST_F(CheckWindowTest, AShapeFindingOpensTheShapeWindowAndADiscNameNothing)
 {
     StartBroken();
     ClickCheck();
@@ -186,7 +199,9 @@ TEST_F(CheckWindowTest, DoubleClickOnAShapeFindingOpensTheShapeWindowAndOnADiscN
     EXPECT_FALSE(m_session.Shape().isVisible());
     EXPECT_FALSE(m_session.Buttons().isVisible());
     EXPECT_TRUE(Window().isVisible());
-    DoubleClick(QStringLiteral("[MAIN] CustomShape"));
+    // Enter on the selected row does what a double-click does.
+    List()->setCurrentItem(List()->topLevelItem(RowOf(QStringLiteral("[MAIN] CustomShape"))));
+    QTest::keyClick(List(), Qt::Key_Return);
     EXPECT_TRUE(m_session.Shape().isVisible());
     EXPECT_TRUE(m_errors.isEmpty()) << m_errors.join(u'\n').toStdString();
 }
