@@ -82,7 +82,9 @@ CheckFindings CheckProjectFile(const QString& iniFile, const QString& cdRoot)
 
 QString FindingLine(const CheckFinding& finding)
 {
-    return QStringLiteral("%1 %2: %3").arg(finding.LevelText(), finding.Where(), finding.Message);
+    const QString where = finding.Section.isEmpty() ? finding.Key
+                                                    : QStringLiteral("[%1] %2").arg(finding.Section, finding.Key);
+    return QStringLiteral("%1 %2: %3").arg(finding.LevelText(), where, finding.Message);
 }
 
 int RunCheck(const QStringList& arguments, QTextStream& out, QTextStream& err)
