@@ -2,6 +2,7 @@
 
 #include "platform/file_names.h"
 #include "ui/button_editor/button_editor.h"
+#include "ui/check/check_window.h"
 #include "ui/core/editor.h"
 #include "ui/core/event_guard.h"
 #include "ui/help/context_help.h"
@@ -53,6 +54,8 @@ void EditorSession::Start(const QString& iniArgument)
     m_editor->SetAutorunWizard(m_wizard.get());
     m_preview = std::make_unique<PreviewWindow>(*m_editor);
     m_editor->SetPreview(m_preview.get());
+    m_checkWindow = std::make_unique<CheckWindow>(*m_editor);
+    m_editor->SetCheckWindow(m_checkWindow.get());
     m_contextHelp = std::make_unique<ContextHelp>(*m_editor);
     qApp->installEventFilter(m_contextHelp.get());
 }

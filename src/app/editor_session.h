@@ -5,6 +5,7 @@
 class AutorunWizard;
 class ButtonEditor;
 class ButtonListWindow;
+class CheckWindow;
 class ContextHelp;
 class HelpViewer;
 class Editor;
@@ -35,6 +36,7 @@ public:
     MaskForm& Mask() { return *m_maskForm; }
     AutorunWizard& Wizard() { return *m_wizard; }
     PreviewWindow& Preview() { return *m_preview; }
+    CheckWindow& Check() { return *m_checkWindow; }
 
 private:
     std::unique_ptr<Editor> m_editor;
@@ -49,4 +51,5 @@ private:
     std::unique_ptr<ContextHelp> m_contextHelp;
     std::unique_ptr<AutorunWizard> m_wizard;
     std::unique_ptr<PreviewWindow> m_preview;
+    std::unique_ptr<CheckWindow> m_checkWindow;
 };

@@ -1,5 +1,6 @@
 #include "model/check_finding.h"
 
+#include <QStringList>
 #include <algorithm>
 
 int CheckFinding::Slot() const
@@ -12,7 +13,33 @@ int CheckFinding::Slot() const
     return ok ? slot : -1;
 }
 
+QString CheckFinding::Where() const
+{
+    return Section.isEmpty() ? Key : QStringLiteral("[%1] %2").arg(Section, Key);
+}
+
 bool HasError(const CheckFindings& findings)
 {
     return std::any_of(findings.cbegin(), findings.cend(), [](const CheckFinding& f) { return f.IsError(); });
+}
+
+namespace {
+
+QString Counted(qsizetype count, const char* noun)
+{
+    return QStringLiteral("%1 %2%3").arg(count).arg(QLatin1String(noun), count == 1 ? QString() : QStringLiteral("s"));
+}
+
+} // namespace
+
+QString CheckSummary(const CheckFindings& findings)
+{
+    const qsizetype errors = std::count_if(findings.cbegin(), findings.cend(), [](const CheckFinding& f) { return f.IsError(); });
+    const qsizetype warnings = findings.size() - errors;
+    QStringList parts;
+    if (errors > 0)
+        parts << Counted(errors, "error");
+    if (warnings > 0)
+        parts << Counted(warnings, "warning");
+    return parts.isEmpty() ? QStringLiteral("No problems found") : parts.join(QStringLiteral(", "));
 }

@@ -18,9 +18,13 @@ struct CheckFinding {
     QString LevelText() const { return IsError() ? QStringLiteral("error") : QStringLiteral("warning"); }
     // The button slot the finding belongs to, or -1.
     int Slot() const;
+    // "[Section] Key", or only the key (a file's path) when there is no section.
+    QString Where() const;
     bool operator==(const CheckFinding&) const = default;
 };
 
 using CheckFindings = QList<CheckFinding>;
 
 bool HasError(const CheckFindings& findings);
+// "2 errors, 1 warning", "1 error", "3 warnings" or "No problems found".
+QString CheckSummary(const CheckFindings& findings);

@@ -17,11 +17,11 @@ TEST(HelpTopics, ReadsNumbersTopicsAndAnchorsSkippingNoise)
 
 // The context numbers the windows carry: the help file's own, then the editor's
 // for the windows the help file never numbered (preview 9010, mask maker 9020,
-// autorun wizard 9030 and its pages 9031 to 9038, status window 9040).
+// autorun wizard 9030 and its pages 9031 to 9038, status window 9040, check window 9050).
 constexpr int kContexts[] = {10,   210,  230,  240,  250,  260,  2810, 270,  340,  1310, 310,  320,  330,
                              2010, 450,  510,  350,  410,  3010, 220,  420,  430,  440,  3310, 3320, 2110,
                              2120, 2130, 1610, 1620, 520,  610,  9010, 9020, 9030, 9031, 9032, 9033, 9034,
-                             9035, 9036, 9037, 9038, 9040};
+                             9035, 9036, 9037, 9038, 9040, 9050};
 
 QByteArray ReadHelpFile(const QString& name)
 {

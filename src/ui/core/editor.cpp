@@ -1,6 +1,8 @@
 #include "ui/core/editor.h"
 
+#include "model/check_finding_target.h"
 #include "model/design_size.h"
+#include "model/project_check.h"
 #include "model/project_loader.h"
 #include "ui/core/event_guard.h"
 #include "platform/file_names.h"
@@ -46,6 +48,8 @@ void Editor::ProjectReplaced()
     // The editor must not write the old project's button into the new one.
     if (m_buttonEditor)
         m_buttonEditor->ProjectLoaded();
+    if (m_checkWindow)
+        m_checkWindow->ProjectLoaded();
 }
 
 bool Editor::KeepWorkBeforeOpen(QWidget* parent)
@@ -183,6 +187,44 @@ void Editor::PreviewCommand()
 {
     if (m_preview)
         m_preview->ShowPreview();
+}
+
+void Editor::CheckCommand()
+{
+    if (m_checkWindow)
+        m_checkWindow->ShowCheck();
+}
+
+CheckFindings Editor::CheckProject() const
+{
+    // The CD root lives in the autorun wizard's page; without one the check
+    // takes the project folder for the disc's root.
+    return ProjectCheck(*m_project, m_iniFileName).Run();
+}
+
+void Editor::GoToFinding(const CheckFinding& finding)
+{
+    const CheckFindingTarget target = CheckFindingTarget::Of(finding);
+    switch (target.What) {
+    case CheckFindingTarget::Kind::Button:
+        if (!m_project->Buttons[target.Slot].Used)
+            return; // the project changed since the check
+        PickButton(target.Slot);
+        ShowButtonEditor();
+        LoadButtonEditor();
+        break;
+    case CheckFindingTarget::Kind::ParamsPage:
+        ShowParamsDialog(target.Page);
+        break;
+    case CheckFindingTarget::Kind::ShapeWindow:
+        DesignCommand();
+        break;
+    case CheckFindingTarget::Kind::AutorunWizard:
+        OpenAutorunWizard();
+        break;
+    case CheckFindingTarget::Kind::None:
+        break;
+    }
 }
 
 void Editor::RedrawButton(int slot)

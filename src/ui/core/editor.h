@@ -1,4 +1,5 @@
 #pragma once
+#include "model/check_finding.h"
 #include "model/design_canvas.h"
 #include "model/ext_action_list.h"
 #include "model/menu_project.h"
@@ -37,6 +38,7 @@ public:
     void SetMaskMaker(MaskMakerView* view) { m_maskMaker = view; }
     void SetAutorunWizard(AutorunWizardView* view) { m_autorunWizard = view; }
     void SetPreview(PreviewView* view) { m_preview = view; }
+    void SetCheckWindow(CheckWindowView* view) { m_checkWindow = view; }
 
     // The INI file box's text: the only record of which file the project is.
     QString IniFileName() const { return m_iniFileName; }
@@ -66,6 +68,13 @@ public:
     void OpenAutorunWizard();
     // "Preview": the menu as the player shows it, clicks told instead of done.
     void PreviewCommand();
+    // "Check": what would go wrong on the disc with the project in memory.
+    void CheckCommand();
+    // The project in memory checked against the files beside its INI file.
+    CheckFindings CheckProject() const;
+    // Shows where a finding's field is edited: its button, its Program
+    // Parameters page, the shape window or the autorun wizard.
+    void GoToFinding(const CheckFinding& finding);
 
     // Cross-window operations.
     void RedrawButton(int slot);
@@ -131,4 +140,5 @@ private:
     MaskMakerView* m_maskMaker = nullptr;
     AutorunWizardView* m_autorunWizard = nullptr;
     PreviewView* m_preview = nullptr;
+    CheckWindowView* m_checkWindow = nullptr;
 };

@@ -101,3 +101,12 @@ public:
     // brings the preview to the front.
     virtual void ShowPreview() = 0;
 };
+
+class CheckWindowView {
+public:
+    virtual ~CheckWindowView() = default;
+    // Checks the project in memory, lists what was found and brings the window to the front.
+    virtual void ShowCheck() = 0;
+    // Another project was loaded: the rows of the old one must not lead into it.
+    virtual void ProjectLoaded() = 0;
+};

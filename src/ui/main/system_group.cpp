@@ -40,10 +40,13 @@ void SystemGroup::BuildCommands()
     command(QStringLiteral("SortButton"), QStringLiteral("Sort"), QRect(134, 37, 50, 18),
             [this] { m_editor.SortButtonsCommand(); })
         ->setProperty("helpContext", 2810);
-    // In the title row, the one place left free in the strip.
+    // Preview and Check sit in the title row, the one place left free in the strip.
     command(QStringLiteral("PreviewButton"), QStringLiteral("Preview"), QRect(128, 0, 56, 15),
             [this] { m_editor.PreviewCommand(); })
         ->setProperty("helpContext", 9010);
+    command(QStringLiteral("CheckButton"), QStringLiteral("Check"), QRect(80, 0, 46, 15),
+            [this] { m_editor.CheckCommand(); })
+        ->setProperty("helpContext", 9050);
     command(QStringLiteral("StatusButton"), QStringLiteral("status"), QRect(134, 58, 50, 18),
             [this] { m_editor.ToggleStatusWindow(); });
 }
