@@ -29,7 +29,5 @@ CheckFindings CheckProjectFile(const QString& iniFile, const QString& cdRoot)
 
 QString FindingLine(const CheckFinding& finding)
 {
-    const QString where = finding.Section.isEmpty() ? finding.Key
-                                                    : QStringLiteral("[%1] %2").arg(finding.Section, finding.Key);
-    return QStringLiteral("%1 %2: %3").arg(finding.LevelText(), where, finding.Message);
+    return QStringLiteral("%1 %2: %3").arg(finding.LevelText(), finding.Where(), finding.Message);
 }

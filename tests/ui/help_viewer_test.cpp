@@ -1,4 +1,5 @@
 #include "ui/button_editor/button_editor.h"
+#include "ui/check/check_window.h"
 #include "model/help_topics.h"
 #include "ui/help/context_help.h"
 #include "ui/help/help_folder.h"
@@ -156,7 +157,8 @@ TEST_F(HelpViewerTest, EveryFocusableControlOfEveryWindowHasATopic)
     topics.Parse(list.readAll());
     const QList<QWidget*> windows{&m_session.Main(),  &m_session.Buttons(), &m_session.List(),
                                   &m_session.Params(), &m_session.Shape(),   &m_session.Mask(),
-                                  &m_session.Wizard(), &m_session.Status(),  &m_session.Preview()};
+                                  &m_session.Wizard(), &m_session.Status(),  &m_session.Preview(),
+                                  &m_session.Check()};
     QStringList without;
     int controls = 0;
     for (QWidget* window : windows) {
@@ -210,6 +212,7 @@ TEST_F(HelpViewerTest, TheWindowsTopicsShowTheScreenshotsOfTheirWindows)
         {"Hlp_MaskForm", {"mask-maker.png"}},
         {"Hlp_AutorunWizard", {"wizard-page4.png", "wizard-page8.png"}},
         {"Hlp_Preview", {"preview.png"}},
+        {"Hlp_Check", {"check-window.png"}},
     };
     auto* browser = NamedChild<QTextBrowser>(m_session.Help(), "HelpText");
     for (const auto& [topic, shots] : expected) {

@@ -197,9 +197,10 @@ void Editor::CheckCommand()
 
 CheckFindings Editor::CheckProject() const
 {
-    // The CD root lives in the autorun wizard's page; without one the check
-    // takes the project folder for the disc's root.
-    return ProjectCheck(*m_project, m_iniFileName).Run();
+    // The CD root chosen in the autorun wizard adds the disc's own findings;
+    // without one the check takes the project folder for the disc's root.
+    const QString cdRoot = m_autorunWizard ? m_autorunWizard->CdRootFolder() : QString();
+    return ProjectCheck(*m_project, m_iniFileName, cdRoot).Run();
 }
 
 void Editor::GoToFinding(const CheckFinding& finding)

@@ -92,6 +92,8 @@ public:
     virtual ~AutorunWizardView() = default;
     // Shows the wizard modally, on the page where it was last closed.
     virtual void OpenWizard() = 0;
+    // The CD root chosen on the first page; empty while there is none.
+    virtual QString CdRootFolder() const = 0;
 };
 
 class PreviewView {

@@ -20,6 +20,7 @@ public:
 
     // AutorunWizardView: a plain modal show on the page where it was closed.
     void OpenWizard() override;
+    QString CdRootFolder() const override { return CdRoot(); }
 
     int CurrentPage() const; // 0 to 7
     void NextPage();

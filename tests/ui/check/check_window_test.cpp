@@ -3,6 +3,7 @@
 #include "ui/help/help_viewer.h"
 #include "ui/main/main_window.h"
 #include "ui/shape/shape_window.h"
+#include "ui/wizard/autorun_wizard.h"
 #include "ui/support_session.h"
 
 #include <QApplication>
@@ -151,6 +152,25 @@ TEST_F(CheckWindowTest, CheckAgainChecksTheProjectAsItIsNow)
     QTest::mouseClick(NamedChild<QPushButton>(Window(), "CheckAgainButton"), Qt::LeftButton);
     EXPECT_TRUE(Rows().isEmpty());
     EXPECT_EQ(Summary(), QStringLiteral("No problems found"));
+}
+
+// The CD root chosen in the wizard is the disc the check looks at, with its autorun.inf.
+TEST_F(CheckWindowTest, TheWizardsCdRootAddsTheDiscsOwnFindings)
+{
+    m_dir.Write("disc/menu/launcher.ini", "[MAIN]\r\nProgram=Disc\r\nSizeX=200\r\nSizeY=120\r\n");
+    m_session.Start(m_dir.File("disc/menu/launcher.ini"));
+    m_session.Main().show();
+    ClickCheck();
+    EXPECT_EQ(Summary(), QStringLiteral("No problems found"));
+
+    NamedChild<QLineEdit>(m_session.Wizard(), "CDroot1")->setText(m_dir.File("disc") + u'/');
+    QTest::mouseClick(NamedChild<QPushButton>(Window(), "CheckAgainButton"), Qt::LeftButton);
+    EXPECT_EQ(Rows(), (QList<QStringList>{{"warning", "[autorun] open", "The CD root holds no autorun.inf"}}));
+
+    m_dir.Write("disc/autorun.inf", "[autorun]\r\nopen=menu\\launcher.exe\r\n");
+    QTest::mouseClick(NamedChild<QPushButton>(Window(), "CheckAgainButton"), Qt::LeftButton);
+    EXPECT_EQ(Rows(), (QList<QStringList>{{"error", "[autorun] open", "File not found: menu\\launcher.exe"}}));
+    EXPECT_EQ(Summary(), QStringLiteral("1 error"));
 }
 
 TEST_F(CheckWindowTest, OpeningAnotherProjectChecksItInTheShownWindow)
