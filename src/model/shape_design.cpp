@@ -1,5 +1,7 @@
 #include "model/shape_design.h"
 
+#include "model/design_size.h"
+
 #include <QPainter>
 #include <QPolygon>
 #include <algorithm>
@@ -24,11 +26,13 @@ ShapeDesign::ShapeDesign(CustomShape& shape, ShapeDesignHost& host) : m_shape(sh
 
 void ShapeDesign::SetBackground(const QImage& background, int sizeX, int sizeY)
 {
-    m_picture = QImage(std::max(sizeX, 1), std::max(sizeY, 1), QImage::Format_RGB32);
+    // The menu size comes from the file: bounded as the canvas bounds it.
+    const QSize size = BoundedDesignSize(sizeX, sizeY);
+    m_picture = QImage(size, QImage::Format_RGB32);
     m_picture.fill(Qt::white);
     QPainter painter(&m_picture);
     painter.setCompositionMode(QPainter::CompositionMode_Source);
-    painter.drawImage(QPoint(0, 0), background, QRect(0, 0, sizeX, sizeY));
+    painter.drawImage(QPoint(0, 0), background, QRect(QPoint(0, 0), size));
 }
 
 void ShapeDesign::Press(QPoint at)

@@ -1,6 +1,7 @@
 // Which file the editor loads and saves: the INI file box after a load, and a
 // save over a file whose load stopped with an error.
 #include "ui/main/main_window.h"
+#include "ui/shape/shape_window.h"
 #include "ui/support_session.h"
 
 #include <QDir>
@@ -73,6 +74,8 @@ TEST_F(EditorProjectFileTest, AHugeMenuSizeIsBoundedForTheCanvasAndTheWindowPain
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&m_session.Main()));
     m_session.Main().repaint();
     EXPECT_EQ(TheEditor().Canvas().Image().size(), QSize(16384, 1953));
+    EXPECT_EQ(NamedChild<QWidget>(m_session.Shape(), "Image")->size(), QSize(16384, 1953))
+        << "the shape window's picture is bounded the same way";
     EXPECT_EQ(TheEditor().Project().Main.SizeX, 100000);
     EXPECT_TRUE(TheEditor().WarningsShown());
 }
