@@ -1,16 +1,19 @@
 #include "x11/window_manager_fixture.h"
 
+#include "support/test_pictures.h"
 #include "support/used_button.h"
 #include "ui/button_editor/button_editor.h"
 #include "ui/controls/super_spin_edit.h"
 #include "ui/main/button_list_window.h"
 #include "ui/main/main_window.h"
+#include "ui/preview/preview_window.h"
 #include "ui/status/status_window.h"
 
 #include <QApplication>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QPixmap>
 #include <QScreen>
 #include <QTest>
 
@@ -70,6 +73,34 @@ TEST_F(WindowManagerTest, AMenuLargerThanTheScreenKeepsTheWindowOnIt)
     auto* canvas = m_session.Main().findChild<QWidget*>(QStringLiteral("Image"));
     ASSERT_NE(canvas, nullptr);
     EXPECT_EQ(canvas->size(), QSize(1600, 1300));
+}
+
+// What the screen shows, not what the widget paints: the X server cuts the
+// borderless preview to the ticked triangle, and the desktop shows through.
+TEST_F(WindowManagerTest, TheShapedPreviewLetsTheDesktopShowOutsideItsOutline)
+{
+    Start("[MAIN]\r\nProgram=Shaped\r\nSizeX=200\r\nSizeY=120\r\nCustomShape=1\r\nHideBorder=1\r\n"
+          "[CustomPoints]\r\nx0=0\r\ny0=0\r\nx1=199\r\ny1=0\r\nx2=0\r\ny2=119\r\nx3=-999\r\n");
+    const QRgb red = qRgb(255, 0, 0);
+    m_session.TheEditor().Project().NormalPicture = FilledPicture(200, 120, red);
+    QScreen* screen = m_session.Main().screen();
+    const QImage before = screen->grabWindow(0).toImage();
+
+    PreviewWindow& preview = m_session.Preview();
+    preview.ShowPreview();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&preview, 5000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return preview.mask() == preview.FullMask(); }, 5000)) << "the opening ends";
+    const QPoint origin = preview.mapToGlobal(QPoint(0, 0));
+    const QPoint inside = origin + QPoint(20, 20);
+    const QPoint outside = origin + QPoint(185, 105);
+    ASSERT_NE(before.pixel(inside), red);
+    QImage after;
+    EXPECT_TRUE(QTest::qWaitFor([&] {
+        after = screen->grabWindow(0).toImage();
+        return after.pixel(inside) == red;
+    }, 3000)) << "the menu inside the triangle";
+    EXPECT_EQ(after.pixel(outside), before.pixel(outside)) << "what lay beneath, outside it";
+    EXPECT_EQ(preview.frameGeometry(), preview.geometry()) << "no frame with HideBorder";
 }
 
 class WindowManagerFocusTest : public WindowManagerTest {
