@@ -15,6 +15,20 @@
 
 namespace {
 
+// Loading makes the project's folder the current one, as the editor does. Each
+// input starts in the fuzzer's own folder, so relative corpus names still read
+// and an input runs the same whatever ran before it.
+class KeepCurrentFolder {
+public:
+    KeepCurrentFolder() : m_folder(QDir::currentPath()) {}
+    ~KeepCurrentFolder() { QDir::setCurrent(m_folder); }
+    KeepCurrentFolder(const KeepCurrentFolder&) = delete;
+    KeepCurrentFolder& operator=(const KeepCurrentFolder&) = delete;
+
+private:
+    QString m_folder;
+};
+
 // Loads and saves; the saved bytes, or a failure with what went wrong.
 QByteArray LoadAndSave(const QString& ini, bool mustLoad, bool& loaded)
 {
@@ -52,6 +66,7 @@ extern "C" int LLVMFuzzerInitialize(int*, char***)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
+    const KeepCurrentFolder keep;
     const QString ini = FuzzFiles::Write(QStringLiteral("launcher.ini"), data, size);
     bool loaded = false;
     const QByteArray saved = LoadAndSave(ini, false, loaded);
