@@ -1,27 +1,8 @@
 #include "ui/controls/super_edit.h"
 
-#include <QFocusEvent>
 #include <QKeyEvent>
 
-TSuperEdit::TSuperEdit(QWidget* parent) : QLineEdit(parent), m_flat(this) {}
-
-void TSuperEdit::focusInEvent(QFocusEvent* event)
-{
-    QLineEdit::focusInEvent(event);
-    if (!m_flat.Enter(event))
-        return;
-    emit Entered();
-    if (m_flat.CursorEndField)
-        end(false);
-    selectAll();
-}
-
-void TSuperEdit::focusOutEvent(QFocusEvent* event)
-{
-    QLineEdit::focusOutEvent(event);
-    if (m_flat.Exit(event))
-        emit Exited();
-}
+TSuperEdit::TSuperEdit(QWidget* parent) : TFlatLineEdit(parent) {}
 
 void TSuperEdit::keyPressEvent(QKeyEvent* event)
 {

@@ -44,8 +44,9 @@ bool IsCutOrPaste(const QKeyEvent* event)
 } // namespace
 
 TSuperSpinEditI::TSuperSpinEditI(QWidget* parent)
-    : QLineEdit(QStringLiteral("0"), parent), m_flat(this)
+    : TFlatLineEdit(parent)
 {
+    setText(QStringLiteral("0"));
     m_buttons = new TSuperSpinButton(this);
     m_buttons->setObjectName(QStringLiteral("SpinButton"));
     m_buttons->resize(ButtonPairWidth, ButtonPairHeight);
@@ -162,28 +163,10 @@ void TSuperSpinEditI::TypeCharacter(QKeyEvent* event, QChar typed)
                                     [this](QKeyEvent* e) { QLineEdit::keyPressEvent(e); });
 }
 
-void TSuperSpinEditI::focusInEvent(QFocusEvent* event)
+void TSuperSpinEditI::Leaving()
 {
-    QLineEdit::focusInEvent(event);
-    // Only when the field is entered: a window coming back to the front after
-    // a message box keeps what was being typed.
-    if (!m_flat.Enter(event))
-        return;
-    emit Entered();
-    if (m_flat.CursorEndField)
-        end(false);
-    selectAll();
-}
-
-void TSuperSpinEditI::focusOutEvent(QFocusEvent* event)
-{
-    QLineEdit::focusOutEvent(event);
-    // A popup menu or another window taking the focus does not leave the field.
-    if (!m_flat.Exit(event))
-        return;
     SetValue(Value());
-    emit Exited();
-    // An OnExit handler may have put a value outside the range back.
+    // An OnExit handler, run right after this, may put a value outside the range back.
     QTimer::singleShot(0, this, &TSuperSpinEditI::ClampOnceMore);
 }
 

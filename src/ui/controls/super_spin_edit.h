@@ -1,8 +1,6 @@
 #pragma once
 #include "ui/controls/case_mode.h"
-#include "ui/controls/flat_edit_behaviour.h"
-
-#include <QLineEdit>
+#include "ui/controls/flat_line_edit.h"
 
 class TSuperSpinButton;
 
@@ -11,7 +9,7 @@ class TSuperSpinButton;
 // the decimal separator; every keystroke raises textChanged, so handlers see
 // every intermediate text. The range is enforced by the arrows and when the
 // focus leaves (MinValue == MaxValue: no range).
-class TSuperSpinEditI : public QLineEdit {
+class TSuperSpinEditI : public TFlatLineEdit {
     Q_OBJECT
 public:
     explicit TSuperSpinEditI(QWidget* parent = nullptr);
@@ -32,10 +30,8 @@ public:
     // Title case here starts a word only at the start or after a blank.
     TCaseMode CaseMode() const { return m_caseMode; }
     void SetCaseMode(TCaseMode mode) { m_caseMode = mode; }
-    // CursorEndField, ColorOnFocus, EnterLikeTab, ArrowLikeTab; Office2k through SetOffice2k.
-    FlatEditBehaviour& Flat() { return m_flat; }
+    // Office2k through SetOffice2k, which also makes room for the buttons.
     void SetOffice2k(bool on);
-    void SetColor(const QColor& color) { m_flat.SetDesignedColor(color); }
     TSuperSpinButton* Buttons() const { return m_buttons; }
     // The font's height plus its share of the system font and the borders.
     int MinimumFieldHeight() const;
@@ -43,16 +39,10 @@ public:
     void UpClick();
     void DownClick();
 
-signals:
-    // The user entered the field (OnEnter).
-    void Entered();
-    // The focus left and the text was normalised and clamped (OnExit).
-    void Exited();
-
 protected:
     void keyPressEvent(QKeyEvent* event) override;
-    void focusInEvent(QFocusEvent* event) override;
-    void focusOutEvent(QFocusEvent* event) override;
+    // The text normalised and clamped before Exited.
+    void Leaving() override;
     void resizeEvent(QResizeEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
 
@@ -67,7 +57,6 @@ private:
     void LayoutButtons();
     void ClampOnceMore();
 
-    FlatEditBehaviour m_flat;
     TSuperSpinButton* m_buttons = nullptr;
     TCaseMode m_caseMode = cmTitleCase;
     int m_minValue = 0;
