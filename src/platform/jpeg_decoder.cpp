@@ -12,6 +12,7 @@ JpegDecoder::JpegDecoder(const QByteArray& data, const QString& fileName)
     m_info.err = jpeg_std_error(&m_error.pub);
     m_error.pub.error_exit = &JpegDecoder::ErrorExit;
     m_error.pub.output_message = &JpegDecoder::OutputMessage;
+    m_progress.pub.progress_monitor = &JpegDecoder::CountScans;
 }
 
 JpegDecoder::~JpegDecoder()
@@ -39,7 +40,7 @@ QImage JpegDecoder::Decode()
                      .arg(m_info.image_width)
                      .arg(m_info.image_height)
                      .arg(MaxWorkingMemory / (1024 * 1024)));
-        Fail(QString::fromLatin1(m_error.message));
+        FailFromLibrary();
     }
     m_image = QImage(int(m_info.output_width), int(m_info.output_height), QImage::Format_RGB32);
     if (m_image.isNull())
@@ -50,7 +51,7 @@ QImage JpegDecoder::Decode()
         for (JDIMENSION y = 0; y < m_info.output_height; ++y)
             m_imageRows[y] = m_image.scanLine(int(y));
     if (!ReadRows() || !Finish())
-        Fail(QString::fromLatin1(m_error.message));
+        FailFromLibrary();
     return std::move(m_image);
 }
 
@@ -62,6 +63,7 @@ bool JpegDecoder::ReadHeader()
         return false;
     m_created = true;
     jpeg_create_decompress(&m_info);
+    m_info.progress = &m_progress.pub;
     m_info.mem->max_memory_to_use = MaxWorkingMemory;
     jpeg_mem_src(&m_info, reinterpret_cast<const unsigned char*>(m_data.constData()),
                  static_cast<unsigned long>(m_data.size()));
@@ -162,11 +164,29 @@ void JpegDecoder::Fail(const QString& reason) const
     throw VyxError(QStringLiteral("JPEG error: %1 (%2)").arg(reason, QDir::toNativeSeparators(m_fileName)));
 }
 
+void JpegDecoder::FailFromLibrary() const
+{
+    if (m_progress.tooManyScans)
+        Fail(QStringLiteral("the file has more than %1 scans, more than any encoder writes (a damaged file?)").arg(MaxScans));
+    Fail(QString::fromLatin1(m_error.message));
+}
+
 void JpegDecoder::ErrorExit(j_common_ptr cinfo)
 {
     auto* error = reinterpret_cast<ErrorManager*>(cinfo->err);
     (*cinfo->err->format_message)(cinfo, error->message);
     std::longjmp(error->jump, 1);
+}
+
+// libjpeg calls this while it reads the scans of a progressive file, before
+// each row of blocks; the file is refused as soon as the count passes the limit.
+void JpegDecoder::CountScans(j_common_ptr cinfo)
+{
+    const auto* info = reinterpret_cast<j_decompress_ptr>(cinfo);
+    if (info->input_scan_number <= MaxScans)
+        return;
+    reinterpret_cast<ProgressMonitor*>(cinfo->progress)->tooManyScans = true;
+    (*cinfo->err->error_exit)(cinfo);
 }
 
 // Warnings (a file cut short, extra bytes) are not worth a console line:

@@ -16,6 +16,10 @@ public:
     // libjpeg-turbo's own working memory: a progressive file keeps the
     // coefficients of the whole picture, which a tiny file can declare huge.
     static constexpr long MaxWorkingMemory = 128L * 1024 * 1024;
+    // Every scan of a progressive file passes over the whole picture, so a
+    // small file of repeated scan headers decodes for minutes. Real encoders
+    // write a few dozen scans at most.
+    static constexpr int MaxScans = 500;
 
     // `fileName` only names the file in messages.
     JpegDecoder(const QByteArray& data, const QString& fileName);
@@ -37,6 +41,11 @@ private:
         std::jmp_buf jump;
         char message[JMSG_LENGTH_MAX];
     };
+    // libjpeg's progress monitor first, so the callback finds the limit flag.
+    struct ProgressMonitor {
+        jpeg_progress_mgr pub;
+        bool tooManyScans;
+    };
 
     bool ReadHeader();
     bool Start();
@@ -45,13 +54,16 @@ private:
     void ChooseOutput();
     void ConvertRow(const JSAMPLE* in, QRgb* out) const;
     [[noreturn]] void Fail(const QString& reason) const;
+    [[noreturn]] void FailFromLibrary() const;
 
     static void ErrorExit(j_common_ptr cinfo);
     static void OutputMessage(j_common_ptr cinfo);
+    static void CountScans(j_common_ptr cinfo);
 
     QByteArray m_data;
     QString m_fileName;
     ErrorManager m_error{};
+    ProgressMonitor m_progress{};
     jpeg_decompress_struct m_info{};
     bool m_created = false;
     bool m_headerRead = false;

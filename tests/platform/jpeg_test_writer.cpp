@@ -58,3 +58,12 @@ QByteArray JpegTestWriter::WithDeclaredSize(QByteArray jpeg, int width, int heig
     jpeg[at + 8] = char(width & 0xFF);
     return jpeg;
 }
+
+QByteArray JpegTestWriter::WithRepeatedLastScan(const QByteArray& jpeg, int copies)
+{
+    const qsizetype scan = jpeg.lastIndexOf(QByteArray("\xFF\xDA", 2));
+    const qsizetype end = jpeg.lastIndexOf(QByteArray("\xFF\xD9", 2));
+    if (scan < 0 || end < scan)
+        return {};
+    return jpeg.left(end) + jpeg.mid(scan, end - scan).repeated(copies) + jpeg.mid(end);
+}

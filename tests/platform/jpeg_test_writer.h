@@ -22,6 +22,9 @@ public:
 
     // Rewrites the frame header's size, keeping the rest of the file.
     static QByteArray WithDeclaredSize(QByteArray jpeg, int width, int height);
+    // Repeats the file's last scan (its header and data) before the end marker:
+    // libjpeg accepts the repeats, and each passes over the whole picture again.
+    static QByteArray WithRepeatedLastScan(const QByteArray& jpeg, int copies);
 
 private:
     J_COLOR_SPACE m_space;

@@ -355,6 +355,24 @@ TEST(PictureLoaderLimits, TinyFilesDeclaringHugeSizesAreRefusedWithAClearMessage
     EXPECT_EQ(LoadPicture(temp.File("small.bmp"), 10000).size(), QSize(100, 100));
 }
 
+// Each scan of a progressive file passes over the whole picture: repeated scan
+// headers are refused by their count, not decoded for minutes. A file with a
+// normal progression decodes.
+TEST(PictureLoaderLimits, ProgressiveFileWithThousandsOfScansIsRefused)
+{
+    TempFolder temp;
+    JpegTestWriter grey(JCS_GRAYSCALE, 1, {40, 200});
+    grey.SetProgressive(true);
+    const QByteArray normal = grey.Encode(64, 64);
+    EXPECT_EQ(LoadPicture(temp.Write("normal.jpg", normal)).pixel(100, 10), qRgb(200, 200, 200));
+
+    const QString hostile = temp.Write("scans.jpg", JpegTestWriter::WithRepeatedLastScan(normal, 2000));
+    const std::optional<QString> error = LoadError(hostile);
+    ASSERT_TRUE(error);
+    EXPECT_EQ(*error, QStringLiteral("JPEG error: the file has more than 500 scans, more than any encoder writes "
+                                     "(a damaged file?) (%1)").arg(hostile));
+}
+
 // Qt's reader makes a 4 x 17920 picture of this 61-byte file, whose header
 // size field (6) fits no BMP header: the size limits must not depend on
 // reading the header ourselves.
