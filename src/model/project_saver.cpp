@@ -17,12 +17,6 @@ using namespace LauncherIni;
 
 namespace {
 
-// The companion files keep the INI file's name with their own extension.
-QString NameBeside(const QString& iniName, const char* ext)
-{
-    return QFileInfo(ChangeFileExt(iniName, QLatin1String(ext))).fileName();
-}
-
 class Saver {
 public:
     Saver(MenuProject& project, ProjectView& view) : m_project(project), m_view(view) {}
@@ -71,7 +65,7 @@ SaveResult Saver::Run(QString& iniName)
     m_view.AddLine(QStringLiteral("Program: ") + CodePage::ToUnicode(m_project.Main.Title));
 
     // The temporary file exists before any step is logged as saved.
-    FileReplacer replacer(iniName, {NameBeside(iniName, ".tmp"), NameBeside(iniName, ".bak")});
+    FileReplacer replacer(iniName, {QStringLiteral(".tmp"), QStringLiteral(".bak")});
     Check(replacer, replacer.Open());
     m_ini.Reserve(2048, 64 * 1024); // a full project: 101 buttons and 100 points
 

@@ -1,14 +1,16 @@
 #include "platform/file_replacer.h"
 
+#include "platform/file_names.h"
 #include "platform/file_operations.h"
+#include "platform/writer_temp_files.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QRandomGenerator>
 
 #include <cerrno>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -19,15 +21,6 @@ constexpr int UniqueNameTries = 100;
 QString UnableToWrite(const QString& path, const QString& reason)
 {
     return QStringLiteral("Unable to write to %1: %2").arg(path, reason);
-}
-
-QString RandomSuffix()
-{
-    static const char letters[] = "abcdefghijklmnopqrstuvwxyz0123456789";
-    QString suffix;
-    for (int i = 0; i < 8; ++i)
-        suffix += QLatin1Char(letters[QRandomGenerator::global()->bounded(int(sizeof letters - 1))]);
-    return suffix;
 }
 
 // The replacement keeps the replaced file's permission bits.
@@ -51,7 +44,8 @@ bool FileReplacer::Open()
 {
     if (!ResolveTarget())
         return false;
-    const QString named = m_options.tempName.isEmpty() ? QString() : BesideTarget(m_options.tempName);
+    RemoveStaleWriterTemps(QFileInfo(m_targetPath).absolutePath());
+    const QString named = Companion(m_options.tempExtension);
     // A project that carries the temporary name itself must not be removed as a stale temporary file.
     const bool created = named.isEmpty() || IsTarget(named) ? CreateUniqueTemp() : CreateNamedTemp(named);
     if (!created)
@@ -82,6 +76,7 @@ bool FileReplacer::Install()
         return Fail(QStringLiteral("Unable to rename %1 to %2: %3").arg(m_tempPath, m_targetPath, FileErrorText(error)));
     }
     m_tempExists = false;
+    Discard(); // the lock
     const QString folder = QFileInfo(m_targetPath).absolutePath();
     if (!files.SyncFolder(folder))
         m_result.warnings << QStringLiteral("The folder %1 was not flushed to disk: %2").arg(folder, FileErrorText(errno));
@@ -123,25 +118,37 @@ bool FileReplacer::CreateNamedTemp(const QString& path)
 bool FileReplacer::CreateUniqueTemp()
 {
     FileOperations& files = FileOperations::Current();
-    const QString prefix = QStringLiteral(".") + QFileInfo(m_targetPath).fileName() + QStringLiteral(".");
+    const QString folder = QFileInfo(m_targetPath).absolutePath() + u'/';
     for (int attempt = 0; attempt < UniqueNameTries; ++attempt) {
-        m_tempPath = BesideTarget(prefix + RandomSuffix() + QStringLiteral(".tmp"));
+        m_tempPath = folder + NewWriterTempName();
         m_fd = files.CreateNew(m_tempPath);
-        if (m_fd >= 0) {
-            m_tempExists = true;
+        if (m_fd >= 0 && HoldTemp())
             return true;
-        }
-        if (errno != EEXIST)
+        if (m_fd < 0 && errno != EEXIST)
             break;
     }
     return Fail(UnableToWrite(m_tempPath, FileErrorText(errno)));
 }
 
-QString FileReplacer::BesideTarget(const QString& name) const
+// A cleaner that took the new file for a stale one removes it only while it
+// holds the lock; then the name is gone and another is tried.
+bool FileReplacer::HoldTemp()
 {
-    if (QFileInfo(name).isAbsolute())
-        return QDir::cleanPath(name);
-    return QDir::cleanPath(QFileInfo(m_targetPath).absolutePath() + QLatin1Char('/') + name);
+    m_tempExists = true;
+    if (HoldWriterTemp(m_fd, m_tempPath)) {
+        m_lockFd = ::dup(m_fd);
+        return true;
+    }
+    Discard();
+    errno = EEXIST;
+    return false;
+}
+
+QString FileReplacer::Companion(const QString& extension) const
+{
+    if (extension.isEmpty())
+        return {};
+    return ChangeFileExt(m_targetPath, extension);
 }
 
 bool FileReplacer::IsTarget(const QString& path) const
@@ -155,9 +162,9 @@ bool FileReplacer::IsTarget(const QString& path) const
 
 void FileReplacer::KeepBackup()
 {
-    if (m_options.backupName.isEmpty() || !QFileInfo::exists(m_targetPath))
+    if (m_options.backupExtension.isEmpty() || !QFileInfo::exists(m_targetPath))
         return;
-    const QString backup = BesideTarget(m_options.backupName);
+    const QString backup = Companion(m_options.backupExtension);
     if (IsTarget(backup)) {
         m_result.warnings << QStringLiteral("The previous file is not kept: its backup name %1 is its own name").arg(backup);
         return;
@@ -189,6 +196,9 @@ void FileReplacer::Discard()
     if (m_tempExists)
         files.Remove(m_tempPath);
     m_tempExists = false;
+    if (m_lockFd >= 0)
+        ::close(m_lockFd);
+    m_lockFd = -1;
 }
 
 ReplaceResult ReplaceFileContents(const QString& target, const QByteArray& bytes, const ReplaceOptions& options)

@@ -3,9 +3,11 @@
 #include <QString>
 #include <QStringList>
 
+// The companions are named after the file actually replaced (a symlink's
+// target, not the link): its name with the extension given.
 struct ReplaceOptions {
-    QString tempName;   // empty: a unique temporary name beside the target
-    QString backupName; // empty: no backup kept
+    QString tempExtension;   // empty: a unique hidden temporary name beside the target
+    QString backupExtension; // empty: no backup kept
 };
 
 struct ReplaceResult {
@@ -17,7 +19,7 @@ struct ReplaceResult {
 // Replaces the file `target` with `bytes`: follows a symlink and replaces the link's target, writes a
 // temporary file beside the target, flushes it, renames it into place, flushes the folder, removes the
 // temporary on failure, never uses the target's own name as temporary or backup name.
-// A relative tempName or backupName is a name in the folder of the file replaced.
+// Stale hidden temporary files that killed writers left beside the target go first.
 ReplaceResult ReplaceFileContents(const QString& target, const QByteArray& bytes, const ReplaceOptions& options = {});
 
 // The same replacement in its three steps, for a writer that must know the
@@ -48,7 +50,8 @@ private:
     bool ResolveTarget();
     bool CreateNamedTemp(const QString& path);
     bool CreateUniqueTemp();
-    QString BesideTarget(const QString& name) const;
+    QString Companion(const QString& extension) const;
+    bool HoldTemp();
     bool IsTarget(const QString& path) const;
     void KeepBackup();
     bool Fail(const QString& message);
@@ -60,6 +63,7 @@ private:
     QString m_targetPath;
     QString m_tempPath;
     int m_fd = -1;
+    int m_lockFd = -1; // keeps the temporary file's lock from creation to rename
     bool m_tempExists = false;
     ReplaceResult m_result;
 };

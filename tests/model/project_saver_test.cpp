@@ -273,12 +273,15 @@ TEST_F(ProjectSaverTest, ASymlinkedIniFileStaysALinkAndItsTargetGetsTheEdit)
 {
     QDir(m_dir.Path()).mkdir("real");
     m_dir.Write("real/menu.ini", "[MAIN]\r\nProgram=Old\r\n");
+    m_dir.Write("real/launcher.bak", "the backup of another project");
     ASSERT_TRUE(QFile::link("real/menu.ini", Ini()));
     m_project->Main.Title = "Edited";
     ASSERT_EQ(Save(), SaveResult::Saved);
     EXPECT_TRUE(QFileInfo(Ini()).isSymLink());
     EXPECT_TRUE(m_dir.Read("real/menu.ini").startsWith("[MAIN]\r\nProgram=Edited\r\n"));
-    EXPECT_EQ(m_dir.Read("real/launcher.bak"), QByteArray("[MAIN]\r\nProgram=Old\r\n"));
+    EXPECT_EQ(m_dir.Read("real/menu.bak"), QByteArray("[MAIN]\r\nProgram=Old\r\n"));
+    EXPECT_EQ(m_dir.Read("real/launcher.bak"), QByteArray("the backup of another project"));
+    EXPECT_FALSE(m_dir.Exists("real/launcher.tmp"));
 }
 
 TEST_F(ProjectSaverTest, AProjectNamedLikeItsTemporaryOrBackupFileIsNotDeleted)

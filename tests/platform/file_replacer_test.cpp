@@ -8,11 +8,15 @@
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
 namespace {
 
 using Step = FailingFileOperations::Step;
 
-const ReplaceOptions IniNames{QStringLiteral("a.tmp"), QStringLiteral("a.bak")};
+const ReplaceOptions IniNames{QStringLiteral(".tmp"), QStringLiteral(".bak")};
 
 QStringList Entries(const QString& folder)
 {
@@ -56,21 +60,21 @@ TEST(FileReplacer, ASymlinkKeepsPointingAtItsTargetWhichGetsTheNewContent)
     EXPECT_TRUE(QFileInfo(temp.File("a.ini")).isSymLink());
     EXPECT_TRUE(QFileInfo(temp.File("hop.ini")).isSymLink());
     EXPECT_EQ(temp.Read("real/data.ini"), QByteArray("new"));
-    EXPECT_EQ(temp.Read("real/a.bak"), QByteArray("old")) << "the backup lies beside the file replaced";
-    EXPECT_EQ(Entries(temp.File("real")), QStringList({"a.bak", "data.ini"}));
+    EXPECT_EQ(temp.Read("real/data.bak"), QByteArray("old")) << "the backup is the replaced file's, beside it";
+    EXPECT_EQ(Entries(temp.File("real")), QStringList({"data.bak", "data.ini"}));
 }
 
 TEST(FileReplacer, TheTargetsOwnNameIsNeverTheTemporaryOrTheBackupName)
 {
     TempFolder temp;
     temp.Write("x.tmp", "project named x.tmp");
-    ReplaceResult result = ReplaceFileContents(temp.File("x.tmp"), "new", {"x.tmp", "x.bak"});
+    ReplaceResult result = ReplaceFileContents(temp.File("x.tmp"), "new", IniNames);
     EXPECT_TRUE(result.ok);
     EXPECT_EQ(temp.Read("x.tmp"), QByteArray("new"));
     EXPECT_EQ(temp.Read("x.bak"), QByteArray("project named x.tmp"));
 
     temp.Write("y.bak", "project named y.bak");
-    result = ReplaceFileContents(temp.File("y.bak"), "new", {"y.tmp", "y.bak"});
+    result = ReplaceFileContents(temp.File("y.bak"), "new", IniNames);
     EXPECT_TRUE(result.ok);
     EXPECT_EQ(temp.Read("y.bak"), QByteArray("new"));
     ASSERT_EQ(result.warnings.size(), 1) << "a backup that cannot be made is said";
@@ -97,7 +101,7 @@ TEST(FileReplacer, AFolderInTheWayIsNamedAsTheReason)
     EXPECT_EQ(result.error, QStringLiteral("Unable to write to %1: a folder is in the way").arg(temp.File("a.ini")));
 
     QDir(temp.Path()).mkdir("b.tmp");
-    result = ReplaceFileContents(temp.File("b.ini"), "new", {"b.tmp", "b.bak"});
+    result = ReplaceFileContents(temp.File("b.ini"), "new", IniNames);
     EXPECT_FALSE(result.ok);
     EXPECT_EQ(result.error, QStringLiteral("Unable to write to %1: a folder is in the way").arg(temp.File("b.tmp")));
     EXPECT_EQ(Entries(temp.Path()), QStringList({"a.ini", "b.tmp"}));
@@ -123,6 +127,30 @@ TEST(FileReplacer, ANonRegularTargetIsRefused)
     EXPECT_FALSE(result.ok);
     EXPECT_EQ(result.error, QStringLiteral("Unable to write to /dev/null: not a regular file"));
     EXPECT_EQ(Entries(temp.Path()), QStringList({"a.ini"}));
+}
+
+// A killed writer leaves its hidden temporary file; the next write beside it
+// removes it, but not one that a writer still holds, nor a file of the user's.
+TEST(FileReplacer, StaleHiddenTemporaryFilesGoHeldOnesStay)
+{
+    TempFolder temp;
+    for (const char* name : {".vyxk1ll3d00.tmp", ".a.ini.0123abcd.tmp", ".vyxheld0000.tmp", ".vyxnot.tmp", "x.tmp"})
+        temp.Write(name, "left");
+    const int held = ::open(QFile::encodeName(temp.File(".vyxheld0000.tmp")).constData(), O_RDONLY);
+    ASSERT_EQ(::flock(held, LOCK_EX), 0);
+    EXPECT_TRUE(ReplaceFileContents(temp.File("a.ini"), "new").ok);
+    ::close(held);
+    EXPECT_EQ(Entries(temp.Path()), QStringList({".vyxheld0000.tmp", ".vyxnot.tmp", "a.ini", "x.tmp"}));
+}
+
+// The hidden temporary name is short, so the longest file name still works.
+TEST(FileReplacer, ATargetWithTheLongestNameIsReplaced)
+{
+    TempFolder temp;
+    const QString name = QString(251, u'n') + QStringLiteral(".msk");
+    temp.Write(name, "old");
+    EXPECT_TRUE(ReplaceFileContents(temp.File(name), "new").ok);
+    EXPECT_EQ(temp.Read(name), QByteArray("new"));
 }
 
 struct FailureCase {
