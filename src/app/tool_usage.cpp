@@ -66,7 +66,9 @@ const std::map<QString, CommandText>& Commands()
           "Checks the project with the CD root as 'check --cd-root' does (by default the launcher.ini\n"
           "beside the player that autorun.inf's open= line names), then builds an ISO 9660 image with\n"
           "Joliet and Rock Ridge names from CD_ROOT through xorriso, showing its progress on standard\n"
-          "error. An existing image is replaced only when the new one is complete.\n",
+          "error. An existing image is replaced only when the new one is complete. Temporary files\n"
+          "that interrupted writes left are not put on the disc, and a symbolic link is stored as the\n"
+          "file it leads to (the check reports a named file that leads out of the CD root).\n",
           "  -o DISC.iso            the image to write (not inside CD_ROOT)\n"
           "  --volume LABEL         the volume label, at most 32 characters (default the folder's name)\n"
           "  --ini FILE             the project to check\n"

@@ -1,6 +1,8 @@
 #include "platform/iso_image_writer.h"
 
+#include "platform/file_operations.h"
 #include "platform/vyx_error.h"
+#include "platform/writer_temp_files.h"
 
 #include <QDir>
 #include <QFile>
@@ -8,6 +10,11 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
+
+#ifdef Q_OS_LINUX
+#include <csignal>
+#include <sys/prctl.h>
+#endif
 
 namespace {
 
@@ -24,14 +31,30 @@ int LastPercent(const QByteArray& lines, int percent)
     return percent;
 }
 
+// Temporary files that killed writers left stay off the disc. A symbolic link
+// is stored as the file it leads to: Windows sees no links on a disc, and a
+// link to the build machine's files would mean nothing there.
 QStringList Arguments(const QString& folder, const QString& imageFile, const QString& volumeLabel)
 {
-    return {QStringLiteral("-abort_on"), QStringLiteral("FAILURE"), QStringLiteral("-report_about"),
-            QStringLiteral("UPDATE"),    QStringLiteral("-outdev"),  imageFile,
-            QStringLiteral("-volid"),    volumeLabel,                QStringLiteral("-joliet"),
-            QStringLiteral("on"),        QStringLiteral("-rockridge"), QStringLiteral("on"),
-            QStringLiteral("-map"),      folder,                     QStringLiteral("/"),
-            QStringLiteral("-commit")};
+    QStringList args = {QStringLiteral("-abort_on"), QStringLiteral("FAILURE"), QStringLiteral("-report_about"),
+                        QStringLiteral("UPDATE"),    QStringLiteral("-outdev"),  imageFile,
+                        QStringLiteral("-volid"),    volumeLabel,                QStringLiteral("-joliet"),
+                        QStringLiteral("on"),        QStringLiteral("-rockridge"), QStringLiteral("on"),
+                        QStringLiteral("-follow"),   QStringLiteral("link")};
+    for (const QString& pattern : WriterTempPatterns())
+        args << QStringLiteral("-not_leaf") << pattern;
+    return args << QStringLiteral("-map") << folder << QStringLiteral("/") << QStringLiteral("-commit");
+}
+
+// One rename over the old image, so that a kill at any moment leaves the old
+// image or the new one.
+void PutInPlace(const QString& partial, const QString& imageFile)
+{
+    if (FileOperations::Current().ReplaceAtomically(partial, imageFile))
+        return;
+    const int error = errno;
+    QFile::remove(partial);
+    throw VyxError(QStringLiteral("Cannot create file %1: %2").arg(imageFile, FileErrorText(error)));
 }
 
 } // namespace
@@ -57,6 +80,10 @@ bool IsoImageWriter::Write(const QString& folder, const QString& imageFile, cons
     const QString partial = imageFile + QStringLiteral(".part");
     QFile::remove(partial);
     QProcess process;
+#ifdef Q_OS_LINUX
+    // Killed with us, xorriso would go on writing a .part that nobody renames.
+    process.setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGKILL); });
+#endif
     process.start(Xorriso, Arguments(folder, partial, volumeLabel));
     if (!process.waitForStarted())
         throw VyxError(QStringLiteral("Cannot start xorriso: ") + process.errorString());
@@ -84,8 +111,6 @@ bool IsoImageWriter::Write(const QString& folder, const QString& imageFile, cons
     }
     if (progress)
         progress(100);
-    QFile::remove(imageFile);
-    if (!QFile::rename(partial, imageFile))
-        throw VyxError(QStringLiteral("Cannot create file ") + imageFile);
+    PutInPlace(partial, imageFile);
     return true;
 }

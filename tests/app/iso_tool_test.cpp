@@ -109,6 +109,37 @@ TEST_F(IsoTool, AStoppedWriteKeepsTheOlderImageAndLeavesNoPart)
     EXPECT_FALSE(dir.Exists("demo.iso.part"));
 }
 
+TEST_F(IsoTool, AnImageThatCannotBePutInPlaceLeavesNoPart)
+{
+    const QString root = DemoDisc();
+    dir.Write("demo.iso/keep.txt", "a folder in the way");
+    const ToolRun run = Tool({"iso", root, "-o", dir.File("demo.iso")});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(run.err.contains("Cannot create file " + dir.File("demo.iso").toUtf8())) << run.err.constData();
+    EXPECT_FALSE(dir.Exists("demo.iso.part"));
+    EXPECT_EQ(dir.Read("demo.iso/keep.txt"), QByteArray("a folder in the way"));
+}
+
+// What a killed writer left stays off the disc; a link is stored as the file it
+// leads to, since the disc cannot hold a link into the build machine.
+TEST_F(IsoTool, StrayTemporaryFilesAreLeftOutAndLinksStoredAsTheirFiles)
+{
+    const QString root = DemoDisc();
+    dir.Write("cd/Launcher/.vyx0a1b2c3d.tmp", "half a file");
+    dir.Write("cd/.autorun.inf.0a1b2c3d.tmp", "half a file");
+    ASSERT_TRUE(QFile::link(dir.Write("outside.txt", "from elsewhere"), root + "/Launcher/notes.txt"));
+    const ToolRun run = Tool({"iso", root, "-o", dir.File("demo.iso")});
+    ASSERT_EQ(run.exitCode, 0) << run.err.constData();
+    const QStringList listing = JolietListing(dir.File("demo.iso"));
+    EXPECT_FALSE(listing.contains("Launcher/.vyx0a1b2c3d.tmp"));
+    EXPECT_FALSE(listing.contains(".autorun.inf.0a1b2c3d.tmp"));
+    EXPECT_TRUE(listing.contains("Launcher/launcher.ini"));
+    RunProgram("xorriso", {"-osirrox", "on", "-indev", dir.File("demo.iso"), "-extract", "/Launcher/notes.txt",
+                           dir.File("extracted.txt")});
+    EXPECT_EQ(dir.Read("extracted.txt"), QByteArray("from elsewhere"));
+    EXPECT_FALSE(QFileInfo(dir.File("extracted.txt")).isSymLink());
+}
+
 TEST(IsoImageWriter, TheDefaultLabelIsTheFolderNameInIsoCharacters)
 {
     EXPECT_EQ(IsoImageWriter::DefaultVolumeLabel("/tmp/my disc-1/"), "MY_DISC_1");
