@@ -32,9 +32,17 @@ QString WithTrailingSlash(const QString& folder)
     return folder + u'/';
 }
 
+// Up to its last "/" the path is the local CD root, taken as it is (a Linux
+// folder may hold a backslash); only the disc name after it uses backslashes.
 QString DiscLocalPath(const QString& discPath)
 {
-    return LocalPathOf(discPath);
+    const qsizetype cut = discPath.lastIndexOf(u'/') + 1;
+    if (cut == 0)
+        return LocalPathOf(discPath);
+    QString name = discPath.mid(cut);
+    while (name.startsWith(u'\\'))
+        name.remove(0, 1); // from the disc's root, which is the CD root
+    return name.isEmpty() ? QDir::cleanPath(discPath) : LocalPathIn(discPath.left(cut), name);
 }
 
 bool DiscFolderExists(const QString& discPath)

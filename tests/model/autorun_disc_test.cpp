@@ -82,6 +82,19 @@ TEST(AutorunDisc, WritesTheThreeLinesReplacingTheOldFile)
     EXPECT_EQ(AutorunFileName(disc.root), disc.root + "autorun.inf");
 }
 
+// A Linux folder may hold a backslash; only the name on the disc uses them.
+TEST(AutorunDisc, ABackslashInTheLocalCdRootIsPartOfTheFolderName)
+{
+    TempFolder temp;
+    QDir(temp.Path()).mkpath(QStringLiteral("disc\\one/Launcher"));
+    const QString root = temp.File(QStringLiteral("disc\\one/"));
+    WriteAutorunFile(root, {"[autorun]"});
+    EXPECT_TRUE(temp.Exists(QStringLiteral("disc\\one/autorun.inf")));
+    EXPECT_FALSE(QDir(temp.Path()).exists(QStringLiteral("disc")));
+    EXPECT_TRUE(DiscFolderExists(root + "launcher\\"));
+    EXPECT_EQ(DiscLocalPath(root + "\\launcher\\x.exe"), temp.File(QStringLiteral("disc\\one/Launcher/x.exe")));
+}
+
 TEST(AutorunDisc, AFailedWriteKeepsTheOldFileAndSaysCannotCreate)
 {
     Disc disc;
