@@ -6,6 +6,7 @@
 #include "model/menu_project.h"
 #include "platform/code_page.h"
 #include "platform/file_names.h"
+#include "platform/writer_temp_files.h"
 #include "platform/rtf_reader.h"
 
 #include <QDir>
@@ -165,10 +166,16 @@ void ProjectCheck::CheckHelpFile(const QString& section, const QString& key, con
             QStringLiteral("%1 is neither RTF nor plain text").arg(QFileInfo(path).fileName()));
 }
 
+// A symbolic link is judged by the file it leads to: the disc holds what lies
+// inside the CD root, and nothing of the machine that made it.
 void ProjectCheck::CheckInsideCdRoot(const QString& section, const QString& key, const QString& path)
 {
-    if (!IsInside(QFileInfo(path).absoluteFilePath(), m_cdRoot))
+    const QFileInfo info(path);
+    const QString real = info.canonicalFilePath(); // empty for a file not yet written
+    if (!IsInside(info.absoluteFilePath(), m_cdRoot))
         Add(Severity::Error, section, key, QStringLiteral("%1 lies outside the CD root").arg(path));
+    else if (!real.isEmpty() && !IsInside(real, WithTrailingSlash(QFileInfo(m_cdRoot).canonicalFilePath())))
+        Add(Severity::Error, section, key, QStringLiteral("%1 is a link to %2, outside the CD root").arg(path, real));
 }
 
 void ProjectCheck::CheckButton(int slot, const MenuButton& button)
@@ -300,6 +307,9 @@ void ProjectCheck::CheckDiscName(const QString& relativePath, bool isFolder)
     if (name.size() > JolietNameLimit)
         Add(Severity::Error, QString(), relativePath,
             QStringLiteral("The name has %1 characters; Joliet holds %2").arg(name.size()).arg(JolietNameLimit));
+    if (!isFolder && IsWriterTempName(name))
+        Add(Severity::Warning, QString(), relativePath,
+            QStringLiteral("A temporary file left by an interrupted write; the disc image leaves it out, remove it"));
     if (HasJolietForbiddenCharacter(name))
         Add(Severity::Error, QString(), relativePath, QStringLiteral("The name holds a character Joliet forbids"));
     if (CodePage::ToUnicode(CodePage::FromUnicode(name)) != name)

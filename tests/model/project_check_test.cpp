@@ -227,6 +227,27 @@ TEST_F(ProjectCheckTest, AutorunInTheCdRoot)
     ExpectOnly(Severity::Error, "autorun", "open", "no open= line", cdRoot);
 }
 
+// The disc holds the file a link leads to only when it lies inside the CD root.
+TEST_F(ProjectCheckTest, ANamedLinkToAFileOutsideTheCdRootIsAnError)
+{
+    TempFolder elsewhere;
+    const QString outside = elsewhere.Write("over.bmp", "x");
+    QFile::remove(dir.File("over.bmp"));
+    ASSERT_TRUE(QFile::link(outside, dir.File("over.bmp")));
+    dir.Write("autorun.inf", "[autorun]\r\nopen=setup.exe\r\n");
+    ExpectOnly(Severity::Error, "MAIN", "backover", "is a link to " + outside + ", outside the CD root", dir.Path());
+
+    QFile::remove(dir.File("over.bmp"));
+    ASSERT_TRUE(QFile::link("bg.bmp", dir.File("over.bmp")));
+    EXPECT_TRUE(Check(dir.Path()).isEmpty()) << "a link inside the disc is fine";
+}
+
+TEST_F(ProjectCheckTest, ATemporaryFileLeftByAKilledWriterIsAWarning)
+{
+    dir.Write("help/.vyx0a1b2c3d.tmp", "half a file");
+    ExpectOnly(Severity::Warning, "", "help/.vyx0a1b2c3d.tmp", "temporary file left by an interrupted write");
+}
+
 TEST(ProjectCheck, TheDemoHasNoFinding)
 {
     ScopedCurrentFolder keep;
