@@ -1,6 +1,7 @@
 #include "model/design_canvas.h"
 
 #include "model/menu_project.h"
+#include "model/stored_rect.h"
 #include "platform/focus_rect.h"
 
 #include <QRegion>
@@ -8,10 +9,7 @@
 #include <algorithm>
 #include <cstring>
 
-QRect ButtonRect(const MenuButton& b)
-{
-    return QRect(QPoint(b.Left, b.Top), QPoint(b.Left + b.Width - 1, b.Top + b.Height - 1));
-}
+QRect ButtonRect(const MenuButton& b) { return StoredRect(b.Left, b.Top, b.Width, b.Height); }
 
 void DesignCanvas::EnsureCreated(int width, int height)
 {

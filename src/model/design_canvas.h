@@ -44,5 +44,6 @@ private:
     QSize m_menuSize;
 };
 
-// left, top, right = Left + Width, bottom = Top + Height, as QRect (may be empty or inverted).
+// The frame's rectangle: right = Left + Width - 1, bottom = Top + Height - 1
+// (may be empty or inverted), never wrapped round by huge stored values.
 QRect ButtonRect(const MenuButton& button);

@@ -14,8 +14,10 @@ MouseEditing::MouseEditing(MenuProject& project, DesignCanvas& canvas, MouseEdit
 
 bool MouseEditing::PointInButton(QPoint at, const MenuButton& b)
 {
-    // Both edges inclusive: one column and row more than the frame covers.
-    return b.Left <= at.x() && at.x() <= b.Left + b.Width && b.Top <= at.y() && at.y() <= b.Top + b.Height;
+    // Both edges inclusive: one column and row more than the frame covers. The
+    // far edges in 64 bits, as huge stored values must not wrap round.
+    return b.Left <= at.x() && at.x() <= int64_t(b.Left) + b.Width && b.Top <= at.y() &&
+           at.y() <= int64_t(b.Top) + b.Height;
 }
 
 void MouseEditing::Press(QPoint at)

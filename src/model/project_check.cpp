@@ -2,12 +2,14 @@
 
 #include "model/autorun_disc.h"
 #include "model/autorun_open_line.h"
+#include "model/design_canvas.h"
 #include "model/mask_file.h"
 #include "model/menu_project.h"
+#include "model/stored_rect.h"
 #include "platform/code_page.h"
 #include "platform/file_names.h"
-#include "platform/writer_temp_files.h"
 #include "platform/rtf_reader.h"
+#include "platform/writer_temp_files.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -55,8 +57,6 @@ bool HasJolietForbiddenCharacter(const QString& name)
     return std::any_of(name.cbegin(), name.cend(),
                        [](QChar c) { return c.unicode() < 0x20 || QStringLiteral("*/:;?\\").contains(c); });
 }
-
-QRect ButtonRect(const MenuButton& b) { return QRect(b.Left, b.Top, b.Width, b.Height); }
 
 } // namespace
 
@@ -204,7 +204,7 @@ void ProjectCheck::CheckButtonArea(const QString& section, const MenuButton& but
             QStringLiteral("The button starts at %1, %2, left of or above the menu; the next load drops it")
                 .arg(button.Left)
                 .arg(button.Top));
-    else if (!QRect(0, 0, m.SizeX, m.SizeY).contains(ButtonRect(button)))
+    else if (!StoredRect(0, 0, m.SizeX, m.SizeY).contains(ButtonRect(button)))
         Add(Severity::Warning, section, QStringLiteral("Left"),
             QStringLiteral("The button reaches outside the %1 x %2 menu").arg(m.SizeX).arg(m.SizeY));
 }
@@ -258,7 +258,7 @@ void ProjectCheck::CheckTextArea()
 {
     const ::TextInfo& t = m_project.TextInfo;
     const MainParams& m = m_project.Main;
-    if (t.IsActive() && !QRect(0, 0, m.SizeX, m.SizeY).contains(QRect(t.Left, t.Top, t.Width, t.Height)))
+    if (t.IsActive() && !StoredRect(0, 0, m.SizeX, m.SizeY).contains(StoredRect(t.Left, t.Top, t.Width, t.Height)))
         Add(Severity::Warning, QStringLiteral("TextInfo"), QStringLiteral("Left"),
             QStringLiteral("The text area %1, %2, %3 x %4 is not inside the %5 x %6 menu")
                 .arg(t.Left)

@@ -1,4 +1,5 @@
 #include "model/logging_project_view.h"
+#include "model/mouse_editing.h"
 #include "model/project_check.h"
 #include "model/project_loader.h"
 #include "platform/code_page.h"
@@ -162,6 +163,11 @@ TEST_F(ProjectCheckTest, ButtonsOutsideTheMenuOrOverlapping)
     ExpectOnly(Severity::Warning, "Button#1", "Left", "reaches outside the 100 x 80 menu");
     p.Buttons[1].Left = 30;
     ExpectOnly(Severity::Warning, "Button#1", "Left", "overlaps Button#0");
+    // Its right edge lies past the 32-bit limit, not back at 0: outside, overlapping nothing.
+    p.Buttons[1].Left = 2147483000;
+    p.Buttons[1].Width = 1000;
+    ExpectOnly(Severity::Warning, "Button#1", "Left", "reaches outside the 100 x 80 menu");
+    EXPECT_FALSE(MouseEditing::PointInButton(QPoint(5, 5), p.Buttons[1]));
 }
 
 TEST_F(ProjectCheckTest, AWinexecWithoutCommandIsAnError)
