@@ -168,9 +168,15 @@ void MouseEditing::Release(QPoint at)
     m_host.LoadButtonEditor();
 }
 
+// A click that barely moves is no drawing: it would make an invisible button
+// that takes the next edits and that the next load drops.
 void MouseEditing::ReleaseOnEmptyCanvas(QPoint at)
 {
     m_bandShown = false;
+    m_drawing = false;
+    const QPoint travel = at - m_anchor;
+    if (std::max(std::abs(travel.x()), std::abs(travel.y())) < MinDrawTravel)
+        return;
     const int slot = m_project.ChooseNewButtonSlot();
     if (slot < 0) {
         m_currentButton = MenuProject::SlotCount - 1;
@@ -181,5 +187,4 @@ void MouseEditing::ReleaseOnEmptyCanvas(QPoint at)
         m_host.ShowButtonEditor();
         m_host.LoadButtonEditor();
     }
-    m_drawing = false;
 }

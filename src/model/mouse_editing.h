@@ -44,6 +44,8 @@ public:
     void Press(QPoint at);
     void Move(QPoint at, ShiftState state);
     void Release(QPoint at);
+    // A release on empty canvas this close to its press draws no button.
+    static constexpr int MinDrawTravel = 3;
     // The pointer left the canvas (onto the strip, the text area or another window).
     void LeavePointer();
 

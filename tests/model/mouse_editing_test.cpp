@@ -277,19 +277,20 @@ TEST_F(MouseEditingTest, RubberBandCreatesAButtonWithExactlyTheBandsRectangle)
     EXPECT_EQ(m_canvas.Image(), Fresh());
 }
 
-TEST_F(MouseEditingTest, ClickOnEmptyCanvasCreatesAButtonOfNoSize)
+// A click that moves less than 3 pixels draws nothing; 3 pixels draw a button.
+TEST_F(MouseEditingTest, AClickOnEmptyCanvasCreatesNoButton)
 {
     m_editing.Press(QPoint(5, 150));
-    m_editing.Release(QPoint(5, 150));
-    const MenuButton& b = m_project.Buttons[2];
-    EXPECT_TRUE(b.Used);
-    EXPECT_EQ(QRect(b.Left, b.Top, b.Width, b.Height), QRect(5, 150, 0, 0));
+    m_editing.Release(QPoint(7, 148));
+    EXPECT_FALSE(m_project.Buttons[2].Used);
+    EXPECT_FALSE(m_editing.Drawing());
     EXPECT_EQ(m_canvas.Image(), Fresh());
 
     m_editing.Press(QPoint(8, 140));
-    m_editing.Release(QPoint(8, 140));
-    EXPECT_EQ(m_editing.CurrentButton(), 4) << "slot 3 is taken";
-    EXPECT_TRUE(m_project.Buttons[4].Used);
+    m_editing.Release(QPoint(11, 141));
+    const MenuButton& b = m_project.Buttons[2];
+    EXPECT_TRUE(b.Used);
+    EXPECT_EQ(QRect(b.Left, b.Top, b.Width, b.Height), QRect(8, 140, 3, 1));
 }
 
 TEST_F(MouseEditingTest, HitTestIncludesTheRightAndBottomEdgeLines)
@@ -422,11 +423,11 @@ TEST_F(MouseEditingTest, APressAwayFromTheLitButtonRestoresItAndPressesTheOneUnd
 
     m_editing.Release(QPoint(175, 112));
     Move(230, 5);
-    m_editing.Press(QPoint(235, 3)); // on empty canvas: the 0 x 0 button as before
-    m_editing.Release(QPoint(235, 3));
+    m_editing.Press(QPoint(235, 3)); // on empty canvas: a drawn button as before
+    m_editing.Release(QPoint(240, 9));
     const MenuButton& created = m_project.Buttons[2];
     EXPECT_TRUE(created.Used);
-    EXPECT_EQ(QRect(created.Left, created.Top, created.Width, created.Height), QRect(235, 3, 0, 0));
+    EXPECT_EQ(QRect(created.Left, created.Top, created.Width, created.Height), QRect(235, 3, 5, 6));
 }
 
 TEST_F(MouseEditingTest, ASecondMouseButtonDuringAGestureKeepsIt)

@@ -292,14 +292,19 @@ TEST_F(CanvasMouseTest, APressWithoutAMoveBeforeItPressesTheButton)
     EXPECT_FALSE(Slot(1).Used);
 }
 
-TEST_F(CanvasMouseTest, AClickOnEmptyCanvasStillCreatesAButtonOfNoSize)
+TEST_F(CanvasMouseTest, AClickOnEmptyCanvasCreatesNoButtonADragDrawsOne)
 {
     Press({400, 300});
-    Release({400, 300});
+    Release({402, 301});
+    EXPECT_FALSE(Slot(1).Used);
+    EXPECT_EQ(TheEditor().Canvas().Image(), Expected());
+
+    Press({400, 300});
+    Move({450, 330}, Qt::LeftButton);
+    Release({450, 330});
     ASSERT_TRUE(Slot(1).Used);
     EXPECT_EQ(std::make_tuple(Slot(1).Left, Slot(1).Top, Slot(1).Width, Slot(1).Height),
-              std::make_tuple(400, 300, 0, 0));
-    EXPECT_EQ(TheEditor().Canvas().Image(), Expected());
+              std::make_tuple(400, 300, 50, 30));
 }
 
 TEST_F(CanvasMouseTest, TheShownListFollowsReleasesOnTheCanvasAndASortingSave)
