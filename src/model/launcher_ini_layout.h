@@ -10,6 +10,9 @@ namespace LauncherIni {
 inline const QByteArray MainSection = "MAIN";
 inline const QByteArray TextInfoSection = "TextInfo";
 inline const QByteArray PointsSection = "CustomPoints";
+// The editor's own section, which the player never reads.
+inline const QByteArray EditorSection = "vyxedit";
+inline const QByteArray CodePageKey = "CodePage";
 inline const QByteArray DefaultTitle = "-=Vyx=- Launcher";
 constexpr int32_t PointListEnd = -999;
 

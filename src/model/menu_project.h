@@ -116,6 +116,9 @@ public:
     std::array<MenuButton, SlotCount> Buttons{};
     ::TextInfo TextInfo;
     CustomShape Shape;
+    // The code page the project keeps in the editor's own section; empty when
+    // it keeps none and is read in the locale's.
+    QString CodePage;
 
     QImage NormalPicture;
     QImage OverPicture;

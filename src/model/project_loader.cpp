@@ -11,6 +11,7 @@
 #include "platform/profile_values.h"
 
 #include <QFileInfo>
+#include <QLocale>
 
 using namespace LauncherIni;
 
@@ -38,6 +39,7 @@ public:
     void Run(const QString& iniName);
 
 private:
+    void ChooseCodePage();
     void ReadMain();
     void LoadBackgrounds();
     void LoadBackground(const FieldKey<MainParams, Text>& key, QImage& picture, const char* tag,
@@ -74,6 +76,7 @@ void Loader::Run(const QString& iniName)
         m_view.AddWarning(QStringLiteral("UTF-16 file read in code page %1: it will be saved as 8-bit text")
                               .arg(CodePage::Name()));
 
+    ChooseCodePage();
     ReadMain();
     LoadBackgrounds();
     m_view.SetApplicationTitle(Unicode(m_project.Main.Title));
@@ -87,6 +90,19 @@ void Loader::Run(const QString& iniName)
     m_view.RedrawCanvas();
     m_view.RefreshButtonListIfShown();
     m_view.FillPointList();
+}
+
+// The command line's code page wins; else the one the project keeps; else the
+// locale's. A project read in a forced code page keeps that one when saved.
+void Loader::ChooseCodePage()
+{
+    const QString kept = QString::fromLatin1(ReadText(m_ini, EditorSection, CodePageKey)).trimmed();
+    QString name = CodePage::Forced();
+    if (name.isEmpty())
+        name = kept.isEmpty() ? CodePage::DefaultFor(QLocale::system()) : kept;
+    if (!CodePage::Select(name))
+        m_view.AddWarning(QStringLiteral("Unknown code page %1: the texts are read in %2").arg(name, CodePage::Name()));
+    m_project.CodePage = kept.isEmpty() && CodePage::Forced().isEmpty() ? QString() : CodePage::Name();
 }
 
 void Loader::ReadMain()

@@ -74,6 +74,8 @@ SaveResult Saver::Run(QString& iniName)
     WriteButtons();
     WriteShape();
     Write(MainSection, ReSortKey, BoolToText(m_project.Main.ReSort));
+    if (!m_project.CodePage.isEmpty())
+        Write(EditorSection, CodePageKey, m_project.CodePage.toLatin1());
     Check(replacer, replacer.Write(m_ini.ToBytes()));
     if (!FileOperations::Current().Exists(replacer.TempPath()))
         return SaveResult::TemporaryFileMissing;

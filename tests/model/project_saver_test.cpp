@@ -2,6 +2,7 @@
 #include "model/menu_project.h"
 #include "model/project_loader.h"
 #include "model/project_saver.h"
+#include "platform/code_page.h"
 #include "platform/profile_values.h"
 #include "platform/file_operations.h"
 #include "platform/vyx_error.h"
@@ -12,6 +13,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLocale>
 #include <QRandomGenerator>
 #include <QRegularExpression>
 #include <gtest/gtest.h>
@@ -517,6 +519,38 @@ TEST_F(ProjectSaverTest, GeneratedProjectsSurviveASaveAndReload)
         if (m_project->Main.UseCustomShape)
             ASSERT_EQ(back->Shape, m_project->Shape) << "seed " << seed;
     }
+}
+
+// The project keeps its code page in the editor's own section; the command
+// line's choice wins over it and is then kept; a project without one is read
+// in the locale's and saved without the section.
+TEST_F(ProjectSaverTest, TheCodePageIsKeptInTheEditorsSectionAndTheCommandLineWins)
+{
+    struct Restore {
+        ~Restore()
+        {
+            CodePage::SetForced({});
+            CodePage::Select(CodePage::DefaultFor(QLocale::system()));
+        }
+    } restore;
+    m_dir.Write("launcher.ini", "[MAIN]\r\nProgram=M\xF9j disk\r\n[vyxedit]\r\nCodePage=windows-1250\r\n");
+    std::unique_ptr<MenuProject> loaded = Reload();
+    EXPECT_EQ(CodePage::Name(), "windows-1250");
+    EXPECT_EQ(CodePage::ToUnicode(loaded->Main.Title), QStringLiteral("Můj disk"));
+    m_project = std::move(loaded);
+    ASSERT_EQ(Save(), SaveResult::Saved);
+    EXPECT_TRUE(m_dir.Read("launcher.ini").endsWith("[vyxedit]\r\nCodePage=windows-1250\r\n"));
+
+    CodePage::SetForced(QStringLiteral("windows-1251"));
+    EXPECT_EQ(Reload()->CodePage, "windows-1251");
+    EXPECT_EQ(CodePage::Name(), "windows-1251");
+
+    CodePage::SetForced({});
+    m_dir.Write("launcher.ini", "[MAIN]\r\nProgram=x\r\n");
+    m_project = Reload();
+    EXPECT_EQ(CodePage::Name(), CodePage::DefaultFor(QLocale::system()));
+    ASSERT_EQ(Save(), SaveResult::Saved);
+    EXPECT_FALSE(m_dir.Read("launcher.ini").contains("vyxedit"));
 }
 
 } // namespace

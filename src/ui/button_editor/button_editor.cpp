@@ -3,6 +3,7 @@
 #include "model/button_action.h"
 #include "platform/code_page.h"
 #include "platform/vyx_error.h"
+#include "ui/controls/code_page_guard.h"
 #include "ui/controls/field_leave.h"
 #include "ui/controls/super_spin_edit.h"
 #include "ui/core/editor.h"
@@ -49,6 +50,7 @@ ButtonEditor::ButtonEditor(Editor& editor, QWidget* parent)
     : QWidget(parent, Qt::Tool), m_editor(editor), m_ui(std::make_unique<Ui::ButtonEditor>())
 {
     m_ui->setupUi(this);
+    GuardProjectTexts(this);
     setFixedSize(ClientWidth, ClientHeight);
     for (const QByteArray& item : ButtonAction::EditorItems)
         m_ui->ComboBox1->addItem(QString::fromLatin1(item));

@@ -1,6 +1,7 @@
 #include "ui/core/file_picker.h"
 
 #include "model/make_relative_path.h"
+#include "platform/code_page.h"
 #include "ui/core/editor.h"
 
 #include <QFileInfo>
@@ -17,7 +18,10 @@ std::optional<QString> PickProjectFile(Editor& editor, QWidget* parent, const Fi
         return std::nullopt;
     if (picker.StartsInProjectFolder)
         dialogs.OpenFile().InitialDir.clear();
-    return MakeRelativePath(*chosen, editor.IniFileName());
+    // A name the code page cannot hold would name a file that does not exist.
+    const QString name = MakeRelativePath(*chosen, editor.IniFileName());
+    CodePage::Require(name);
+    return name;
 }
 
 QString ProjectFolder(const Editor& editor) { return QFileInfo(editor.IniFileName()).path(); }

@@ -14,7 +14,8 @@ struct FilePicker {
 
 // Runs the shared open-file dialog as every ".." button does and returns the
 // picked name in its stored form (MakeRelativePath against the INI file box),
-// or nothing when the user cancelled. A starting folder set here is cleared
+// or nothing when the user cancelled. Throws VyxError, naming the character,
+// when the code page cannot hold the name. A starting folder set here is cleared
 // after a pick but stays set after a cancel, as later pickers expect.
 std::optional<QString> PickProjectFile(Editor& editor, QWidget* parent, const FilePicker& picker);
 

@@ -5,6 +5,7 @@
 #include "platform/file_names.h"
 #include "platform/picture_loader.h"
 #include "platform/vyx_error.h"
+#include "ui/controls/code_page_guard.h"
 #include "ui/controls/sr_gradient.h"
 #include "ui/controls/super_spin_edit.h"
 #include "ui/core/editor.h"
@@ -18,7 +19,7 @@
 #include <QTabBar>
 #include <QUrl>
 
-const QString ProgramParamsDialog::Version = QStringLiteral("v1.4.0");
+const QString ProgramParamsDialog::Version = QStringLiteral("v" VYX_VERSION);
 const QString ProgramParamsDialog::HomePage = QStringLiteral("https://vyxedit.example.org/");
 
 namespace {
@@ -43,6 +44,7 @@ ProgramParamsDialog::ProgramParamsDialog(Editor& editor, QWidget* parent)
     m_extActions = new ExtActionsTab(editor);
     m_ui->PageControl1->insertTab(ExtensionsPage, m_extActions, QStringLiteral("Extensions - AutoAction"));
     FitTabs();
+    GuardProjectTexts(this);
     m_ui->SizeXEdit->SetMaxValue(1024);
     m_ui->SizeYEdit->SetMaxValue(768);
     m_animShow = {m_ui->AnimShowCheck, {m_ui->ShowTop, m_ui->ShowBottom, m_ui->ShowLeft, m_ui->ShowRight},

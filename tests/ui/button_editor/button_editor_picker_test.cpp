@@ -2,6 +2,7 @@
 
 #include <QPushButton>
 #include <QTest>
+#include <QToolTip>
 
 namespace {
 
@@ -118,4 +119,26 @@ TEST_F(ButtonEditorPickerTest, CancellingChangesNothingButKeepsTheStartingFolder
     ASSERT_EQ(m_requests.size(), 2);
     EXPECT_EQ(m_requests[1].InitialDir, "/tmp/x");
     EXPECT_EQ(Slot(0), before);
+}
+
+// The default code page windows-1252 has no "ů" or "ř": such a character is
+// not taken, typed or in a picked name, and the user is told which one.
+TEST_F(ButtonEditorPickerTest, ACharacterTheCodePageCannotHoldIsRefusedTypedOrPicked)
+{
+    ASSERT_TRUE(ShowActive());
+    Child("Edit1")->selectAll();
+    // keyClicks knows Latin-1 keys only; these are keys whose text is the letter.
+    for (const QChar c : QStringLiteral("Můj disk"))
+        QTest::sendKeyEvent(QTest::Click, Child("Edit1"), Qt::Key_unknown, QString(c), Qt::NoModifier);
+    EXPECT_EQ(Child("Edit1")->text(), "Mj disk");
+    EXPECT_EQ(Slot(0).Name, "Mj disk");
+    EXPECT_TRUE(QToolTip::text().contains(QStringLiteral("\"ů\""))) << QToolTip::text().toStdString();
+
+    Answer(QStringLiteral("/tmp/x/zavřít.rtf"));
+    Click("PickTextFile");
+    EXPECT_EQ(Child("Edit7")->text(), "");
+    EXPECT_EQ(Slot(0).LoadInfo, "");
+    ASSERT_EQ(m_errors.size(), 1);
+    EXPECT_TRUE(m_errors[0].contains(QStringLiteral("\"ř\"")) && m_errors[0].contains("Code page"))
+        << m_errors[0].toStdString();
 }
