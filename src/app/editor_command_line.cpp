@@ -11,6 +11,20 @@ EditorCommandLine::Action OptionAction(const QString& arg)
     return EditorCommandLine::Action::Run;
 }
 
+// The options QGuiApplication and QApplication take, with one or two dashes.
+const QStringList QtOptionsWithValue = {
+    "platform", "platformpluginpath", "platformtheme", "plugin", "qwindowgeometry", "qwindowicon", "qwindowtitle",
+    "session", "display", "geometry", "style", "stylesheet", "name", "title", "qmljsdebugger"};
+const QStringList QtFlags = {"reverse", "widgetcount", "nograb", "dograb", "sync"};
+
+// The option's name without its dashes and "=value"; empty for what is no option.
+QString QtOptionName(const QString& arg)
+{
+    if (!arg.startsWith(u'-') || arg == QLatin1String("-") || arg == QLatin1String("--"))
+        return {};
+    return arg.mid(arg.startsWith(QLatin1String("--")) ? 2 : 1).section(u'=', 0, 0);
+}
+
 EditorCommandLine Wrong(const QString& problem)
 {
     EditorCommandLine line;
@@ -47,6 +61,26 @@ EditorCommandLine EditorCommandLine::Parse(const QStringList& args)
         }
     }
     return line;
+}
+
+QStringList EditorCommandLine::WithoutQtOptions(const QStringList& args)
+{
+    QStringList kept;
+    for (qsizetype i = 0; i < args.size(); ++i) {
+        const QString& arg = args.at(i);
+        if (arg == QLatin1String("--")) {
+            kept << args.mid(i);
+            break;
+        }
+        const QString name = QtOptionName(arg);
+        if (QtOptionsWithValue.contains(name)) {
+            if (!arg.contains(u'='))
+                ++i; // its value
+        } else if (!QtFlags.contains(name)) {
+            kept << arg;
+        }
+    }
+    return kept;
 }
 
 QString EditorCommandLine::Usage()

@@ -15,6 +15,9 @@ struct EditorCommandLine {
     // The arguments after the program name; the first help or version option
     // decides, an unknown option or a second file is Wrong.
     static EditorCommandLine Parse(const QStringList& args);
+    // The arguments without Qt's own options (-platform NAME, --style=NAME,
+    // -reverse, ...), so that a wrong call is answered before a display is opened.
+    static QStringList WithoutQtOptions(const QStringList& args);
 
     static QString Usage();
 };

@@ -34,21 +34,20 @@ std::optional<int> Answer(const EditorCommandLine& line)
 
 int main(int argc, char** argv)
 {
-    // Help and version are answered before Qt needs a display. A call that only
-    // looks wrong here may hold Qt's own options, which the application takes away.
+    // Help, version and a wrong call are answered before Qt needs a display.
     QStringList raw;
     for (int i = 1; i < argc; ++i)
         raw << QString::fromLocal8Bit(argv[i]);
-    const EditorCommandLine early = EditorCommandLine::Parse(raw);
-    if (early.action != EditorCommandLine::Action::Wrong)
-        if (const std::optional<int> status = Answer(early))
-            return *status;
+    if (const std::optional<int> status = Answer(EditorCommandLine::Parse(EditorCommandLine::WithoutQtOptions(raw))))
+        return *status;
     EditorApplication app(argc, argv);
     const EditorCommandLine line = EditorCommandLine::Parse(app.arguments().mid(1));
     if (const std::optional<int> status = Answer(line))
         return *status;
     if (!line.codePage.isEmpty() && !CodePage::Select(line.codePage))
         QTextStream(stderr) << "unknown code page: " << line.codePage << ", using " << CodePage::Name() << '\n';
+    else if (!line.codePage.isEmpty())
+        CodePage::SetForced(line.codePage); // it wins over the one a project keeps
     EditorSession session;
     session.Start(line.iniFile);
     if (line.preview) {

@@ -4,6 +4,7 @@
 #include "app/editor_command_line.h"
 #include "support/program_run.h"
 #include "support/temp_folder.h"
+#include "ui/params/program_params_dialog.h"
 
 #include <QRegularExpression>
 #include <gtest/gtest.h>
@@ -126,14 +127,16 @@ TEST(VyxeditCommandLine, HelpAndVersionNeedNoDisplay)
     const ProgramRun version = Editor({"--version"}, WithoutDisplay());
     EXPECT_EQ(version.exitCode, 0);
     EXPECT_TRUE(IsVersionLine(version.out, "vyxedit")) << version.out.constData();
-    // Both programs are one release.
+    // Both programs and the About page are one release.
     EXPECT_EQ(version.out.mid(8), Tool({"--version"}).out.mid(8));
+    EXPECT_EQ(version.out, "vyxedit " + ProgramParamsDialog::Version.mid(1).toUtf8() + "\n");
 }
 
 TEST(VyxeditCommandLine, WrongCallsPrintTheUsageOnStandardErrorWithTwo)
 {
     for (const QStringList& args : {QStringList{"--bogus"}, QStringList{"one.ini", "two.ini"}, QStringList{"--codepage"}}) {
-        const ProgramRun run = Editor(args, Offscreen());
+        // No display at all: the call is answered before one is needed.
+        const ProgramRun run = Editor(args, WithoutDisplay());
         EXPECT_EQ(run.exitCode, 2) << args.join(' ').toStdString();
         EXPECT_TRUE(run.out.isEmpty());
         // Qt may warn about its environment first.
@@ -173,6 +176,9 @@ TEST(EditorCommandLine, SaysWhatIsWrong)
     EXPECT_EQ(EditorCommandLine::Parse({"a.ini", "b.ini"}).problem, QStringLiteral("expected at most one INI file name"));
     EXPECT_EQ(EditorCommandLine::Parse({"--codepage"}).problem, QStringLiteral("--codepage needs a code page name"));
     EXPECT_EQ(EditorCommandLine::Parse({"--codepage"}).action, EditorCommandLine::Action::Wrong);
+    EXPECT_EQ(EditorCommandLine::WithoutQtOptions({"-platform", "xcb", "--style=Fusion", "-reverse", "a.ini", "--display",
+                                                   ":1", "--bogus", "--", "-reverse"}),
+              QStringList({"a.ini", "--bogus", "--", "-reverse"}));
 }
 
 } // namespace
