@@ -7,7 +7,10 @@
 
 namespace {
 
+// Windows lays out text at 96 logical pixels per inch whatever the screen: so
+// do both text areas (the editor's and the preview's), in pixels.
 constexpr double PixelsPerTwip = 96.0 / 1440.0;
+constexpr double PixelsPerHalfPoint = 96.0 / 144.0;
 
 QColor ToQColor(const RtfColor& c) { return QColor(c.m_red, c.m_green, c.m_blue); }
 
@@ -19,7 +22,7 @@ QTextCharFormat CharFormat(const RtfCharFormat& f)
     format.setFontUnderline(f.m_underline);
     format.setFontStrikeOut(f.m_strike);
     if (f.m_fontSize > 0)
-        format.setFontPointSize(f.m_fontSize / 2.0);
+        format.setProperty(QTextFormat::FontPixelSize, qMax(1, qRound(f.m_fontSize * PixelsPerHalfPoint)));
     if (!f.m_fontFace.isEmpty())
         format.setFontFamilies({f.m_fontFace});
     if (f.m_color)

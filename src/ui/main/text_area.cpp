@@ -13,6 +13,8 @@
 
 namespace {
 constexpr qint64 MaxHelpFileBytes = 16 * 1024 * 1024;
+// 10 points at Windows's 96 pixels per inch, for plain text and RTF without a size.
+constexpr int DefaultPixelSize = 13;
 }
 
 TextArea::TextArea(QWidget* parent) : QTextEdit(parent)
@@ -21,8 +23,19 @@ TextArea::TextArea(QWidget* parent) : QTextEdit(parent)
     setReadOnly(true);
     setFrameShape(QFrame::NoFrame);
     setProperty("helpContext", 210);
-    setPlainText(QStringLiteral("Text"));
+    // Its own font, not its window's: the preview shows the same text at the same size.
+    QFont own = font();
+    own.setPixelSize(DefaultPixelSize);
+    setFont(own);
+    ShowStart({});
     hide();
+}
+
+void TextArea::ShowStart(const QString& defaultFile)
+{
+    setPlainText(QStringLiteral("Text"));
+    if (!defaultFile.isEmpty())
+        ShowFile(defaultFile);
 }
 
 void TextArea::ApplyGeometry(const TextInfo& info)

@@ -16,4 +16,7 @@ public:
     void ApplyColors(uint32_t background, uint32_t font);
     // Shows a stored file name; an unreadable file leaves the area as it was.
     void ShowFile(const QString& storedName);
+    // What a freshly loaded project shows: its default file, else the
+    // placeholder; never the text of the project before.
+    void ShowStart(const QString& defaultFile);
 };

@@ -1,6 +1,7 @@
 #include "ui/main/text_item_group.h"
 
 #include "model/menu_project.h"
+#include "platform/code_page.h"
 #include "ui/controls/super_spin_edit.h"
 #include "ui/core/color_convert.h"
 #include "ui/core/editor.h"
@@ -158,6 +159,7 @@ void TextItemGroup::ShowTextInfo()
     ShowCaptionColor(m_bgColor, info.BackgroundColor);
     ShowCaptionColor(m_textColor, info.FontColor);
     m_area.ApplyColors(info.BackgroundColor, info.FontColor);
+    m_area.ShowStart(CodePage::ToUnicode(info.DefaultFile));
     // A loaded area is shown only when it is active, as the load reports it.
     m_area.setVisible(info.IsActive());
 }

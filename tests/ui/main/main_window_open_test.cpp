@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
+#include <QTextEdit>
 #include <QTreeWidget>
 #include <gtest/gtest.h>
 
@@ -213,6 +214,23 @@ TEST_F(MainWindowOpenTest, TheEditorFollowsItsButtonThroughASortingSave)
     QTest::keyClicks(Field("Edit1"), "r");
     EXPECT_EQ(Project().Buttons[1].Name, "Later");
     EXPECT_EQ(Project().Buttons[0].Name, "Early");
+}
+
+// The help text of the project before is gone; the new one's default file shows.
+TEST_F(MainWindowOpenTest, TheTextAreaShowsNothingOfTheProjectBefore)
+{
+    m_dir.Write("first.txt", "Help of the first project");
+    m_dir.Write("second.txt", "Default text of the second");
+    Start(First + "[TextInfo]\r\nLeft=0\r\nTop=150\r\nWidth=300\r\nHeight=40\r\n");
+    TheEditor().ShowTextFile("first.txt");
+    auto* area = Window().findChild<QTextEdit*>(QStringLiteral("TextArea"));
+    ASSERT_EQ(area->toPlainText(), "Help of the first project");
+    m_dir.Write("second.ini", Second + "[TextInfo]\r\nDefaultFile=second.txt\r\n");
+    OpenPicked("second.ini");
+    EXPECT_EQ(area->toPlainText(), "Default text of the second");
+    m_dir.Write("third.ini", Third);
+    OpenPicked("third.ini");
+    EXPECT_EQ(area->toPlainText(), "Text");
 }
 
 } // namespace

@@ -68,6 +68,24 @@ TEST_F(MainWindowScreenTest, AMenuLargerThanTheScreenScrollsInsideIt)
     EXPECT_TRUE(Window().rect().contains(list->mapTo(&Window(), list->rect().bottomRight())));
 }
 
+// The user resizes the window: the strip stays at the bottom, the canvas at its
+// real size scrolls in what is left.
+TEST_F(MainWindowScreenTest, TheWindowCanBeResizedAndTheCanvasScrollsInside)
+{
+    Start("[MAIN]\r\nSizeX=1024\r\nSizeY=768\r\n");
+    EXPECT_TRUE(Window().windowFlags() & Qt::WindowMaximizeButtonHint);
+    Window().resize(700, 500);
+    QTest::qWait(0);
+    EXPECT_EQ(Window().size(), QSize(700, 500));
+    EXPECT_EQ(Canvas()->size(), QSize(1024, 768));
+    EXPECT_TRUE(Scroll()->verticalScrollBar()->isVisible());
+    auto* list = Window().findChild<QPushButton*>(QStringLiteral("ListButton"));
+    EXPECT_GE(list->mapTo(&Window(), QPoint()).y(), 500 - MainWindow::StripHeight) << "the strip follows the bottom";
+    EXPECT_EQ(Scroll()->geometry(), QRect(0, 0, 700, 500 - MainWindow::StripHeight - 1));
+    Window().resize(1200, 900);
+    EXPECT_EQ(Scroll()->geometry(), QRect(0, 0, 1200, 900 - MainWindow::StripHeight - 1));
+}
+
 TEST_F(MainWindowScreenTest, FittingLeavesRoomForTheScrollBars)
 {
     EXPECT_EQ(MainWindow::FittedClientSize(QSize(700, 500), QSize(800, 600), 15), QSize(700, 500));

@@ -4,6 +4,7 @@
 #include "ui/main/text_area.h"
 
 #include <QDir>
+#include <QImage>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -64,6 +65,30 @@ TEST_F(TextAreaTest, DamagedRichTextNeverHangsOrCrashes)
     m_dir.Write("deep.rtf", "{\\rtf1 " + QByteArray(200000, '{') + "x\\fs99999999999999999999 y");
     m_area.ShowFile(QStringLiteral("deep.rtf"));
     EXPECT_LE(m_area.toPlainText().size(), 10);
+}
+
+// The editor's area and the preview's draw a file alike, whatever font their
+// windows have: sizes are pixels at Windows's 96 per inch.
+TEST_F(TextAreaTest, BothAreasDrawAFileAtTheSameSizeWhateverTheWindowsFont)
+{
+    m_dir.Write("sized.rtf", "{\\rtf1\\fs24 Twelve points\\par}");
+    m_dir.Write("plain.txt", "Plain text");
+    QWidget large, small;
+    QFont font = large.font();
+    font.setPointSize(22);
+    large.setFont(font);
+    font.setPointSize(6);
+    small.setFont(font);
+    TextArea inLarge(&large), inSmall(&small);
+    for (const char* file : {"sized.rtf", "plain.txt"}) {
+        for (TextArea* area : {&inLarge, &inSmall}) {
+            area->setGeometry(0, 0, 200, 60);
+            area->ShowFile(QString::fromLatin1(file));
+        }
+        EXPECT_EQ(inLarge.grab().toImage(), inSmall.grab().toImage()) << file;
+    }
+    inLarge.ShowFile(QStringLiteral("sized.rtf"));
+    EXPECT_EQ(inLarge.document()->find(QStringLiteral("Twelve")).charFormat().property(QTextFormat::FontPixelSize).toInt(), 16);
 }
 
 } // namespace
