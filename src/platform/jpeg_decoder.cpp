@@ -4,6 +4,8 @@
 
 #include <QDir>
 
+#include <algorithm>
+
 #include <jerror.h>
 
 JpegDecoder::JpegDecoder(const QByteArray& data, const QString& fileName)
@@ -164,10 +166,21 @@ void JpegDecoder::Fail(const QString& reason) const
     throw VyxError(QStringLiteral("JPEG error: %1 (%2)").arg(reason, QDir::toNativeSeparators(m_fileName)));
 }
 
+qint64 JpegDecoder::TotalBlocks() const
+{
+    qint64 blocks = 0;
+    for (int i = 0; i < m_info.num_components; ++i)
+        blocks += qint64(m_info.comp_info[i].width_in_blocks) * m_info.comp_info[i].height_in_blocks;
+    return blocks;
+}
+
 void JpegDecoder::FailFromLibrary() const
 {
     if (m_progress.tooManyScans)
-        Fail(QStringLiteral("the file has more than %1 scans, more than any encoder writes (a damaged file?)").arg(MaxScans));
+        Fail(QStringLiteral("the file has more scans than any encoder writes (%1 at most, or %2 passes over a "
+                            "picture of this size; a damaged file?)")
+                 .arg(MaxScans)
+                 .arg(MaxBlockVisits / std::max<qint64>(TotalBlocks(), 1)));
     Fail(QString::fromLatin1(m_error.message));
 }
 
@@ -183,9 +196,15 @@ void JpegDecoder::ErrorExit(j_common_ptr cinfo)
 void JpegDecoder::CountScans(j_common_ptr cinfo)
 {
     const auto* info = reinterpret_cast<j_decompress_ptr>(cinfo);
-    if (info->input_scan_number <= MaxScans)
+    auto* monitor = reinterpret_cast<ProgressMonitor*>(cinfo->progress);
+    if (info->input_scan_number == monitor->countedScan)
         return;
-    reinterpret_cast<ProgressMonitor*>(cinfo->progress)->tooManyScans = true;
+    monitor->countedScan = info->input_scan_number;
+    for (int i = 0; i < info->comps_in_scan; ++i)
+        monitor->blockVisits += qint64(info->cur_comp_info[i]->width_in_blocks) * info->cur_comp_info[i]->height_in_blocks;
+    if (info->input_scan_number <= MaxScans && monitor->blockVisits <= MaxBlockVisits)
+        return;
+    monitor->tooManyScans = true;
     (*cinfo->err->error_exit)(cinfo);
 }
 

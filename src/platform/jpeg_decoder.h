@@ -16,10 +16,13 @@ public:
     // libjpeg-turbo's own working memory: a progressive file keeps the
     // coefficients of the whole picture, which a tiny file can declare huge.
     static constexpr long MaxWorkingMemory = 128L * 1024 * 1024;
-    // Every scan of a progressive file passes over the whole picture, so a
-    // small file of repeated scan headers decodes for minutes. Real encoders
-    // write a few dozen scans at most.
+    // Every scan of a progressive file passes over the blocks of its
+    // components, so a small file of repeated scan headers decodes for minutes.
+    // Real encoders write a few dozen scans at most, about ten passes over the
+    // picture; the blocks visited are bounded too, so that even the largest
+    // picture is refused in about a second (some 40 ns a block).
     static constexpr int MaxScans = 500;
+    static constexpr qint64 MaxBlockVisits = 30'000'000;
 
     // `fileName` only names the file in messages.
     JpegDecoder(const QByteArray& data, const QString& fileName);
@@ -44,6 +47,8 @@ private:
     // libjpeg's progress monitor first, so the callback finds the limit flag.
     struct ProgressMonitor {
         jpeg_progress_mgr pub;
+        int countedScan;
+        qint64 blockVisits;
         bool tooManyScans;
     };
 
@@ -55,6 +60,7 @@ private:
     void ConvertRow(const JSAMPLE* in, QRgb* out) const;
     [[noreturn]] void Fail(const QString& reason) const;
     [[noreturn]] void FailFromLibrary() const;
+    qint64 TotalBlocks() const;
 
     static void ErrorExit(j_common_ptr cinfo);
     static void OutputMessage(j_common_ptr cinfo);

@@ -369,8 +369,8 @@ TEST(PictureLoaderLimits, ProgressiveFileWithThousandsOfScansIsRefused)
     const QString hostile = temp.Write("scans.jpg", JpegTestWriter::WithRepeatedLastScan(normal, 2000));
     const std::optional<QString> error = LoadError(hostile);
     ASSERT_TRUE(error);
-    EXPECT_EQ(*error, QStringLiteral("JPEG error: the file has more than 500 scans, more than any encoder writes "
-                                     "(a damaged file?) (%1)").arg(hostile));
+    EXPECT_TRUE(error->startsWith(QStringLiteral("JPEG error: the file has more scans than any encoder writes (500 at most")))
+        << error->toStdString();
 }
 
 // Qt's reader makes a 4 x 17920 picture of this 61-byte file, whose header
