@@ -16,7 +16,7 @@ cmake --install "$build" --prefix "$prefix" >/dev/null
 # The files, where the desktop and man look for them.
 expected=(bin/vyxedit bin/vyxtool share/applications/vyxedit.desktop
           share/icons/hicolor/scalable/apps/vyxedit.svg
-          share/man/man1/vyxedit.1 share/man/man1/vyxtool.1)
+          share/man/man1/vyxedit.1.gz share/man/man1/vyxtool.1.gz share/doc/vyxedit/copyright)
 for size in 16 22 24 32 48 64 128 256; do
   expected+=("share/icons/hicolor/${size}x${size}/apps/vyxedit.png")
 done
@@ -59,9 +59,11 @@ exec_program="$(sed -n 's/^Exec=\([^ ]*\).*/\1/p' "$desktop")"
 icon="$(sed -n 's/^Icon=//p' "$desktop")"
 [[ -e "$prefix/share/icons/hicolor/scalable/apps/$icon.svg" ]] || fail "the menu entry's icon '$icon' is not installed"
 
-# The man pages format cleanly and name every command and option the programs know.
+# The man pages are compressed, as Debian installs them, format cleanly and name
+# every command and option the programs know.
 for page in vyxedit vyxtool; do
-  warnings="$(LC_ALL=C.UTF-8 groff -man -ww -z -Tutf8 "$prefix/share/man/man1/$page.1" 2>&1)"
+  gzip -dc "$prefix/share/man/man1/$page.1.gz" >"$work/$page.1" || fail "$page.1.gz is not gzip data"
+  warnings="$(LC_ALL=C.UTF-8 groff -man -ww -z -Tutf8 "$work/$page.1" 2>&1)"
   [[ -z "$warnings" ]] || fail "$page.1: $warnings"
 done
 options_of() { grep -oE -- '(^|[][ (|])--?[a-z][a-z-]*' | sed 's/^[][ (|]//' | sort -u; }
@@ -70,14 +72,18 @@ vyxtool_help="$("$prefix/bin/vyxtool" --help)"
 commands="$(printf '%s\n' "$vyxtool_help" | sed -n '/^Commands:/,/^$/p' | awk 'NF && !/^Commands:/ { print $1 }')"
 [[ -n "$commands" ]] || fail "vyxtool --help lists no commands"
 for command in $commands; do
-  documents "$prefix/share/man/man1/vyxtool.1" "$command" || fail "vyxtool.1 does not name the command $command"
+  documents "$work/vyxtool.1" "$command" || fail "vyxtool.1 does not name the command $command"
   for option in $("$prefix/bin/vyxtool" "$command" --help | options_of); do
-    documents "$prefix/share/man/man1/vyxtool.1" "$option" || fail "vyxtool.1 does not name $command's option $option"
+    documents "$work/vyxtool.1" "$option" || fail "vyxtool.1 does not name $command's option $option"
   done
 done
 for option in $("$prefix/bin/vyxedit" --help | options_of); do
-  documents "$prefix/share/man/man1/vyxedit.1" "$option" || fail "vyxedit.1 does not name the option $option"
+  documents "$work/vyxedit.1" "$option" || fail "vyxedit.1 does not name the option $option"
 done
+
+# The package recommends what the disc image needs and suggests what Test Run uses.
+grep -q 'CPACK_DEBIAN_PACKAGE_RECOMMENDS "xorriso"' "$build/CPackConfig.cmake" || fail "the package does not recommend xorriso"
+grep -q 'CPACK_DEBIAN_PACKAGE_SUGGESTS "wine"' "$build/CPackConfig.cmake" || fail "the package does not suggest wine"
 
 # The installed programs work: the versions agree, and vyxtool loads and saves the demo.
 [[ "$(env -u DISPLAY -u QT_QPA_PLATFORM "$prefix/bin/vyxedit" --version | cut -d' ' -f2)" == \
