@@ -98,6 +98,12 @@ bool FileReplacer::ResolveTarget()
         return Fail(UnableToWrite(m_targetPath, FileErrorText(EISDIR)));
     if (info.exists() && !info.isFile())
         return Fail(UnableToWrite(m_targetPath, QStringLiteral("not a regular file")));
+    // The rename would replace it all the same, and its protection would be lost unsaid.
+    // Its owner's write bit says so, also to root, whom access() would let write anything.
+    if (info.exists() && !m_options.replaceReadOnly && !(info.permissions() & QFileDevice::WriteOwner)) {
+        m_result.readOnly = true;
+        return Fail(QStringLiteral("%1 is read-only").arg(m_targetPath));
+    }
     return true;
 }
 

@@ -8,12 +8,16 @@
 struct ReplaceOptions {
     QString tempExtension;   // empty: a unique hidden temporary name beside the target
     QString backupExtension; // empty: no backup kept
+    // A target its owner made read-only is refused unless this is set; the
+    // replacement then keeps its mode.
+    bool replaceReadOnly = false;
 };
 
 struct ReplaceResult {
     bool ok = false;
     QString error;        // when !ok: the message, naming the reason (no permission, disk full, a folder in the way, ...)
     QStringList warnings; // e.g. a backup that could not be made
+    bool readOnly = false; // refused: the target is read-only (error says "PATH is read-only")
 };
 
 // Replaces the file `target` with `bytes`: follows a symlink and replaces the link's target, writes a

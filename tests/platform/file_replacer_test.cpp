@@ -153,6 +153,25 @@ TEST(FileReplacer, ATargetWithTheLongestNameIsReplaced)
     EXPECT_EQ(temp.Read(name), QByteArray("new"));
 }
 
+// Its owner protected it: refused unless asked, then replaced with its mode kept.
+TEST(FileReplacer, AReadOnlyTargetIsReplacedOnlyWhenAsked)
+{
+    TempFolder temp;
+    temp.Write("a.ini", "old");
+    QFile(temp.File("a.ini")).setPermissions(QFileDevice::ReadOwner);
+    ReplaceResult result = ReplaceFileContents(temp.File("a.ini"), "new", IniNames);
+    EXPECT_FALSE(result.ok);
+    EXPECT_TRUE(result.readOnly);
+    EXPECT_EQ(result.error, temp.File("a.ini") + " is read-only");
+    EXPECT_EQ(temp.Read("a.ini"), QByteArray("old"));
+    ReplaceOptions anyway = IniNames;
+    anyway.replaceReadOnly = true;
+    result = ReplaceFileContents(temp.File("a.ini"), "new", anyway);
+    EXPECT_TRUE(result.ok) << result.error.toStdString();
+    EXPECT_EQ(temp.Read("a.ini"), QByteArray("new"));
+    EXPECT_EQ(QFile(temp.File("a.ini")).permissions() & 0xF0FF, QFileDevice::ReadOwner);
+}
+
 struct FailureCase {
     Step step;
     int error;
