@@ -17,7 +17,6 @@
 #include "ui/wizard/autorun_wizard.h"
 
 #include <QApplication>
-#include <QWindow>
 
 EditorSession::EditorSession()
     : m_editor(std::make_unique<Editor>()), m_statusWindow(std::make_unique<StatusWindow>()),
@@ -25,11 +24,6 @@ EditorSession::EditorSession()
 {
     m_editor->SetStatusWindow(m_statusWindow.get());
     m_editor->SetMainWindow(m_mainWindow.get());
-    // A window manager keeps a transient window above its parent, so the status
-    // window is not buried when the main window is activated (its Help button).
-    m_mainWindow->winId();
-    m_statusWindow->winId();
-    m_statusWindow->windowHandle()->setTransientParent(m_mainWindow->windowHandle());
 }
 
 EditorSession::~EditorSession()

@@ -43,11 +43,6 @@ TEST_F(WindowManagerTest, TheStatusWindowStaysAboveTheMainWindow)
     EXPECT_TRUE(QTest::qWaitFor([&] { return Above(status, m_session.Main()); }, 3000))
         << "after the main window was activated";
     EXPECT_TRUE(m_session.Main().isActiveWindow());
-
-    QTest::mouseClick(m_session.Main().findChild<QPushButton*>(QStringLiteral("HelpButton")), Qt::LeftButton);
-    ActivateByWindowManager(m_session.Main());
-    ASSERT_TRUE(WaitActive(m_session.Main()));
-    EXPECT_TRUE(QTest::qWaitFor([&] { return Above(status, m_session.Main()); }, 3000)) << "after the Help button";
 }
 
 TEST_F(WindowManagerTest, TheMainWindowStartsCentredByItsFrame)

@@ -4,11 +4,10 @@
 #include "ui/main/design_canvas_widget.h"
 #include "ui/main/ini_file_group.h"
 #include "ui/main/system_group.h"
-#include "ui/main/text_area.h"
+#include "ui/widgets/text_area.h"
 #include "ui/main/text_item_group.h"
 
 #include <QCloseEvent>
-#include <QResizeEvent>
 #include <QScreen>
 #include <QScrollArea>
 #include <QShortcut>
@@ -18,7 +17,7 @@
 MainWindow::MainWindow(Editor& editor, QWidget* parent)
     // A normal window, not a Qt::Tool one: closing it must end the program.
     : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
-                          | Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint),
+                          | Qt::WindowCloseButtonHint),
       m_editor(editor)
 {
     setObjectName(QStringLiteral("MainForm"));
@@ -107,23 +106,9 @@ void MainWindow::PlaceOnScreen()
     move(PlacedPosition(where->geometry(), where->availableGeometry(), size().grownBy(frame)));
 }
 
-// The user may resize and maximise the window; the canvas keeps the menu's
-// real size and scrolls inside it.
 void MainWindow::SetClientSize(const QSize& client)
 {
-    setMinimumSize(MinClientWidth, StripHeight + 1);
-    resize(client);
-    LayOut(client);
-}
-
-void MainWindow::resizeEvent(QResizeEvent* event)
-{
-    QWidget::resizeEvent(event);
-    LayOut(event->size());
-}
-
-void MainWindow::LayOut(const QSize& client)
-{
+    setFixedSize(client);
     const int w = client.width();
     const int stripTop = client.height() - StripHeight;
     m_scroll->setGeometry(0, 0, w, stripTop - 1);

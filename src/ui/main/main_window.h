@@ -47,7 +47,6 @@ signals:
     void Closed();
 
 protected:
-    void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     bool event(QEvent* event) override;
 
@@ -55,8 +54,6 @@ private:
     // Sizes and centres the window by its frame, inside the screen's available area.
     void PlaceOnScreen();
     void SetClientSize(const QSize& client);
-    // The scroll area takes what the strip leaves; the strip keeps its places.
-    void LayOut(const QSize& client);
     // The canvas at the menu's real size, whatever part of it the window shows.
     void SetCanvasSize(const QSize& size);
     bool ConfirmClose();

@@ -7,7 +7,7 @@
 #include "ui/core/editor.h"
 #include "ui/core/event_guard.h"
 #include "ui/main/strip_layout.h"
-#include "ui/main/text_area.h"
+#include "ui/widgets/text_area.h"
 
 #include <QCheckBox>
 #include <QLabel>

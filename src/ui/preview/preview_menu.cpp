@@ -4,7 +4,7 @@
 #include "model/menu_project.h"
 #include "model/preview_action.h"
 #include "platform/code_page.h"
-#include "ui/main/text_area.h"
+#include "ui/widgets/text_area.h"
 
 #include <QMouseEvent>
 #include <QPainter>

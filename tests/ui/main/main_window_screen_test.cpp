@@ -1,5 +1,5 @@
 #include "ui/main/main_window.h"
-#include "ui/main/text_area.h"
+#include "ui/widgets/text_area.h"
 #include "ui/support_session.h"
 
 #include <QGuiApplication>
@@ -66,24 +66,6 @@ TEST_F(MainWindowScreenTest, AMenuLargerThanTheScreenScrollsInsideIt)
     EXPECT_TRUE(Scroll()->geometry().contains(corner));
     auto* list = Window().findChild<QPushButton*>(QStringLiteral("ListButton"));
     EXPECT_TRUE(Window().rect().contains(list->mapTo(&Window(), list->rect().bottomRight())));
-}
-
-// The user resizes the window: the strip stays at the bottom, the canvas at its
-// real size scrolls in what is left.
-TEST_F(MainWindowScreenTest, TheWindowCanBeResizedAndTheCanvasScrollsInside)
-{
-    Start("[MAIN]\r\nSizeX=1024\r\nSizeY=768\r\n");
-    EXPECT_TRUE(Window().windowFlags() & Qt::WindowMaximizeButtonHint);
-    Window().resize(700, 500);
-    QTest::qWait(0);
-    EXPECT_EQ(Window().size(), QSize(700, 500));
-    EXPECT_EQ(Canvas()->size(), QSize(1024, 768));
-    EXPECT_TRUE(Scroll()->verticalScrollBar()->isVisible());
-    auto* list = Window().findChild<QPushButton*>(QStringLiteral("ListButton"));
-    EXPECT_GE(list->mapTo(&Window(), QPoint()).y(), 500 - MainWindow::StripHeight) << "the strip follows the bottom";
-    EXPECT_EQ(Scroll()->geometry(), QRect(0, 0, 700, 500 - MainWindow::StripHeight - 1));
-    Window().resize(1200, 900);
-    EXPECT_EQ(Scroll()->geometry(), QRect(0, 0, 1200, 900 - MainWindow::StripHeight - 1));
 }
 
 TEST_F(MainWindowScreenTest, FittingLeavesRoomForTheScrollBars)

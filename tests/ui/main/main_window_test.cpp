@@ -1,7 +1,7 @@
 #include "platform/profile_values.h"
 #include "ui/controls/super_spin_edit.h"
 #include "ui/main/main_window.h"
-#include "ui/main/text_area.h"
+#include "ui/widgets/text_area.h"
 #include "ui/status/status_window.h"
 #include "ui/support_session.h"
 

@@ -1,7 +1,7 @@
 #include "platform/code_page.h"
 #include "support/scoped_current_folder.h"
 #include "support/temp_folder.h"
-#include "ui/main/text_area.h"
+#include "ui/widgets/text_area.h"
 
 #include <QDir>
 #include <QImage>

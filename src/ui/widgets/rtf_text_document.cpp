@@ -1,4 +1,4 @@
-#include "ui/main/rtf_text_document.h"
+#include "ui/widgets/rtf_text_document.h"
 
 #include "platform/rtf_document.h"
 

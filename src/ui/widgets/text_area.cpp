@@ -1,4 +1,4 @@
-#include "ui/main/text_area.h"
+#include "ui/widgets/text_area.h"
 
 #include "model/menu_project.h"
 #include "platform/code_page.h"
@@ -7,7 +7,7 @@
 #include "platform/rtf_reader.h"
 #include "platform/vyx_error.h"
 #include "ui/core/color_convert.h"
-#include "ui/main/rtf_text_document.h"
+#include "ui/widgets/rtf_text_document.h"
 
 #include <QFile>
 
