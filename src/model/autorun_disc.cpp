@@ -121,5 +121,7 @@ bool AutorunFileHolds(const QString& cdRoot, const QStringList& lines)
 
 QString ShownDiscPath(const QString& discPath)
 {
-    return QDir::toNativeSeparators(QString(discPath).replace(u'\\', u'/'));
+    // As DiscLocalPath reads it: the local CD root up to the last "/", then the disc name.
+    const qsizetype cut = discPath.lastIndexOf(u'/') + 1;
+    return discPath.left(cut) + QDir::toNativeSeparators(discPath.mid(cut).replace(u'\\', u'/'));
 }
