@@ -3,6 +3,7 @@
 #include "app/tool_commands.h"
 #include "model/autorun_disc.h"
 #include "model/autorun_text.h"
+#include "platform/code_page.h"
 #include "platform/vyx_error.h"
 
 #include <QFileInfo>
@@ -44,6 +45,17 @@ int IntegerArgument(const QString& option, const QString& value, int min, int ma
     return number;
 }
 
+// "--codepage NAME" anywhere among the options, moved to where it is taken.
+QStringList CodePageFirst(QStringList args)
+{
+    const qsizetype at = args.indexOf(QStringLiteral("--codepage"));
+    if (at > 0 && at + 1 < args.size()) {
+        args.move(at + 1, 0);
+        args.move(at + 1, 0);
+    }
+    return args;
+}
+
 bool TakeFlag(AutorunRequest& request, const QString& option)
 {
     if (option == u"--hide-splash")
@@ -66,7 +78,7 @@ void TakeOption(AutorunRequest& request, const QString& option, QStringList& arg
         return;
     const QString value = TakeValue(args, option);
     if (option == u"--launcher-dir")
-        o.LauncherFolder = value.isEmpty() || value.endsWith(u'\\') ? value : value + u'\\';
+        o.LauncherFolder = LauncherFolderName(value);
     else if (option == u"--left")
         o.LeftColor = ColorArgument(option, value);
     else if (option == u"--right")
@@ -123,18 +135,28 @@ AutorunRequest ParseRequest(QStringList args)
     return request;
 }
 
+// The file's own bytes, not text re-encoded by the stream.
+void PrintBytes(QTextStream& out, const QByteArray& bytes)
+{
+    out.flush();
+    if (QIODevice* device = out.device())
+        device->write(bytes);
+    else
+        out << CodePage::ToUnicode(bytes);
+}
+
 void ReportPlayerFiles(const QString& launcherPath, QTextStream& err)
 {
     const QList<bool> present = PlayerFilesPresent(launcherPath);
     for (qsizetype i = 0; i < present.size(); ++i)
-        err << (present[i] ? "found:   " : "missing: ") << launcherPath << PlayerFiles()[i] << '\n';
+        err << (present[i] ? "found:   " : "missing: ") << ShownDiscPath(launcherPath + PlayerFiles()[i]) << '\n';
 }
 
 } // namespace
 
 int RunAutorun(const QStringList& arguments, QTextStream& out, QTextStream& err)
 {
-    QStringList args = arguments;
+    QStringList args = CodePageFirst(arguments);
     if (!TakeCodePageOption(args, err))
         return 2;
     try {
@@ -143,13 +165,13 @@ int RunAutorun(const QStringList& arguments, QTextStream& out, QTextStream& err)
         ReportPlayerFiles(launcherPath, err);
         const QStringList lines = AutorunLines(request.Options);
         if (request.Print) {
-            out << lines.join(QStringLiteral("\n")) << '\n';
+            PrintBytes(out, AutorunFileBytes(lines));
             return 0;
         }
-        // The folder first: when it cannot be made, no autorun.inf points into nothing.
-        if (request.CreateLauncherFolder && !DiscFolderExists(launcherPath) && !CreateDiscFolder(launcherPath))
-            throw VyxError(QStringLiteral("Cannot create folder ") + launcherPath);
-        WriteAutorunFile(request.CdRoot, lines);
+        if (request.CreateLauncherFolder)
+            WriteAutorunWithFolder(request.CdRoot, lines, launcherPath);
+        else
+            WriteAutorunFile(request.CdRoot, lines);
         out << "autorun.inf was saved as " << AutorunFileName(request.CdRoot) << '\n';
     } catch (const VyxError& e) {
         err << e.Message() << '\n';

@@ -91,8 +91,10 @@ const std::map<QString, CommandText>& Commands()
           "  --icon FILE            the disc icon, a local file under CD_ROOT or a disc path\n"
           "                         (default launcher.exe in the launcher folder)\n"
           "  --icon-index N         the icon's index in that file (default 0)\n"
-          "  --create-launcher-dir  create the player's folder when it is missing\n"
-          "  --print                print autorun.inf instead of writing it\n",
+          "  --create-launcher-dir  create the player's folder when it is missing (nothing is\n"
+          "                         created when autorun.inf cannot be written)\n"
+          "  --print                print autorun.inf's bytes (code page, CR LF) instead of\n"
+          "                         writing it\n",
           "0 written or printed, 1 any error (message on standard error), 2 an unknown code page."}},
     };
     return commands;

@@ -7,6 +7,7 @@
 #include "platform/vyx_error.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 
 namespace {
@@ -85,7 +86,42 @@ QString AutorunFileName(const QString& cdRoot)
 void WriteAutorunFile(const QString& cdRoot, const QStringList& lines)
 {
     const QString name = AutorunFileName(cdRoot);
-    const ReplaceResult result = ReplaceFileContents(DiscLocalPath(name), AutorunFileBytes(lines));
-    if (!result.ok)
-        throw VyxError(QStringLiteral("Cannot create file ") + name + u'\n' + result.error);
+    FileReplacer replacer(DiscLocalPath(name));
+    if (replacer.Open() && replacer.Write(AutorunFileBytes(lines)) && replacer.Install())
+        return;
+    QString reason = replacer.Result().error;
+    if (!replacer.TempPath().isEmpty())
+        reason.replace(replacer.TempPath(), name);
+    throw VyxError(QStringLiteral("Cannot create file ") + name + u'\n' + reason);
+}
+
+void WriteAutorunWithFolder(const QString& cdRoot, const QStringList& lines, const QString& launcherPath)
+{
+    const QFileInfo root(DiscLocalPath(cdRoot));
+    if (!root.isDir() || !root.isWritable() || QFileInfo(DiscLocalPath(AutorunFileName(cdRoot))).isDir())
+        throw VyxError(QStringLiteral("Cannot create file ") + AutorunFileName(cdRoot)
+                       + QStringLiteral("\nThe CD root is not a writable folder, or a folder has that name."));
+    const bool create = !DiscFolderExists(launcherPath);
+    if (create && !CreateDiscFolder(launcherPath))
+        throw VyxError(QStringLiteral("Cannot create folder ") + ShownDiscPath(launcherPath));
+    try {
+        WriteAutorunFile(cdRoot, lines);
+    } catch (const VyxError&) {
+        if (create)
+            QDir().rmdir(DiscLocalPath(launcherPath));
+        throw;
+    }
+}
+
+bool AutorunFileHolds(const QString& cdRoot, const QStringList& lines)
+{
+    QFile file(DiscLocalPath(AutorunFileName(cdRoot)));
+    return file.open(QIODevice::ReadOnly) && file.readAll() == AutorunFileBytes(lines);
+}
+
+QString ShownDiscPath(const QString& discPath)
+{
+    // As DiscLocalPath reads it: the local CD root up to the last "/", then the disc name.
+    const qsizetype cut = discPath.lastIndexOf(u'/') + 1;
+    return discPath.left(cut) + QDir::toNativeSeparators(discPath.mid(cut).replace(u'\\', u'/'));
 }

@@ -2,6 +2,8 @@
 
 #include "platform/code_page.h"
 
+#include <algorithm>
+
 namespace {
 
 void AppendColor(QString& parameters, QChar letter, const QString& colorText)
@@ -10,7 +12,28 @@ void AppendColor(QString& parameters, QChar letter, const QString& colorText)
         parameters += QStringLiteral(" -") + letter + colorText;
 }
 
+bool HoldsBlank(const QString& name)
+{
+    return name.contains(u' ') || name.contains(u'\t');
+}
+
 } // namespace
+
+QString LauncherFolderName(const QString& folder)
+{
+    QString name = folder;
+    name.replace(u'/', u'\\');
+    while (name.endsWith(u'\\'))
+        name.chop(1);
+    return name.isEmpty() ? name : name + u'\\';
+}
+
+QString CommandLineName(const QString& name)
+{
+    QString bare = name;
+    bare.remove(u'"');
+    return HoldsBlank(bare) ? u'"' + bare + u'"' : bare;
+}
 
 QString LauncherParameters(const AutorunOptions& options)
 {
@@ -23,7 +46,7 @@ QString LauncherParameters(const AutorunOptions& options)
     AppendColor(parameters, u'R', options.RightColor);
     AppendColor(parameters, u'T', options.TextColor);
     if (options.CustomSplash)
-        parameters += QStringLiteral(" -S") + options.SplashFile;
+        parameters += QStringLiteral(" -S") + CommandLineName(options.SplashFile);
     if (options.Delay) {
         parameters += QStringLiteral(" -P");
         if (options.DelayMs >= 1)
@@ -34,7 +57,12 @@ QString LauncherParameters(const AutorunOptions& options)
 
 QString LauncherCommandLine(const AutorunOptions& options)
 {
-    return options.LauncherFolder + QStringLiteral("launcher.exe") + LauncherParameters(options);
+    return CommandLineName(options.LauncherFolder + QStringLiteral("launcher.exe")) + LauncherParameters(options);
+}
+
+QString IconValue(const AutorunOptions& options)
+{
+    return QStringLiteral("%1,%2").arg(options.IconFile).arg(options.IconIndex);
 }
 
 QString DefaultIconFile(const QString& launcherFolder)
@@ -44,8 +72,12 @@ QString DefaultIconFile(const QString& launcherFolder)
 
 QStringList AutorunLines(const AutorunOptions& options)
 {
-    return {QStringLiteral("[autorun]"), QStringLiteral("open=") + LauncherCommandLine(options),
-            QStringLiteral("icon=%1,%2").arg(options.IconFile).arg(options.IconIndex)};
+    return AutorunLines(LauncherCommandLine(options), IconValue(options));
+}
+
+QStringList AutorunLines(const QString& openValue, const QString& iconValue)
+{
+    return {QStringLiteral("[autorun]"), QStringLiteral("open=") + openValue, QStringLiteral("icon=") + iconValue};
 }
 
 QByteArray AutorunFileBytes(const QStringList& lines)
@@ -60,4 +92,13 @@ QString ColorText(uint32_t color)
 {
     const QString bgr = QStringLiteral("%1").arg(color, 8, 16, QChar(u'0')).toUpper().mid(2);
     return bgr.mid(4, 2) + bgr.mid(2, 2) + bgr.mid(0, 2);
+}
+
+std::optional<uint32_t> ColorOfText(const QString& text)
+{
+    const bool hex = std::all_of(text.cbegin(), text.cend(), [](QChar c) { return QStringLiteral("0123456789ABCDEFabcdef").contains(c); });
+    if (text.size() != 6 || !hex)
+        return std::nullopt;
+    const uint32_t rgb = text.toUInt(nullptr, 16);
+    return ((rgb & 0xFF) << 16) | (rgb & 0xFF00) | (rgb >> 16);
 }

@@ -82,6 +82,7 @@ CheckFindings ProjectCheck::Run()
     CheckTextArea();
     CheckShape();
     CheckDiscNames();
+    CheckEditorFiles();
     if (!m_cdRoot.isEmpty()) {
         CheckInsideCdRoot(QString(), QFileInfo(m_iniFile).fileName(), m_iniFile);
         CheckAutorun();
@@ -92,6 +93,9 @@ CheckFindings ProjectCheck::Run()
 void ProjectCheck::CheckMainFiles()
 {
     const MainParams& m = m_project.Main;
+    if (m.BackgroundFile.isEmpty())
+        Add(Severity::Error, Main, QStringLiteral("background"),
+            QStringLiteral("No background picture is named: the player shows an empty window"));
     CheckFile(Main, QStringLiteral("background"), m.BackgroundFile, FileKind::Plain);
     CheckFile(Main, QStringLiteral("backover"), m.BackOverFile, FileKind::Plain);
     CheckFile(Main, QStringLiteral("backclick"), m.BackClickFile, FileKind::Plain);
@@ -319,6 +323,19 @@ void ProjectCheck::CheckDiscName(const QString& relativePath, bool isFolder)
     if (isFolder && relativePath.count(u'/') + 1 == FolderDepthLimit + 1)
         Add(Severity::Warning, QString(), relativePath,
             QStringLiteral("The folder lies deeper than %1 levels").arg(FolderDepthLimit));
+}
+
+// The save's backup and temporary files are the editor's, not the menu's.
+void ProjectCheck::CheckEditorFiles()
+{
+    const QString root = m_cdRoot.isEmpty() ? m_projectFolder : m_cdRoot;
+    const std::pair<const char*, const char*> files[] = {{".bak", "backup"}, {".tmp", "temporary"}};
+    for (const auto& [ext, kind] : files) {
+        const QString path = ChangeFileExt(m_iniFile, QLatin1String(ext));
+        if (QFileInfo(path).isFile() && IsInside(path, root))
+            Add(Severity::Warning, QString(), QDir(root).relativeFilePath(path),
+                QStringLiteral("The editor's %1 file does not belong on the disc").arg(QLatin1String(kind)));
+    }
 }
 
 void ProjectCheck::CheckAutorun()

@@ -10,9 +10,10 @@ struct MenuButton;
 // Checks a project against what goes wrong on a real disc: files it names that
 // are missing (or present only under another letter case), names the disc
 // cannot hold, buttons the player drops or cannot reach, pictures of the wrong
-// size, help files it cannot show, a text area or shape outside the menu and,
-// with a CD root, autorun.inf and files outside the CD root. Reads the files;
-// changes nothing.
+// size, help files it cannot show, a text area or shape outside the menu, a
+// menu with no background, the editor's own backup and temporary files on the
+// disc and, with a CD root, autorun.inf and files outside the CD root. Reads
+// the files; changes nothing.
 class ProjectCheck {
 public:
     // The INI file and the CD root are local paths; the CD root may be empty.
@@ -42,6 +43,7 @@ private:
     void CheckTextArea();
     void CheckShape();
     void CheckDiscNames();
+    void CheckEditorFiles();
     void CheckDiscName(const QString& relativePath, bool isFolder);
     void CheckAutorun();
     void CheckInsideCdRoot(const QString& section, const QString& key, const QString& path);

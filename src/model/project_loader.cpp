@@ -181,16 +181,7 @@ void Loader::ReadButtons()
 
 void Loader::ReadButton(int slot)
 {
-    MenuButton& b = m_project.Buttons[slot];
-    const QByteArray section = ButtonSection(slot);
-    b.Used = false;
-    for (const auto& k : ButtonGeometry)
-        b.*k.field = ReadProfileInt(m_ini, section, k.key, -1);
-    b.Action = CutToCapacity(UpperAscii(ReadText(m_ini, section, ActionKey)), MenuButton::ActionCapacity);
-    b.Name = CutToCapacity(ReadText(m_ini, section, NameKey), MenuButton::NameCapacity);
-    for (const auto& k : ButtonTexts)
-        b.*k.field = CutToCapacity(ReadText(m_ini, section, k.key), k.capacity);
-    b.Used = b.PassesValidity();
+    m_project.Buttons[slot] = ReadMenuButton(m_ini, slot);
 }
 
 void Loader::ReadShape()
@@ -220,6 +211,20 @@ void Loader::ReadShape()
 }
 
 } // namespace
+
+MenuButton ReadMenuButton(const ProfileFile& ini, int slot)
+{
+    MenuButton b;
+    const QByteArray section = ButtonSection(slot);
+    for (const auto& k : ButtonGeometry)
+        b.*k.field = ReadProfileInt(ini, section, k.key, -1);
+    b.Action = CutToCapacity(UpperAscii(ReadText(ini, section, ActionKey)), MenuButton::ActionCapacity);
+    b.Name = CutToCapacity(ReadText(ini, section, NameKey), MenuButton::NameCapacity);
+    for (const auto& k : ButtonTexts)
+        b.*k.field = CutToCapacity(ReadText(ini, section, k.key), k.capacity);
+    b.Used = b.PassesValidity();
+    return b;
+}
 
 void LoadProject(MenuProject& project, const QString& iniName, ProjectView& view)
 {

@@ -2,10 +2,16 @@
 #include <QString>
 
 class MenuProject;
+class ProfileFile;
 class ProjectView;
+struct MenuButton;
 
 // Reads a launcher INI file into the project in place, loads the three
 // background pictures and reports every stage. Throws VyxError when a colour
 // is not a number or a picture cannot be read; what was read by then stays.
 // Makes the INI file's folder the current folder.
 void LoadProject(MenuProject& project, const QString& iniName, ProjectView& view);
+
+// One [Button#N] section as loading reads it; Used is the validity rule's verdict
+// (a slot that fails it is dropped).
+MenuButton ReadMenuButton(const ProfileFile& ini, int slot);

@@ -1,5 +1,6 @@
 // vyxtool check as a build script uses it: lines, JSON, exit codes.
 #include "support/temp_folder.h"
+#include "support/test_bmp.h"
 #include "support/tool_run.h"
 
 #include <QJsonArray>
@@ -29,11 +30,15 @@ TEST(CheckTool, PrintsOneLinePerFindingAndFailsOnAnError)
 TEST(CheckTool, WarningsAloneExitWithZero)
 {
     TempFolder dir;
-    dir.Write("launcher.ini", "[MAIN]\r\nSizeX=100\r\nSizeY=80\r\n"
-                              "[Button#0]\r\nAction=CLOSE\r\nLeft=90\r\ntop=0\r\nWidth=20\r\nHeight=10\r\n");
+    dir.Write("bg.bmp", BmpWithData(100, 80, 24, QByteArray(100 * 80 * 3, '\0')));
+    dir.Write("launcher.ini", "[MAIN]\r\nSizeX=100\r\nSizeY=80\r\nbackground=bg.bmp\r\n"
+                              "[Button#0]\r\nAction=CLOSE\r\nLeft=90\r\ntop=0\r\nWidth=20\r\nHeight=10\r\n"
+                              "[Button#1]\r\nAction=CLOSE\r\nLeft=0\r\ntop=0\r\nWidth=0\r\nHeight=0\r\n");
     const ToolRun run = Tool({"check", dir.File("launcher.ini")});
     EXPECT_EQ(run.exitCode, 0);
-    EXPECT_TRUE(run.out.startsWith("warning [Button#0] Left:")) << run.out.constData();
+    EXPECT_EQ(QString::fromUtf8(run.out),
+              "warning [Button#0] Left: The button reaches outside the 100 x 80 menu\n"
+              "warning [Button#1] Width: [Button#1] is dropped when the project loads: width 0, height 0\n");
 }
 
 TEST(CheckTool, JsonListsEveryFindingWithItsLevelSectionAndKey)

@@ -143,16 +143,30 @@ TEST(VyxtoolProcess, AutorunOptionsMakeTheWizardsCommandLine)
     const ProgramRun run = Tool({"autorun", disc.dir.Path(), "--hide-splash", "--right", "0000ff", "--delay", "400",
                               "--icon", disc.dir.File("Launcher/menu.ico"), "--icon-index", "3", "--print"});
     ASSERT_EQ(run.exitCode, 0) << run.err.constData();
-    EXPECT_EQ(run.out, QByteArray("[autorun]\nopen=launcher\\launcher.exe -X -R0000FF -P400\n"
-                                  "icon=Launcher\\menu.ico,3\n"));
+    EXPECT_EQ(run.out, QByteArray("[autorun]\r\nopen=launcher\\launcher.exe -X -R0000FF -P400\r\n"
+                                  "icon=Launcher\\menu.ico,3\r\n"));
     EXPECT_FALSE(disc.dir.Exists("autorun.inf")) << "--print writes nothing";
 
     const ProgramRun all = Tool({"autorun", disc.dir.Path(), "--launcher-dir", "bin\\vyx", "--hide-bar", "--left",
                               "FFFF00", "--text", "000000", "--splash", "intro.jpg", "--delay", "0", "--icon",
                               "bin\\vyx\\disc.ico", "--print"});
     ASSERT_EQ(all.exitCode, 0) << all.err.constData();
-    EXPECT_EQ(all.out, QByteArray("[autorun]\nopen=bin\\vyx\\launcher.exe -N -LFFFF00 -T000000 -Sintro.jpg -P\n"
-                                  "icon=bin\\vyx\\disc.ico,0\n"));
+    EXPECT_EQ(all.out, QByteArray("[autorun]\r\nopen=bin\\vyx\\launcher.exe -N -LFFFF00 -T000000 -Sintro.jpg -P\r\n"
+                                  "icon=bin\\vyx\\disc.ico,0\r\n"));
+}
+
+TEST(VyxtoolProcess, AutorunPrintsTheBytesItWrites)
+{
+    AutorunDisc disc;
+    const QStringList args = {"autorun", disc.dir.Path(), "--launcher-dir", "my player", "--splash",
+                              QStringLiteral("\u0159 splash.bmp"), "--codepage", "windows-1250"};
+    const ProgramRun printed = Tool(args + QStringList{"--print"});
+    ASSERT_EQ(printed.exitCode, 0) << printed.err.constData();
+    EXPECT_EQ(printed.out, QByteArray("[autorun]\r\nopen=\"my player\\launcher.exe\" -S\"\xf8 splash.bmp\"\r\n"
+                                      "icon=my player\\launcher.exe,0\r\n"));
+    const ProgramRun written = Tool(args);
+    ASSERT_EQ(written.exitCode, 0) << written.err.constData();
+    EXPECT_EQ(disc.dir.Read("autorun.inf"), printed.out);
 }
 
 TEST(VyxtoolProcess, AutorunCreatesTheLauncherFolderAndRefusesBadInput)
@@ -170,6 +184,10 @@ TEST(VyxtoolProcess, AutorunCreatesTheLauncherFolderAndRefusesBadInput)
     EXPECT_EQ(refused.exitCode, 1);
     EXPECT_TRUE(refused.err.contains("Cannot create folder ")) << refused.err.constData();
     EXPECT_FALSE(blocked.dir.Exists("autorun.inf")) << "nothing is written when the folder cannot be made";
+    AutorunDisc unwritable; // a folder where autorun.inf should go
+    QDir(unwritable.dir.Path()).mkdir("autorun.inf");
+    EXPECT_EQ(Tool({"autorun", unwritable.dir.Path(), "--launcher-dir", "player", "--create-launcher-dir"}).exitCode, 1);
+    EXPECT_FALSE(unwritable.dir.Exists("player")) << "nothing is created when the write cannot be made";
 
     for (const QStringList& args : {QStringList{"autorun", disc.dir.File("none")},
                                     QStringList{"autorun", disc.dir.Path(), "--left", "red"},

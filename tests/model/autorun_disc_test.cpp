@@ -108,11 +108,33 @@ TEST(AutorunDisc, AFailedWriteKeepsTheOldFileAndSaysCannotCreate)
             EXPECT_TRUE(e.Message().startsWith("Cannot create file " + disc.root + "autorun.inf\n"))
                 << e.Message().toStdString();
             EXPECT_TRUE(e.Message().contains(FileErrorText(ENOSPC))) << e.Message().toStdString();
+            EXPECT_FALSE(e.Message().contains(".tmp")) << "the user knows autorun.inf, not the temporary file";
         }
     }
     EXPECT_EQ(disc.temp.Read(QStringLiteral("autorun.inf")), QByteArray("old"));
     EXPECT_EQ(QDir(disc.temp.Path()).entryList(QDir::Files), QStringList{"autorun.inf"});
     EXPECT_THROW(WriteAutorunFile(disc.root + "missing/", {"[autorun]"}), VyxError);
+}
+
+TEST(AutorunDisc, AWriteThatFailsLeavesNoLauncherFolderBehind)
+{
+    Disc disc;
+    const QStringList lines = {"[autorun]", "open=player\\launcher.exe"};
+    {
+        FailingFileOperations diskFull(FailingFileOperations::Step::Write, ENOSPC);
+        EXPECT_THROW(WriteAutorunWithFolder(disc.root, lines, disc.root + "player\\"), VyxError);
+    }
+    EXPECT_FALSE(disc.temp.Exists("player"));
+    QDir(disc.temp.Path()).mkdir("autorun.inf"); // checked before anything is made
+    EXPECT_THROW(WriteAutorunWithFolder(disc.root, lines, disc.root + "player\\"), VyxError);
+    EXPECT_FALSE(disc.temp.Exists("player"));
+    QDir(disc.temp.Path()).rmdir("autorun.inf");
+
+    EXPECT_FALSE(AutorunFileHolds(disc.root, lines));
+    WriteAutorunWithFolder(disc.root, lines, disc.root + "player\\");
+    EXPECT_TRUE(QFileInfo(disc.temp.File("player")).isDir());
+    EXPECT_TRUE(AutorunFileHolds(disc.root, lines));
+    EXPECT_FALSE(AutorunFileHolds(disc.root, {"[autorun]"}));
 }
 
 } // namespace

@@ -68,6 +68,14 @@ TEST(AutorunText, FileBytesAreInTheCodePageWithCrLfAfterEveryLine)
     EXPECT_EQ(AutorunFileBytes({}), QByteArray());
 }
 
+TEST(AutorunText, TheLauncherFolderEndsWithOneBackslash)
+{
+    const std::pair<const char*, const char*> cases[] = {
+        {"player two", "player two\\"}, {"player\\", "player\\"}, {"a\\\\", "a\\"}, {"bin/vyx/", "bin\\vyx\\"}, {"", ""}};
+    for (const auto& [typed, folder] : cases)
+        EXPECT_EQ(LauncherFolderName(typed), QString::fromLatin1(folder)) << typed;
+}
+
 TEST(AutorunText, ColorTextIsRedGreenBlue)
 {
     EXPECT_EQ(ColorText(0x000000FF), QStringLiteral("FF0000"));
@@ -76,6 +84,11 @@ TEST(AutorunText, ColorTextIsRedGreenBlue)
     EXPECT_EQ(ColorText(0x00123456), QStringLiteral("563412"));
     // Only the low 24 bits count.
     EXPECT_EQ(ColorText(0x80abcdef), QStringLiteral("EFCDAB"));
+    // And back.
+    EXPECT_EQ(ColorOfText(QStringLiteral("563412")), 0x00123456u);
+    EXPECT_EQ(ColorOfText(QStringLiteral("efcdab")), 0x00abcdefu);
+    for (const char* text : {"", "12345", "1234567", "0x1234", "+12345", " 12345", "GGGGGG"})
+        EXPECT_EQ(ColorOfText(QString::fromLatin1(text)), std::nullopt) << text;
 }
 
 } // namespace

@@ -110,6 +110,24 @@ TEST_F(ProjectCheckTest, ARelativeRunTargetMustExistOthersAreNotOnTheDisc)
     EXPECT_TRUE(Check().isEmpty()) << Describe(Check());
 }
 
+TEST_F(ProjectCheckTest, AMenuWithoutABackgroundIsAnError)
+{
+    p.Main.BackgroundFile.clear();
+    ExpectOnly(Severity::Error, "MAIN", "background", "No background picture is named");
+}
+
+TEST_F(ProjectCheckTest, TheEditorsBackupAndTemporaryFilesAreWarnings)
+{
+    dir.Write("launcher.bak", "[MAIN]\r\n");
+    dir.Write("launcher.tmp", "[MAIN]\r\n");
+    dir.Write("other.bak", "not the editor's");
+    const CheckFindings findings = Check();
+    ASSERT_EQ(findings.size(), 2) << Describe(findings);
+    EXPECT_EQ(findings[0], (CheckFinding{Severity::Warning, "", "launcher.bak",
+                                         "The editor's backup file does not belong on the disc"}));
+    EXPECT_EQ(findings[1].Key, "launcher.tmp");
+}
+
 TEST_F(ProjectCheckTest, AFileUnderAnotherLetterCaseIsAWarning)
 {
     p.Main.SoundClick = "Sounds\\CLICK.wav";

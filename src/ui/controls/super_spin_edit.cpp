@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QFontMetrics>
+#include <QRegularExpression>
 #include <QTimer>
 #include <QKeyEvent>
 #include <QMenu>
@@ -64,7 +65,13 @@ int TSuperSpinEditI::Value() const
         return 0;
     bool ok = false;
     const int value = shown.toInt(&ok, 10);
-    return ok ? value : m_minValue;
+    if (ok)
+        return value;
+    // A whole number too long for an int is pulled to the nearer end, not read as a non-number.
+    static const QRegularExpression whole(QStringLiteral("^[+-]?[0-9]+$"));
+    if (whole.match(shown).hasMatch())
+        return Clamp(shown.startsWith(u'-') ? std::numeric_limits<int>::min() : std::numeric_limits<int>::max());
+    return m_minValue;
 }
 
 void TSuperSpinEditI::SetValue(int value)

@@ -6,6 +6,7 @@
 #include <QColorDialog>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QPointer>
 
 namespace {
@@ -103,11 +104,12 @@ void SharedDialogs::ShowInformation(QWidget* parent, const QString& text, const 
     QMessageBox::information(parent, caption, text);
 }
 
-std::optional<QString> SharedDialogs::ExecuteFolder(QWidget* parent, const QString& title)
+std::optional<QString> SharedDialogs::ExecuteFolder(QWidget* parent, const QString& title, const QString& startFolder)
 {
     if (m_folderAnswerer)
-        return m_folderAnswerer(title);
-    const QString folder = QFileDialog::getExistingDirectory(parent, title, QDir::homePath());
+        return m_folderAnswerer(title, startFolder);
+    const QString start = QFileInfo(startFolder).isDir() ? startFolder : QDir::homePath();
+    const QString folder = QFileDialog::getExistingDirectory(parent, title, start);
     if (folder.isEmpty())
         return std::nullopt;
     return folder;

@@ -26,7 +26,7 @@ public:
     using QuestionAnswerer = std::function<QMessageBox::StandardButton(
         const QString& text, const QString& caption, QMessageBox::StandardButtons buttons)>;
     using ErrorListener = std::function<void(const QString& text, const QString& caption)>;
-    using FolderAnswerer = std::function<std::optional<QString>(const QString& title)>;
+    using FolderAnswerer = std::function<std::optional<QString>(const QString& title, const QString& startFolder)>;
 
     OpenFileRequest& OpenFile() { return m_openFile; }
     // Runs the open-file dialog; nullopt when cancelled.
@@ -44,8 +44,9 @@ public:
     void ShowError(QWidget* parent, const QString& text, const QString& caption = QStringLiteral("Error"));
     // An information box with an OK button.
     void ShowInformation(QWidget* parent, const QString& text, const QString& caption);
-    // The folder-browse dialog (folders only); nullopt when cancelled.
-    std::optional<QString> ExecuteFolder(QWidget* parent, const QString& title);
+    // The folder-browse dialog (folders only), starting in `startFolder` (the
+    // home folder when it is empty or missing); nullopt when cancelled.
+    std::optional<QString> ExecuteFolder(QWidget* parent, const QString& title, const QString& startFolder);
 
     void SetFileAnswerer(FileAnswerer answerer) { m_fileAnswerer = std::move(answerer); }
     void SetColorAnswerer(ColorAnswerer answerer) { m_colorAnswerer = std::move(answerer); }

@@ -1,6 +1,7 @@
 #include "ui/wizard/autorun_wizard.h"
 
 #include "model/autorun_disc.h"
+#include "model/autorun_open_line.h"
 #include "platform/file_names.h"
 #include "platform/shell_execute.h"
 #include "ui/controls/progress.h"
@@ -68,6 +69,7 @@ void AutorunWizard::Connect()
     connect(m_form.Finish, &QPushButton::clicked, this, guarded(&AutorunWizard::Finish));
     connect(m_form.Quit, &QPushButton::clicked, this, &QDialog::reject);
     connect(m_form.CDroot1, &QLineEdit::textChanged, this, &AutorunWizard::CdRootChanged);
+    connect(m_form.CDroot1, &QLineEdit::textEdited, this, [this] { m_cdRootChosen = true; });
     connect(m_form.VyxRoot1, &QLineEdit::textChanged, this, &AutorunWizard::CheckLauncherFolder);
     connect(m_form.CreateNow, &QPushButton::clicked, this, &AutorunWizard::CreateLauncherFolderNow);
     connect(m_form.Recheck, &QPushButton::clicked, this, &AutorunWizard::CheckPlayerFiles);
@@ -142,13 +144,13 @@ void AutorunWizard::EnterPage(int page)
 {
     switch (page) {
     case 0:
-        m_form.CDroot1->setText(CurrentFolder());
+        EnterRootPage();
         break;
     case 5:
         BuildCommandLine();
         break;
     case 6:
-        m_form.EditIconFile->setText(DefaultIconFile(m_form.VyxRoot1->text()));
+        EnterIconPage();
         break;
     case 7:
         BuildPreview();
@@ -163,7 +165,7 @@ void AutorunWizard::LeavePage(int page)
     if (page == 0)
         LeaveRootPage();
     else if (page == 1)
-        CheckPlayerFiles();
+        LeaveFolderPage();
 }
 
 QString AutorunWizard::CdRoot() const { return m_form.CDroot1->text(); }
@@ -175,7 +177,13 @@ void AutorunWizard::CdRootChanged()
     const bool exists = DiscFolderExists(CdRoot());
     ShowMissing(m_form.CDroot1, QPalette::Text, !exists);
     if (exists)
-        m_form.vyxRootStat->setText(LauncherPath());
+        m_form.vyxRootStat->setText(ShownDiscPath(LauncherPath()));
+}
+
+void AutorunWizard::EnterRootPage()
+{
+    if (!m_cdRootChosen)
+        m_form.CDroot1->setText(CurrentFolder());
 }
 
 void AutorunWizard::LeaveRootPage()
@@ -183,13 +191,70 @@ void AutorunWizard::LeaveRootPage()
     // An empty CD root stays empty (there is no folder to end with "/").
     m_form.CDroot1->setText(WithTrailingSlash(CdRoot()));
     CheckLauncherFolder();
+    if (CdRoot() != m_readRoot)
+        ReadDisc();
+}
+
+void AutorunWizard::LeaveFolderPage()
+{
+    const QString folder = LauncherFolderName(m_form.VyxRoot1->text());
+    if (folder != m_form.VyxRoot1->text())
+        m_form.VyxRoot1->setText(folder);
+    CheckPlayerFiles();
+}
+
+void AutorunWizard::EnterIconPage()
+{
+    // The player's own icon, unless the user chose one for this launcher folder.
+    if (m_iconFolder == m_form.VyxRoot1->text())
+        return;
+    m_form.EditIconFile->setText(DefaultIconFile(m_form.VyxRoot1->text()));
+    m_iconFolder = m_form.VyxRoot1->text();
+}
+
+void AutorunWizard::ReadDisc()
+{
+    m_readRoot = CdRoot();
+    m_readBack = CdRoot().isEmpty() ? std::nullopt : ReadBackAutorun(CdRoot(), Options());
+    if (!m_readBack)
+        return;
+    ShowOptions(m_readBack->Options);
+    m_readBack->Options = Options(); // the values as the pages hold them
+    m_iconFolder = m_form.VyxRoot1->text();
+}
+
+void AutorunWizard::ShowOptions(const AutorunOptions& options)
+{
+    m_form.VyxRoot1->setText(options.LauncherFolder);
+    m_form.HideSplash->setChecked(options.HideSplash);
+    m_form.HideBar->setChecked(options.HideBar);
+    ShowColor(m_form.Lcol, options.LeftColor);
+    ShowColor(m_form.Rcol, options.RightColor);
+    ShowColor(m_form.Tcol, options.TextColor);
+    m_form.CustomSplash->setChecked(options.CustomSplash);
+    m_form.EditSplash->setText(options.SplashFile);
+    m_form.Delay->setChecked(options.Delay);
+    m_form.SpinEditDelay->SetValue(options.DelayMs);
+    m_form.EditIconFile->setText(options.IconFile);
+    m_form.SpinICOindex->SetValue(options.IconIndex);
+}
+
+void AutorunWizard::ShowColor(QLabel* label, const QString& colorText)
+{
+    const std::optional<uint32_t> color = ColorOfText(colorText);
+    if (!color) {
+        ClearColor(label);
+        return;
+    }
+    ApplyColor(label, *color);
+    label->setText(colorText);
 }
 
 void AutorunWizard::CheckLauncherFolder()
 {
     const QString path = LauncherPath();
     const bool exists = !CdRoot().isEmpty() && DiscFolderExists(path);
-    m_form.vyxRootStat->setText(path);
+    m_form.vyxRootStat->setText(ShownDiscPath(path));
     ShowMissing(m_form.vyxRootStat, QPalette::WindowText, !exists);
     m_form.FolderNotExists->setVisible(!exists);
 }
@@ -206,7 +271,7 @@ void AutorunWizard::CheckPlayerFiles()
     QString location = LauncherPath();
     if (!location.endsWith(u'\\'))
         location += u'\\';
-    m_form.LocPath->setText(location);
+    m_form.LocPath->setText(ShownDiscPath(location));
     const QList<bool> present = PlayerFilesPresent(CdRoot().isEmpty() ? QString() : location);
     for (int i = 0; i < present.size(); ++i)
         m_form.CheckListBox1->item(i)->setCheckState(present[i] ? Qt::Checked : Qt::Unchecked);
@@ -214,9 +279,12 @@ void AutorunWizard::CheckPlayerFiles()
 
 void AutorunWizard::BrowseCdRoot()
 {
-    const std::optional<QString> folder = m_editor.Dialogs().ExecuteFolder(this, QStringLiteral("CD root"));
-    if (folder)
-        m_form.CDroot1->setText(WithTrailingSlash(*folder));
+    const std::optional<QString> folder =
+        m_editor.Dialogs().ExecuteFolder(this, QStringLiteral("CD root"), DiscLocalPath(CdRoot()));
+    if (!folder)
+        return;
+    m_form.CDroot1->setText(WithTrailingSlash(*folder));
+    m_cdRootChosen = true;
 }
 
 std::optional<QString> AutorunWizard::PickDiscFile(const QString& title, const QString& filter,
@@ -332,18 +400,26 @@ AutorunOptions AutorunWizard::Options() const
     return options;
 }
 
+QString AutorunWizard::CommandLineToWrite() const
+{
+    return m_readBack ? m_readBack->CommandLine(Options()) : ::LauncherCommandLine(Options());
+}
+
+QStringList AutorunWizard::FileLines() const
+{
+    return m_readBack ? m_readBack->Lines(Options()) : AutorunLines(Options());
+}
+
 void AutorunWizard::BuildCommandLine()
 {
-    const AutorunOptions options = Options();
-    m_launcherParameters = ::LauncherParameters(options);
-    m_launcherCommandLine = ::LauncherCommandLine(options);
+    m_launcherParameters = ::LauncherParameters(Options());
+    m_launcherCommandLine = CommandLineToWrite();
     m_form.CommandLine->setPlainText(m_launcherCommandLine);
 }
 
 void AutorunWizard::BuildPreview()
 {
-    AutorunOptions options = Options();
-    m_form.Preview->setPlainText(AutorunLines(options).join(u'\n'));
+    m_form.Preview->setPlainText(FileLines().join(u'\n'));
 }
 
 void AutorunWizard::TestRun()
@@ -362,17 +438,42 @@ void AutorunWizard::Finish()
         ShowMessage(QStringLiteral("Choose the CD root folder first: autorun.inf is written into it."));
         return;
     }
-    WriteAutorun();
-    if (!DiscFolderExists(LauncherPath()) && m_form.CreateAtEnd->isChecked())
-        CreateDiscFolder(LauncherPath());
+    if (!ConfirmProgramPresent() || !ConfirmReplace())
+        return;
+    SaveAutorun();
     m_editor.Dialogs().ShowInformation(this, QStringLiteral("autorun.inf was saved as ") + AutorunFileName(CdRoot()),
                                        Caption);
     accept();
 }
 
-void AutorunWizard::WriteAutorun()
+bool AutorunWizard::ConfirmProgramPresent()
 {
-    WriteAutorunFile(CdRoot(), m_form.Preview->toPlainText().split(u'\n'));
+    const QString program = CommandLineArguments(CommandLineToWrite()).value(0);
+    if (QFileInfo(DiscLocalPath(CdRoot() + program)).isFile())
+        return true;
+    const QString text = QStringLiteral("There is no %1, so the disc will not start. Save autorun.inf anyway?")
+                             .arg(ShownDiscPath(CdRoot() + program));
+    if (m_editor.Dialogs().Ask(this, text, Caption, QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
+        == QMessageBox::Yes)
+        return true;
+    GoToPage(1);
+    return false;
+}
+
+bool AutorunWizard::ConfirmReplace()
+{
+    if (!QFileInfo::exists(DiscLocalPath(AutorunFileName(CdRoot()))) || AutorunFileHolds(CdRoot(), FileLines()))
+        return true;
+    const QString text = QStringLiteral("%1 differs from this preview. Replace it?").arg(AutorunFileName(CdRoot()));
+    return m_editor.Dialogs().Ask(this, text, Caption, QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
+        == QMessageBox::Yes;
+}
+
+void AutorunWizard::SaveAutorun()
+{
+    WriteAutorunFile(CdRoot(), FileLines());
+    if (!DiscFolderExists(LauncherPath()) && m_form.CreateAtEnd->isChecked())
+        CreateDiscFolder(LauncherPath());
 }
 
 void AutorunWizard::MakeIsoImage()
@@ -381,7 +482,20 @@ void AutorunWizard::MakeIsoImage()
         ShowMessage(QStringLiteral("Choose the CD root folder first: the image is made of it."));
         return;
     }
-    IsoImageMaker(m_editor, this).Make(CdRoot());
+    if (OfferToSaveBeforeImage())
+        IsoImageMaker(m_editor, this).Make(CdRoot());
+}
+
+bool AutorunWizard::OfferToSaveBeforeImage()
+{
+    if (AutorunFileHolds(CdRoot(), FileLines()))
+        return true;
+    const QMessageBox::StandardButton answer =
+        m_editor.Dialogs().Ask(this, QStringLiteral("autorun.inf is not saved yet. Save it first?"), Caption,
+                               QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);
+    if (answer == QMessageBox::Yes)
+        SaveAutorun();
+    return answer != QMessageBox::Cancel;
 }
 
 void AutorunWizard::ShowMessage(const QString& text)

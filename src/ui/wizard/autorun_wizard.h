@@ -1,4 +1,5 @@
 #pragma once
+#include "model/autorun_read_back.h"
 #include "model/autorun_text.h"
 #include "ui/core/window_views.h"
 #include "ui/wizard/autorun_wizard_form.h"
@@ -47,7 +48,14 @@ private:
     QString CdRoot() const;
     QString LauncherPath() const;
     void CdRootChanged();
+    void EnterRootPage();
     void LeaveRootPage();
+    void LeaveFolderPage();
+    void EnterIconPage();
+    // The disc's autorun.inf, when the CD root holds one, into the pages.
+    void ReadDisc();
+    void ShowOptions(const AutorunOptions& options);
+    void ShowColor(QLabel* label, const QString& colorText);
     void CheckLauncherFolder();
     void CreateLauncherFolderNow();
     void CheckPlayerFiles();
@@ -62,15 +70,27 @@ private:
     void ChooseColor(QLabel* label);
     void ClearColor(QLabel* label);
     void ApplyColor(QLabel* label, uint32_t color);
+    // What the pages make, or a line of the disc's autorun.inf that they leave as it was.
+    QString CommandLineToWrite() const;
+    QStringList FileLines() const;
     void BuildCommandLine();
     void BuildPreview();
     void TestRun();
-    void WriteAutorun();
+    // False when the user goes back to page 2 rather than write a disc that cannot start.
+    bool ConfirmProgramPresent();
+    bool ConfirmReplace();
+    void SaveAutorun();
     void MakeIsoImage();
+    // False when the user cancels.
+    bool OfferToSaveBeforeImage();
     void ShowMessage(const QString& text);
 
     Editor& m_editor;
     AutorunWizardForm m_form;
     QString m_launcherParameters;
     QString m_launcherCommandLine;
+    bool m_cdRootChosen = false;          // typed or browsed: no longer follows the current folder
+    std::optional<QString> m_iconFolder;  // the launcher folder the icon file was last set for
+    QString m_readRoot;                   // the CD root whose autorun.inf the pages were read from
+    std::optional<AutorunReadBack> m_readBack;
 };

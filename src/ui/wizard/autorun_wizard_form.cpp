@@ -45,6 +45,15 @@ QPushButton* PlaceButton(QWidget* parent, const QString& name, const QString& ca
     return button;
 }
 
+// A "..": Enter presses it while it has the focus, as Space does (an auto-default
+// button is the dialog's default only while focused).
+QPushButton* PlaceBrowseButton(QWidget* parent, const QString& name, const QRect& geometry)
+{
+    auto* button = Place(new QPushButton(QStringLiteral(".."), parent), name, geometry);
+    button->setAutoDefault(true);
+    return button;
+}
+
 QCheckBox* PlaceCheck(QWidget* parent, const QString& name, const QString& caption, const QRect& geometry)
 {
     return Place(new QCheckBox(caption, parent), name, geometry);
@@ -143,7 +152,7 @@ void AutorunWizardForm::BuildRootPage(QWidget* page)
     PlaceLabel(page, QStringLiteral("CD root folder"), QRect(16, 24, 200, 16));
     CDroot1 = PlaceEdit(page, QStringLiteral("CDroot1"), QRect(16, 44, 416, 22));
     CDroot1->SetCaseMode(cmNormal); // Linux names are case-sensitive
-    BrowseCDroot = PlaceButton(page, QStringLiteral("CDrootBrowse"), QStringLiteral(".."), QRect(436, 44, 30, 22));
+    BrowseCDroot = PlaceBrowseButton(page, QStringLiteral("CDrootBrowse"), QRect(436, 44, 30, 22));
     PlaceLabel(page, QStringLiteral("Select CD root folder. All files (include launcher) must be on this"),
                QRect(16, 80, 450, 32));
 }
@@ -152,7 +161,7 @@ void AutorunWizardForm::BuildFolderPage(QWidget* page)
 {
     PlaceLabel(page, QStringLiteral("Vyx Launcher directory"), QRect(16, 12, 200, 16));
     VyxRoot1 = PlaceEdit(page, QStringLiteral("VyxRoot1"), QRect(16, 30, 416, 22), QStringLiteral("launcher\\"));
-    BrowseVyxRoot = PlaceButton(page, QStringLiteral("VyxRootBrowse"), QStringLiteral(".."), QRect(436, 30, 30, 22));
+    BrowseVyxRoot = PlaceBrowseButton(page, QStringLiteral("VyxRootBrowse"), QRect(436, 30, 30, 22));
     PlaceLabel(page, QStringLiteral("Disk path: "), QRect(16, 60, 64, 16));
     vyxRootStat = PlaceLabel(page, QString(), QRect(80, 60, 390, 30), QStringLiteral("vyxRootStat"));
     MakeBold(vyxRootStat);
@@ -207,7 +216,7 @@ void AutorunWizardForm::BuildSplashImagePage(QWidget* page)
     CustomSplash = PlaceCheck(page, QStringLiteral("CustomSplash"), QStringLiteral("Custom splash image"),
                               QRect(16, 8, 200, 20));
     EditSplash = PlaceEdit(page, QStringLiteral("EditSplash"), QRect(32, 30, 400, 22), QStringLiteral("splash.bmp"));
-    BrowseSplash = PlaceButton(page, QStringLiteral("SplashBrowse"), QStringLiteral(".."), QRect(436, 30, 30, 22));
+    BrowseSplash = PlaceBrowseButton(page, QStringLiteral("SplashBrowse"), QRect(436, 30, 30, 22));
     EditSplash->setEnabled(false);
     BrowseSplash->setEnabled(false);
     PlaceLabel(page, QStringLiteral("Default is \"splash.bmp\" at folder with launcher.ini"), QRect(32, 56, 430, 16));
@@ -231,7 +240,7 @@ void AutorunWizardForm::BuildIconPage(QWidget* page)
 {
     PlaceLabel(page, QStringLiteral("Icon file"), QRect(16, 12, 200, 16));
     EditIconFile = PlaceEdit(page, QStringLiteral("EditIconFile"), QRect(16, 30, 416, 22));
-    BrowseIcon = PlaceButton(page, QStringLiteral("IconBrowse"), QStringLiteral(".."), QRect(436, 30, 30, 22));
+    BrowseIcon = PlaceBrowseButton(page, QStringLiteral("IconBrowse"), QRect(436, 30, 30, 22));
     PlaceLabel(page, QStringLiteral("icon index (for .ico files is 0)"), QRect(16, 66, 200, 16));
     SpinICOindex = Place(new TSuperSpinEditI(page), QStringLiteral("SpinICOindex"), QRect(220, 62, 80, 24));
 }

@@ -4,6 +4,7 @@
 #include "ui/main/main_window.h"
 #include "ui/shape/shape_window.h"
 #include "ui/wizard/autorun_wizard.h"
+#include "support/test_bmp.h"
 #include "ui/support_session.h"
 
 #include <QApplication>
@@ -139,7 +140,9 @@ TEST_F(CheckWindowTest, CheckAgainChecksTheProjectAsItIsNow)
     m_dir.Write("click.wav", "RIFF");
     // In memory, not saved.
     MenuProject& project = TheEditor().Project();
-    project.Main.BackgroundFile.clear();
+    m_dir.Write("bg.bmp", "BM");
+    project.Main.BackgroundFile = "bg.bmp";
+    project.NormalPicture = QImage(200, 120, QImage::Format_RGB32);
     project.Buttons[1].Left = 120;
     project.Main.UseCustomShape = false;
     QTest::mouseClick(NamedChild<QPushButton>(Window(), "CheckAgainButton"), Qt::LeftButton);
@@ -157,7 +160,8 @@ TEST_F(CheckWindowTest, CheckAgainChecksTheProjectAsItIsNow)
 // The CD root chosen in the wizard is the disc the check looks at, with its autorun.inf.
 TEST_F(CheckWindowTest, TheWizardsCdRootAddsTheDiscsOwnFindings)
 {
-    m_dir.Write("disc/menu/launcher.ini", "[MAIN]\r\nProgram=Disc\r\nSizeX=200\r\nSizeY=120\r\n");
+    m_dir.Write("disc/menu/bg.bmp", BmpWithData(200, 120, 24, QByteArray(200 * 120 * 3, '\0')));
+    m_dir.Write("disc/menu/launcher.ini", "[MAIN]\r\nProgram=Disc\r\nSizeX=200\r\nSizeY=120\r\nbackground=bg.bmp\r\n");
     m_session.Start(m_dir.File("disc/menu/launcher.ini"));
     m_session.Main().show();
     ClickCheck();
@@ -182,8 +186,10 @@ TEST_F(CheckWindowTest, OpeningAnotherProjectChecksItInTheShownWindow)
                                       "Width=60\r\nHeight=30\r\nParams=gone.exe\r\n");
     TheEditor().SetIniFileName(m_dir.File("other/launcher.ini"));
     TheEditor().OpenProject();
-    EXPECT_EQ(Rows(), (QList<QStringList>{{"error", "[Button#3] Params", "File not found: gone.exe"}}));
-    EXPECT_EQ(Summary(), QStringLiteral("1 error"));
+    EXPECT_EQ(Rows(), (QList<QStringList>{
+                          {"error", "[MAIN] background", "No background picture is named: the player shows an empty window"},
+                          {"error", "[Button#3] Params", "File not found: gone.exe"}}));
+    EXPECT_EQ(Summary(), QStringLiteral("2 errors"));
 }
 
 TEST_F(CheckWindowTest, DoubleClickOnAButtonFindingPicksThatButton)

@@ -85,6 +85,12 @@ TEST(SuperSpinEditTest, ArrowsAndLeavingClampToRange)
     TypeInto(*edit, "-5");
     LeaveField(*edit);
     EXPECT_EQ(edit->text(), "0");
+
+    // A number too long for an int is still a number beyond the range.
+    TypeInto(*edit, "99999999999");
+    EXPECT_EQ(edit->Value(), 10000);
+    LeaveField(*edit);
+    EXPECT_EQ(edit->text(), "10000");
 }
 
 TEST(SuperSpinEditTest, StepsStopAtTheEndsOfTheIntRange)

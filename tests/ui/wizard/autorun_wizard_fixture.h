@@ -8,7 +8,9 @@
 #include "ui/core/editor.h"
 #include "ui/wizard/autorun_wizard.h"
 
+#include <QCheckBox>
 #include <QDir>
+#include <QLineEdit>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
@@ -31,9 +33,14 @@ protected:
             return m_picked;
         });
         Dialogs().SetColorAnswerer([this](uint32_t) { return m_color; });
-        Dialogs().SetFolderAnswerer([this](const QString& title) {
+        Dialogs().SetFolderAnswerer([this](const QString& title, const QString& startFolder) {
             m_folderTitles << title;
+            m_folderStarts << startFolder;
             return m_folder;
+        });
+        Dialogs().SetQuestionAnswerer([this](const QString& text, const QString& caption, QMessageBox::StandardButtons) {
+            m_questions << caption + ": " + text;
+            return m_answer;
         });
         m_wizard.show();
     }
@@ -47,6 +54,18 @@ protected:
         return child;
     }
     void Click(const char* name) { QTest::mouseClick(Child<QPushButton>(name), Qt::LeftButton); }
+    void Tick(const char* name) // on the box itself: the row is wider than its text
+    {
+        auto* box = Child<QCheckBox>(name);
+        QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(6, box->height() / 2));
+    }
+    // Replaces the field's text as the user does: select all, then type.
+    void Type(const char* name, const QString& keys)
+    {
+        auto* edit = Child<QLineEdit>(name);
+        QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(edit, keys);
+    }
     void Next(int times = 1)
     {
         for (int i = 0; i < times; ++i)
@@ -62,6 +81,7 @@ protected:
     QString Root() const { return m_disc.Path() + u'/'; }
     QString Shown(const char* label) const { return Child<QLabel>(label)->text(); }
     QString Memo(const char* name) const { return Child<TSuperMemo>(name)->toPlainText(); }
+    QString Text(const char* edit) const { return Child<QLineEdit>(edit)->text(); }
     bool IsRed(QWidget* widget, QPalette::ColorRole role) const
     {
         return widget->palette().color(role) == QColor(Qt::red);
@@ -78,4 +98,7 @@ protected:
     std::optional<uint32_t> m_color;
     std::optional<QString> m_folder;
     QStringList m_folderTitles;
+    QStringList m_folderStarts;
+    QStringList m_questions;
+    QMessageBox::StandardButton m_answer = QMessageBox::Yes;
 };

@@ -1,5 +1,6 @@
 // The autorun wizard driven through its buttons, with its dialogs answered by
 // the test and a disc folder in a temporary folder.
+#include "model/autorun_open_line.h"
 #include "support/failing_file_operations.h"
 #include "ui/controls/progress.h"
 #include "ui/controls/super_edit.h"
@@ -49,7 +50,7 @@ TEST_F(AutorunWizardTest, PageOneStartsAtTheCurrentFolderAndLeavingAddsTheSlash)
     EXPECT_EQ(Child<TSuperEdit>("CDroot1")->CaseMode(), cmNormal);
     Next();
     EXPECT_EQ(Child<TSuperEdit>("CDroot1")->text(), Root());
-    EXPECT_EQ(Shown("vyxRootStat"), Root() + "launcher\\");
+    EXPECT_EQ(Shown("vyxRootStat"), Root() + "launcher/");
     EXPECT_FALSE(Child<QGroupBox>("GroupNotExists")->isVisible()) << "Launcher matches launcher\\";
     EXPECT_FALSE(IsRed(Child<QLabel>("vyxRootStat"), QPalette::WindowText));
 
@@ -84,7 +85,7 @@ TEST_F(AutorunWizardTest, LeavingPageOneEmptyKeepsItEmptyAndRed)
     Child<TSuperEdit>("CDroot1")->clear();
     Next();
     EXPECT_EQ(Child<TSuperEdit>("CDroot1")->text(), QString());
-    EXPECT_EQ(Shown("vyxRootStat"), QStringLiteral("launcher\\"));
+    EXPECT_EQ(Shown("vyxRootStat"), QStringLiteral("launcher/"));
     EXPECT_TRUE(IsRed(Child<QLabel>("vyxRootStat"), QPalette::WindowText));
     EXPECT_TRUE(Child<QGroupBox>("GroupNotExists")->isVisible());
 }
@@ -112,7 +113,7 @@ TEST_F(AutorunWizardTest, AMissingLauncherFolderIsCreatedNowAsOneRealFolder)
 TEST_F(AutorunWizardTest, ThePlayersFilesAreTickedWhenPresent)
 {
     Next(2);
-    EXPECT_EQ(Shown("LocPath"), Root() + "launcher\\");
+    EXPECT_EQ(Shown("LocPath"), Root() + "launcher/");
     auto* list = Child<QListWidget>("CheckListBox1");
     ASSERT_EQ(list->count(), 4);
     QStringList ticked;
@@ -138,7 +139,7 @@ TEST_F(AutorunWizardTest, TheBrowsedLauncherFolderIsRelativeWithABackslash)
                                                    "|*.exe;*.com;*.bat|All (*.*)|*.*"));
     EXPECT_TRUE(Dialogs().OpenFile().FileName.isEmpty()) << "the next picker proposes nothing";
     EXPECT_EQ(Child<TSuperEdit>("VyxRoot1")->text(), QStringLiteral("bin\\vyx\\"));
-    EXPECT_EQ(Shown("vyxRootStat"), Root() + "bin\\vyx\\");
+    EXPECT_EQ(Shown("vyxRootStat"), Root() + "bin/vyx/");
 
     m_picked = QStringLiteral("/usr/bin/env");
     Click("VyxRootBrowse");
@@ -223,9 +224,6 @@ TEST_F(AutorunWizardTest, SplashAndIconPickersStoreDiscNames)
     Next();
     EXPECT_EQ(Memo("Memo2"), QStringLiteral("[autorun]\nopen=launcher\\launcher.exe -Sintro.bmp\n"
                                             "icon=Launcher\\menu.ico,2"));
-    // Back to page 7 resets the icon file.
-    Click("BackButton");
-    EXPECT_EQ(Child<TSuperEdit>("EditIconFile")->text(), QStringLiteral("launcher\\launcher.exe"));
 }
 
 TEST_F(AutorunWizardTest, FinishWritesTheThreeLinesAndSaysWhere)
@@ -240,11 +238,21 @@ TEST_F(AutorunWizardTest, FinishWritesTheThreeLinesAndSaysWhere)
     EXPECT_TRUE(m_errors.isEmpty());
 }
 
-TEST_F(AutorunWizardTest, FinishCreatesTheMissingLauncherFolderWhenAsked)
+TEST_F(AutorunWizardTest, FinishWithoutThePlayerAsksAndCreatesTheFolderWhenWritten)
 {
     Next();
     Child<TSuperEdit>("VyxRoot1")->setText(QStringLiteral("player\\"));
     Next(6);
+    m_answer = QMessageBox::No;
+    Click("FinishButton");
+    EXPECT_EQ(m_questions, QStringList{"vyx autorun wizard: There is no " + Root()
+                                       + "player/launcher.exe, so the disc will not start. Save autorun.inf anyway?"});
+    EXPECT_EQ(Shown("PageTitle"), QStringLiteral("vyx folder")) << "No goes back to the launcher folder";
+    EXPECT_FALSE(m_disc.Exists("autorun.inf"));
+    EXPECT_FALSE(m_disc.Exists("player"));
+
+    m_answer = QMessageBox::Yes;
+    GoTo(8);
     Click("FinishButton");
     EXPECT_TRUE(QFileInfo(m_disc.File("player")).isDir());
     EXPECT_TRUE(m_disc.Read("autorun.inf").contains("open=player\\launcher.exe\r\n"));
@@ -310,6 +318,109 @@ TEST_F(AutorunWizardTest, TestRunWithoutWineSaysSoEachTime)
     qputenv("PATH", path);
     ASSERT_EQ(m_messages.size(), 2);
     EXPECT_TRUE(m_messages[0].contains("cannot run on this machine"));
+}
+
+TEST_F(AutorunWizardTest, TypedNamesWithBlanksReachTheFileAsThePlayerNeedsThem)
+{
+    GoTo(2);
+    Type("VyxRoot1", "player two");
+    Next();
+    EXPECT_EQ(Text("VyxRoot1"), QStringLiteral("Player Two\\")) << "leaving the page ends it with a backslash";
+    EXPECT_EQ(Shown("LocPath"), Root() + "Player Two/");
+    GoTo(5);
+    Tick("CustomSplash");
+    Type("EditSplash", "my splash.bmp");
+    Tick("Delay");
+    Type("SpinEditDelay", "99999999999");
+    Next();
+    EXPECT_EQ(Memo("Memo1"), QStringLiteral("\"Player Two\\launcher.exe\" -S\"My Splash.Bmp\" -P10000"));
+    GoTo(8);
+    Click("FinishButton");
+    EXPECT_EQ(m_disc.Read("autorun.inf"), QByteArray("[autorun]\r\nopen=\"Player Two\\launcher.exe\" -S\"My Splash.Bmp\""
+                                                     " -P10000\r\nicon=Player Two\\launcher.exe,0\r\n"));
+    EXPECT_EQ(AutorunOpenTarget(Root()), QStringLiteral("Player Two\\launcher.exe"));
+}
+
+TEST_F(AutorunWizardTest, BackKeepsTheBrowsedCdRootAndThePickedIcon)
+{
+    QDir(m_disc.Path()).mkpath("cd/launcher");
+    m_folder = m_disc.File("cd");
+    Click("CDrootBrowse");
+    EXPECT_EQ(m_folderStarts, QStringList{m_disc.Path()}) << "the browser starts at the current CD root";
+    Next();
+    Click("BackButton");
+    EXPECT_EQ(Text("CDroot1"), m_disc.File("cd") + "/");
+
+    GoTo(7);
+    m_picked = m_disc.File("cd/launcher/menu.ico");
+    Click("IconBrowse");
+    Next();
+    Click("BackButton");
+    EXPECT_EQ(Text("EditIconFile"), QStringLiteral("launcher\\menu.ico"));
+    // Another launcher folder: its own player's icon.
+    GoTo(2);
+    Type("VyxRoot1", "bin\\");
+    GoTo(7);
+    EXPECT_EQ(Text("EditIconFile"), QStringLiteral("Bin\\launcher.exe"));
+}
+
+TEST_F(AutorunWizardTest, TheDiscsAutorunIsReadBackIntoThePages)
+{
+    QDir(m_disc.Path()).mkpath("my player");
+    m_disc.Write("my player/launcher.exe", "MZ");
+    const QByteArray autorun = "[autorun]\r\nopen=\"my player\\launcher.exe\" -X -L112233 -S\"my splash.bmp\" -P400\r\n"
+                               "icon=my player\\menu.ico,2\r\n";
+    m_disc.Write("autorun.inf", autorun);
+    Next();
+    EXPECT_EQ(Text("VyxRoot1"), QStringLiteral("my player\\"));
+    GoTo(4);
+    EXPECT_TRUE(Child<QCheckBox>("HideSplash")->isChecked());
+    EXPECT_EQ(Shown("Lcol"), QStringLiteral("112233"));
+    EXPECT_EQ(Child<TProgress>("Progress1")->FromColor(), QColor(0x11, 0x22, 0x33));
+    GoTo(5);
+    EXPECT_TRUE(Child<QCheckBox>("CustomSplash")->isChecked());
+    EXPECT_EQ(Text("EditSplash"), QStringLiteral("my splash.bmp"));
+    EXPECT_EQ(Text("SpinEditDelay"), QStringLiteral("400"));
+    GoTo(7);
+    EXPECT_EQ(Text("EditIconFile"), QStringLiteral("my player\\menu.ico"));
+    EXPECT_EQ(Text("SpinICOindex"), QStringLiteral("2"));
+    GoTo(8);
+    Click("FinishButton");
+    EXPECT_EQ(m_questions, QStringList()) << "the same file, and its player is there";
+    EXPECT_EQ(m_disc.Read("autorun.inf"), autorun);
+}
+
+TEST_F(AutorunWizardTest, ALineItCannotReadIsKeptUntilItsPageChanges)
+{
+    const QByteArray autorun = "[autorun]\r\nopen=\"my setup.exe\" /auto\r\nicon=launcher\\launcher.exe,0\r\n";
+    m_disc.Write("autorun.inf", autorun);
+    m_disc.Write("my setup.exe", "MZ");
+    GoTo(6);
+    EXPECT_EQ(Memo("Memo1"), QStringLiteral("\"my setup.exe\" /auto"));
+    GoTo(8);
+    Click("FinishButton");
+    EXPECT_EQ(m_disc.Read("autorun.inf"), autorun);
+    EXPECT_EQ(m_questions, QStringList());
+
+    m_wizard.show();
+    GoTo(4);
+    Tick("HideBar");
+    GoTo(8);
+    EXPECT_EQ(Memo("Memo2"), QStringLiteral("[autorun]\nopen=launcher\\launcher.exe -N\nicon=launcher\\launcher.exe,0"));
+    m_answer = QMessageBox::No;
+    Click("FinishButton");
+    EXPECT_EQ(m_questions, QStringList{"vyx autorun wizard: " + Root() + "autorun.inf differs from this preview. "
+                                                                        "Replace it?"});
+    EXPECT_EQ(m_disc.Read("autorun.inf"), autorun);
+    EXPECT_TRUE(m_wizard.isVisible());
+}
+
+TEST_F(AutorunWizardTest, EnterOnAFocusedBrowseButtonPressesIt)
+{
+    auto* browse = Child<QPushButton>("CDrootBrowse");
+    browse->setFocus();
+    QTest::keyClick(browse, Qt::Key_Return);
+    EXPECT_EQ(m_folderTitles, QStringList{"CD root"});
 }
 
 } // namespace

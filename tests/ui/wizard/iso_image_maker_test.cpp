@@ -19,8 +19,14 @@ protected:
     {
         if (!IsoImageWriter::XorrisoAvailable())
             GTEST_SKIP() << "xorriso is not installed (scripts/install-deps.sh installs it)";
+        m_answer = QMessageBox::No;
+        // Whether to save autorun.inf first is asked apart from the check's question.
         Dialogs().SetQuestionAnswerer(
             [this](const QString& text, const QString& caption, QMessageBox::StandardButtons buttons) {
+                if (text == u"autorun.inf is not saved yet. Save it first?") {
+                    m_saveQuestions << caption + ": " + text;
+                    return m_saveAnswer;
+                }
                 m_questions << caption + ": " + text;
                 m_questionButtons = buttons;
                 return m_answer;
@@ -43,9 +49,9 @@ protected:
     QString Image() const { return m_out.File("disc.iso"); }
 
     TempFolder m_out;
-    QStringList m_questions;
     QMessageBox::StandardButtons m_questionButtons;
-    QMessageBox::StandardButton m_answer = QMessageBox::No;
+    QStringList m_saveQuestions;
+    QMessageBox::StandardButton m_saveAnswer = QMessageBox::No; // the image of the disc as it is
 };
 
 TEST_F(WizardIsoImage, TheButtonSitsOnTheLastPageOnly)
@@ -156,6 +162,29 @@ TEST_F(WizardIsoImage, CancelStopsXorrisoAndKeepsTheOlderImage)
     EXPECT_FALSE(m_out.Exists("disc.iso.part"));
     EXPECT_EQ(m_messages, QStringList());
     EXPECT_EQ(m_errors, QStringList());
+}
+
+TEST_F(WizardIsoImage, AutorunNotSavedYetIsOfferedFirst)
+{
+    m_picked = Image();
+    m_answer = QMessageBox::Yes; // the fixture's project has no background
+    m_saveAnswer = QMessageBox::Cancel;
+    MakeImage(Root());
+    EXPECT_EQ(m_saveQuestions, QStringList{"vyx autorun wizard: autorun.inf is not saved yet. Save it first?"});
+    EXPECT_TRUE(m_requests.isEmpty()) << "Cancel stops before the image file is asked for";
+
+    m_saveAnswer = QMessageBox::No;
+    Click("MakeIsoImage");
+    EXPECT_FALSE(m_disc.Exists("autorun.inf"));
+    EXPECT_FALSE(JolietListing(Image()).contains("autorun.inf")) << "No: the image of the disc as it is";
+
+    m_saveAnswer = QMessageBox::Yes;
+    Click("MakeIsoImage");
+    EXPECT_EQ(m_disc.Read("autorun.inf"),
+              QByteArray("[autorun]\r\nopen=launcher\\launcher.exe\r\nicon=launcher\\launcher.exe,0\r\n"));
+    EXPECT_TRUE(JolietListing(Image()).contains("autorun.inf"));
+    Click("MakeIsoImage");
+    EXPECT_EQ(m_saveQuestions.size(), 3) << "once saved, nothing is asked";
 }
 
 TEST_F(WizardIsoImage, NoFileChosenOrNoCdRootWritesNothing)
