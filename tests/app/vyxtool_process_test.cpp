@@ -101,6 +101,50 @@ TEST(VyxtoolProcess, ResaveReportsAFailedWrite)
     EXPECT_EQ(dir.Read("launcher.ini"), "[MAIN]\r\nProgram=Kept\r\n");
 }
 
+TEST(VyxtoolProcess, AMissingIniFileIsAnErrorForTheTool)
+{
+    TempFolder dir;
+    for (const char* command : {"dump", "resave"}) {
+        const ProgramRun run = Tool({command, dir.File("typo.ini")});
+        EXPECT_EQ(run.exitCode, 1) << command;
+        EXPECT_EQ(run.err, ("INI not found: " + dir.File("typo.ini") + "\n").toUtf8()) << command;
+        EXPECT_FALSE(dir.Exists("typo.ini")) << command;
+    }
+}
+
+TEST(VyxtoolProcess, ResaveStopsWhenThePreviousVersionCannotBeKept)
+{
+    TempFolder dir;
+    dir.Write("launcher.ini", "[MAIN]\r\nProgram=Kept\r\n");
+    dir.Write("launcher.bak/in-the-way", "a folder where the backup goes");
+    const ProgramRun run = Tool({"resave", dir.File("launcher.ini")});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_EQ(run.err, ("Cannot keep the previous file as " + dir.File("launcher.bak") + ": a folder is in the way\n").toUtf8());
+    EXPECT_EQ(dir.Read("launcher.ini"), "[MAIN]\r\nProgram=Kept\r\n");
+
+    const ProgramRun forced = Tool({"resave", "--no-backup", dir.File("launcher.ini")});
+    EXPECT_EQ(forced.exitCode, 0) << forced.err.constData();
+    EXPECT_TRUE(dir.Read("launcher.ini").contains("ReSort=1\r\n"));
+}
+
+TEST(VyxtoolProcess, DumpSaysWhenTheIniFileIsNotText)
+{
+    TempFolder dir;
+    dir.Write("launcher.ini", QByteArray("\x20\0\0\0\x01\0\0\0", 8) + QByteArray(40, '\0'));
+    const ProgramRun run = Tool({"dump", dir.File("launcher.ini")});
+    const QJsonArray log = QJsonDocument::fromJson(run.out).object()["Log"].toArray();
+    EXPECT_TRUE(log.contains(QStringLiteral("! launcher.ini is not a text file: it holds NUL bytes"))) << run.out.constData();
+}
+
+TEST(VyxtoolProcess, DoubleDashEndsTheOptions)
+{
+    TempFolder dir;
+    dir.Write("-menu.ini", "[MAIN]\r\nProgram=Dashed\r\n");
+    const ProgramRun run = Tool({"dump", "--", "-menu.ini"}, dir.Path());
+    ASSERT_EQ(run.exitCode, 0) << run.err.constData();
+    EXPECT_EQ(QJsonDocument::fromJson(run.out).object()["Main"].toObject()["Title"].toString(), QStringLiteral("Dashed"));
+}
+
 TEST(VyxtoolProcess, PrintsAHelpFilesText)
 {
     TempFolder dir;
