@@ -5,11 +5,15 @@
 #include "support/tool_run.h"
 
 #include <QDir>
+#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
 #include <gtest/gtest.h>
+
+#include <cstdio>
+#include <sys/stat.h>
 
 namespace {
 
@@ -143,6 +147,51 @@ TEST(VyxtoolProcess, DoubleDashEndsTheOptions)
     const ProgramRun run = Tool({"dump", "--", "-menu.ini"}, dir.Path());
     ASSERT_EQ(run.exitCode, 0) << run.err.constData();
     EXPECT_EQ(QJsonDocument::fromJson(run.out).object()["Main"].toObject()["Title"].toString(), QStringLiteral("Dashed"));
+}
+
+// Bytes written under a name the toolkit cannot spell.
+void WriteNative(const QByteArray& path, const QByteArray& bytes)
+{
+    std::FILE* file = std::fopen(path.constData(), "wb");
+    ASSERT_NE(file, nullptr);
+    EXPECT_EQ(std::fwrite(bytes.constData(), 1, size_t(bytes.size()), file), size_t(bytes.size()));
+    std::fclose(file);
+}
+
+QByteArray ReadNative(const QByteArray& path)
+{
+    std::FILE* file = std::fopen(path.constData(), "rb");
+    if (!file)
+        return {};
+    QByteArray bytes(64 * 1024, '\0');
+    bytes.resize(qsizetype(std::fread(bytes.data(), 1, size_t(bytes.size()), file)));
+    std::fclose(file);
+    return bytes;
+}
+
+TEST(VyxtoolProcess, AFolderWhoseNameIsNotUtf8IsReadAndWritten)
+{
+    TempFolder dir;
+    const QByteArray folder = QFile::encodeName(dir.Path()) + "/caf\xE9";
+    ASSERT_EQ(::mkdir(folder.constData(), 0755), 0);
+    WriteNative(folder + "/launcher.ini", "[MAIN]\r\nbackground=pic.bmp\r\n");
+    WriteNative(folder + "/pic.bmp", BmpWithData(4, 2, 24, QByteArray(24, '\x7F')));
+    // The shell spells the folder's byte itself: a QString argument would arrive as UTF-8.
+    const QStringList scripts = {"exec \"$0\" dump \"$(printf 'caf\\351')/launcher.ini\"",
+                                 "cd \"$(printf 'caf\\351')\" && exec \"$0\" resave launcher.ini"};
+    for (const QString& script : scripts) {
+        QProcess process;
+        process.setWorkingDirectory(dir.Path());
+        process.start(QStringLiteral("/bin/sh"), {"-c", script, QStringLiteral(VYXTOOL_PATH)});
+        ASSERT_TRUE(process.waitForFinished(60000));
+        EXPECT_EQ(process.exitCode(), 0) << script.toStdString() << process.readAllStandardError().constData();
+        const QByteArray out = process.readAllStandardOutput();
+        if (script.contains("dump"))
+            EXPECT_EQ(QJsonDocument::fromJson(out)["Pictures"]["Normal"].toArray(), (QJsonArray{4, 2})) << out.constData();
+    }
+    EXPECT_TRUE(ReadNative(folder + "/launcher.ini").contains("ReSort=1\r\n"));
+    // The temporary folder cannot spell the name to remove it.
+    QProcess::execute(QStringLiteral("/bin/sh"), {"-c", "cd \"$0\" && rm -rf \"$(printf 'caf\\351')\"", dir.Path()});
 }
 
 TEST(VyxtoolProcess, PrintsAHelpFilesText)
