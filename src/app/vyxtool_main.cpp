@@ -48,7 +48,9 @@ int main(int argc, char** argv)
         return 2;
     }
     args.removeFirst();
-    if (std::any_of(args.cbegin(), args.cend(), IsHelpOption)) {
+    // After "--" a "-h" is a file's name.
+    const auto optionsEnd = std::find(args.cbegin(), args.cend(), QStringLiteral("--"));
+    if (std::any_of(args.cbegin(), optionsEnd, IsHelpOption)) {
         out << CommandUsage(command->first);
         return 0;
     }

@@ -147,6 +147,8 @@ TEST(VyxtoolProcess, DoubleDashEndsTheOptions)
     const ProgramRun run = Tool({"dump", "--", "-menu.ini"}, dir.Path());
     ASSERT_EQ(run.exitCode, 0) << run.err.constData();
     EXPECT_EQ(QJsonDocument::fromJson(run.out).object()["Main"].toObject()["Title"].toString(), QStringLiteral("Dashed"));
+    dir.Write("-h", "not the usage");
+    EXPECT_EQ(Tool({"rtf-text", "--", "-h"}, dir.Path()).out, "not the usage\n");
 }
 
 // Bytes written under a name the toolkit cannot spell.
