@@ -1,15 +1,17 @@
 #include "app/tool_commands.h"
 
 #include "app/tool_project_json.h"
+#include "model/ini_file_version.h"
 #include "model/logging_project_view.h"
 #include "model/menu_project.h"
+#include "model/project_backup.h"
 #include "model/project_loader.h"
 #include "model/project_saver.h"
 #include "platform/code_page.h"
 #include "platform/file_names.h"
 #include "platform/vyx_error.h"
 
-#include <QFile>
+#include <QFileInfo>
 #include <QJsonDocument>
 #include <memory>
 
@@ -21,36 +23,55 @@ void PrintLog(const QStringList& log, QTextStream& out)
         out << line << '\n';
 }
 
+bool SelectCodePage(const QString& name, QTextStream& err)
+{
+    if (CodePage::Select(name))
+        return true;
+    err << "unknown code page: " << name << '\n';
+    return false;
+}
+
+// A missing INI file is a mistyped name to a script: the editor alone starts a new project.
+bool IniFileExists(const QString& file, QTextStream& err)
+{
+    if (QFileInfo::exists(file))
+        return true;
+    err << "INI not found: " << file << '\n';
+    return false;
+}
+
 } // namespace
 
-bool TakeOneFile(const QStringList& arguments, const QString& kind, QTextStream& err, QString& file)
+bool TakeOneFile(const QStringList& args, const QString& kind, QTextStream& err, OneFileCall& call,
+                 const QStringList& flags)
 {
-    QStringList args = arguments;
-    if (!TakeCodePageOption(args, err))
-        return false;
-    for (const QString& arg : args) {
-        if (arg.size() > 1 && arg.startsWith(u'-')) {
+    QStringList names;
+    bool optionsEnded = false;
+    for (qsizetype i = 0; i < args.size(); ++i) {
+        const QString& arg = args[i];
+        if (optionsEnded || arg.size() < 2 || !arg.startsWith(u'-')) {
+            names << arg;
+        } else if (arg == u"--") {
+            optionsEnded = true;
+        } else if (arg == u"--codepage") {
+            if (i + 1 >= args.size()) {
+                err << "--codepage needs a name\n";
+                return false;
+            }
+            if (!SelectCodePage(args[++i], err))
+                return false;
+        } else if (flags.contains(arg)) {
+            call.flags << arg;
+        } else {
             err << "unknown option " << arg << '\n';
             return false;
         }
     }
-    if (args.size() != 1) {
+    if (names.size() != 1) {
         err << "expected one " << kind << " name\n";
         return false;
     }
-    // Loading changes the current folder: the name must not depend on it afterwards.
-    file = AbsoluteName(args.first());
-    return true;
-}
-
-bool ReadInputFile(const QString& name, QTextStream& err, QByteArray& bytes)
-{
-    QFile file(name);
-    if (!file.open(QIODevice::ReadOnly)) {
-        err << "Cannot open file " << name << ": " << file.errorString() << '\n';
-        return false;
-    }
-    bytes = file.readAll();
+    call.file = AbsoluteName(names.first());
     return true;
 }
 
@@ -59,24 +80,23 @@ bool TakeCodePageOption(QStringList& args, QTextStream& err)
     if (args.size() >= 2 && args.first() == QLatin1String("--codepage")) {
         const QString name = args.at(1);
         args.remove(0, 2);
-        if (!CodePage::Select(name)) {
-            err << "unknown code page: " << name << '\n';
-            return false;
-        }
+        return SelectCodePage(name, err);
     }
     return true;
 }
 
 int RunDump(const QStringList& args, QTextStream& out, QTextStream& err)
 {
-    QString file;
-    if (!TakeOneFile(args, QStringLiteral("INI file"), err, file))
+    OneFileCall call;
+    if (!TakeOneFile(args, QStringLiteral("INI file"), err, call))
         return 2;
+    if (!IniFileExists(call.file, err))
+        return 1;
     auto project = std::make_unique<MenuProject>();
     LoggingProjectView view;
     QString error;
     try {
-        LoadProject(*project, file, view);
+        LoadProject(*project, call.file, view);
     } catch (const VyxError& e) {
         error = e.Message();
     }
@@ -87,15 +107,21 @@ int RunDump(const QStringList& args, QTextStream& out, QTextStream& err)
 
 int RunResave(const QStringList& args, QTextStream& out, QTextStream& err)
 {
-    QString file;
-    if (!TakeOneFile(args, QStringLiteral("INI file"), err, file))
+    OneFileCall call;
+    if (!TakeOneFile(args, QStringLiteral("INI file"), err, call, {QStringLiteral("--no-backup")}))
         return 2;
+    if (!IniFileExists(call.file, err))
+        return 1;
     auto project = std::make_unique<MenuProject>();
     LoggingProjectView view;
+    IniFileVersion version;
     try {
-        LoadProject(*project, file, view);
+        LoadProject(*project, call.file, view, &version);
         PrintLog(view.Log(), out);
-        const SaveResult result = SaveProject(*project, file, view);
+        if (!call.flags.contains(QLatin1String("--no-backup")))
+            KeepProjectBackup(call.file);
+        // Another writer's change since the load stops the save (exit 1), as it would ask in the editor.
+        const SaveResult result = SaveProject(*project, call.file, view, &version);
         PrintLog(view.Log(), out);
         if (result == SaveResult::TemporaryFileMissing) {
             err << "Error when saving INI file\n";

@@ -3,16 +3,21 @@
 
 // vyxtool dump [--codepage NAME] FILE.ini
 int RunDump(const QStringList& args, QTextStream& out, QTextStream& err);
-// vyxtool resave [--codepage NAME] FILE.ini
+// vyxtool resave [--codepage NAME] [--no-backup] FILE.ini
 int RunResave(const QStringList& args, QTextStream& out, QTextStream& err);
-
-// Reads a whole input file; false (with a message) when it cannot be opened.
-bool ReadInputFile(const QString& name, QTextStream& err, QByteArray& bytes);
 
 // Takes a leading "--codepage NAME" off the arguments; false (with a message)
 // when the code page is unknown.
 bool TakeCodePageOption(QStringList& args, QTextStream& err);
 
-// Takes the arguments of a command on one file: an optional "--codepage NAME",
-// then the file; false (with a message) for an unknown option or not one file.
-bool TakeOneFile(const QStringList& args, const QString& kind, QTextStream& err, QString& file);
+// The arguments of a command on one file.
+struct OneFileCall {
+    QString file;      // made absolute: loading changes the current folder
+    QStringList flags; // those of the command's own flags that were given
+};
+
+// Takes "--codepage NAME" and the command's own `flags` anywhere before "--",
+// which ends the options (so a name may begin with "-"), and exactly one file;
+// false (with a message) for an unknown option or not one file.
+bool TakeOneFile(const QStringList& args, const QString& kind, QTextStream& err, OneFileCall& call,
+                 const QStringList& flags = {});

@@ -19,6 +19,7 @@ struct MaskOptions {
     int Tolerance = 10;
     QString Output; // -o
     QString Ini;    // --ini
+    bool Force = false; // replace a target that is not a mask file
 };
 
 // "RRGGBB" as a 0x00BBGGRR colour.
@@ -36,8 +37,21 @@ std::optional<MaskOptions> ParseOptions(const QStringList& args, QTextStream& er
 {
     MaskOptions options;
     bool colorGiven = false;
+    bool optionsEnded = false;
     for (int i = 0; i < args.size(); ++i) {
         const QString& arg = args[i];
+        if (!optionsEnded && arg == u"--") {
+            optionsEnded = true; // what follows is the picture, even when it begins with "-"
+            continue;
+        }
+        if (optionsEnded) {
+            if (!options.Picture.isEmpty()) {
+                err << "unexpected argument: " << arg << '\n';
+                return std::nullopt;
+            }
+            options.Picture = arg;
+            continue;
+        }
         const bool takesValue = arg == u"--color" || arg == u"--tolerance" || arg == u"-o" || arg == u"--ini";
         if (takesValue && i + 1 >= args.size()) {
             err << arg << " needs a value\n";
@@ -62,6 +76,8 @@ std::optional<MaskOptions> ParseOptions(const QStringList& args, QTextStream& er
             options.Output = args[++i];
         } else if (arg == u"--ini") {
             options.Ini = args[++i];
+        } else if (arg == u"--force") {
+            options.Force = true;
         } else if (options.Picture.isEmpty() && !arg.startsWith(u'-')) {
             options.Picture = arg;
         } else {
@@ -70,7 +86,7 @@ std::optional<MaskOptions> ParseOptions(const QStringList& args, QTextStream& er
         }
     }
     if (options.Picture.isEmpty() || !colorGiven || options.Output.isEmpty() == options.Ini.isEmpty()) {
-        err << "usage: vyxtool mask PICTURE --color RRGGBB [--tolerance N] (-o FILE.msk | --ini FILE.ini)\n";
+        err << "usage: vyxtool mask PICTURE --color RRGGBB [--tolerance N] [--force] (-o FILE.msk | --ini FILE.ini)\n";
         return std::nullopt;
     }
     return options;
@@ -78,18 +94,30 @@ std::optional<MaskOptions> ParseOptions(const QStringList& args, QTextStream& er
 
 QJsonArray RectArray(const RegionRect& r) { return {r.Left, r.Top, r.Right, r.Bottom}; }
 
-QJsonObject RegionJson(const Region& region)
+// The header as a JSON object, indented to sit inside the outer object.
+QString HeaderJson(const Region& region)
 {
     const qint64 count = qint64(region.Rects().size());
-    QJsonArray rects;
-    for (const RegionRect& r : region.Rects())
-        rects.append(RectArray(r));
     const QJsonObject header{{"Size", Region::HeaderSize},
                              {"Type", 1},
                              {"Count", count},
                              {"RgnSize", count * Region::RectSize},
                              {"Bound", RectArray(region.Bounds())}};
-    return {{"Header", header}, {"Rects", rects}};
+    QString text = QString::fromUtf8(QJsonDocument(header).toJson(QJsonDocument::Indented)).trimmed();
+    return text.replace(u'\n', QLatin1String("\n    "));
+}
+
+// The rectangles are written one a line as they are read: a JSON value for
+// each would take fifty times the file's size.
+void PrintRegionJson(const Region& region, QTextStream& out)
+{
+    out << "{\n    \"Header\": " << HeaderJson(region) << ",\n    \"Rects\": [";
+    const char* separator = "\n";
+    for (const RegionRect& r : region.Rects()) {
+        out << separator << "        [" << r.Left << ", " << r.Top << ", " << r.Right << ", " << r.Bottom << ']';
+        separator = ",\n";
+    }
+    out << "\n    ]\n}\n";
 }
 
 } // namespace
@@ -107,6 +135,8 @@ int RunMask(const QStringList& args, QTextStream& out, QTextStream& err)
             err << "Nothing in " << options->Picture << " is opaque: no mask file written\n";
             return 0;
         }
+        if (!options->Force)
+            MaskFile::CheckReplaceable(target);
         MaskFile::Write(region, target);
         out << target << ": " << region.Rects().size() << " rectangles, " << region.Data().size() << " bytes\n";
     } catch (const VyxError& e) {
@@ -118,18 +148,13 @@ int RunMask(const QStringList& args, QTextStream& out, QTextStream& err)
 
 int RunMaskInfo(const QStringList& args, QTextStream& out, QTextStream& err)
 {
-    if (args.size() != 1) {
-        err << "expected one mask file name\n"; // the usage follows
+    OneFileCall call;
+    if (!TakeOneFile(args, QStringLiteral("mask file"), err, call))
         return 2;
-    }
-    QByteArray bytes;
-    if (!ReadInputFile(args.first(), err, bytes))
-        return 1;
     try {
-        const Region region = Region::FromData(bytes);
-        out << QString::fromUtf8(QJsonDocument(RegionJson(region)).toJson(QJsonDocument::Indented));
+        PrintRegionJson(MaskFile::Read(call.file), out);
     } catch (const VyxError& e) {
-        err << args.first() << ": " << e.Message() << '\n';
+        err << call.file << ": " << e.Message() << '\n';
         return 1;
     }
     return 0;

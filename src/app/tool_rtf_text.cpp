@@ -1,7 +1,9 @@
 #include "app/tool_rtf_text.h"
 
 #include "app/tool_commands.h"
+#include "model/help_file.h"
 #include "platform/code_page.h"
+#include "platform/regular_file.h"
 #include "platform/rtf_reader.h"
 #include "platform/vyx_error.h"
 
@@ -23,14 +25,11 @@ QString HelpText(const QByteArray& bytes)
 
 int RunRtfText(const QStringList& arguments, QTextStream& out, QTextStream& err)
 {
-    QString name;
-    if (!TakeOneFile(arguments, QStringLiteral("help file"), err, name))
+    OneFileCall call;
+    if (!TakeOneFile(arguments, QStringLiteral("help file"), err, call))
         return 2;
-    QByteArray bytes;
-    if (!ReadInputFile(name, err, bytes))
-        return 1;
     try {
-        out << HelpText(bytes) << '\n';
+        out << HelpText(RegularFile::ReadExisting(call.file, HelpFile::MaxBytes)) << '\n';
     } catch (const VyxError& e) {
         err << e.Message() << '\n';
         return 1;

@@ -20,33 +20,40 @@ const std::map<QString, CommandText>& Commands()
         {QStringLiteral("dump"),
          {"dump [--codepage NAME] FILE.ini", "print the project as the editor loads it, as JSON",
           "Loads FILE.ini as the editor does and prints the project, the loading log and the error\n"
-          "that stopped loading (null when none) as JSON on standard output.\n",
-          VYX_CODE_PAGE_OPTION, "0 loaded, 1 loading stopped at an error, 2 wrong arguments."}},
+          "that stopped loading (null when none) as JSON on standard output. A missing FILE.ini is\n"
+          "an error (\"INI not found\").\n",
+          VYX_CODE_PAGE_OPTION, "0 loaded, 1 not found or loading stopped at an error, 2 wrong arguments."}},
         {QStringLiteral("resave"),
-         {"resave [--codepage NAME] FILE.ini", "load and save the project through the editor's own code",
+         {"resave [--codepage NAME] [--no-backup] FILE.ini", "load and save the project through the editor's own code",
           "Loads FILE.ini and saves it again as the editor's Save does (through a .tmp file of the\n"
-          "same name, keeping the previous version as .bak), printing the status log.\n",
-          VYX_CODE_PAGE_OPTION, "0 saved, 1 loading or saving failed (the file is kept), 2 wrong arguments."}},
+          "same name, keeping the previous version as .bak), printing the status log. Nothing is\n"
+          "saved when FILE.ini is missing, when the backup cannot be made, or when another program\n"
+          "changed FILE.ini since it was read.\n",
+          VYX_CODE_PAGE_OPTION
+          "  --no-backup            save even when the previous version cannot be kept as .bak\n",
+          "0 saved, 1 loading or saving failed (the file is kept), 2 wrong arguments."}},
         {QStringLiteral("rtf-text"),
          {"rtf-text [--codepage NAME] FILE", "print a help file's text as the text area shows it",
           "Prints the text of a button's help file, one line per paragraph; a file that is not RTF is\n"
           "plain text in the code page.\n",
           VYX_CODE_PAGE_OPTION, "0 printed, 1 unreadable file, 2 wrong arguments."}},
         {QStringLiteral("mask"),
-         {"mask PICTURE --color RRGGBB [--tolerance N] (-o FILE.msk | --ini FILE.ini)",
+         {"mask PICTURE --color RRGGBB [--tolerance N] [--force] (-o FILE.msk | --ini FILE.ini)",
           "build the menu window's shape mask from a picture",
           "Builds the window region from a BMP or JPEG picture as the mask maker does: every pixel\n"
           "whose colour is not close to the mask colour is part of the window. Writes the .msk file\n"
           "named by -o, or named after the INI file with \".msk\". When nothing is opaque it writes no\n"
-          "file and says so on standard error.\n",
+          "file and says so on standard error. An existing file that is not a mask file (its first\n"
+          "bytes are not a region header) is not replaced without --force.\n",
           "  --color RRGGBB         the transparent colour, hexadecimal red, green, blue\n"
           "  --tolerance N          how far a colour may be from it, 0..100 (default 10)\n"
           "  -o FILE.msk            the mask file to write\n"
-          "  --ini FILE.ini         write the mask beside this project, as the editor names it\n",
+          "  --ini FILE.ini         write the mask beside this project, as the editor names it\n"
+          "  --force                replace the target even when it is not a mask file\n",
           "0 written or nothing opaque, 1 any error (message on standard error), 2 wrong arguments."}},
         {QStringLiteral("mask-info"),
          {"mask-info FILE.msk", "print a mask file's header and rectangles as JSON",
-          "Prints the header and every rectangle of a .msk file as JSON.\n", "",
+          "Prints the header and every rectangle of a .msk file as JSON, one rectangle a line.\n", "",
           "0 printed, 1 unreadable or malformed mask data, 2 wrong arguments."}},
         {QStringLiteral("check"),
          {"check [--codepage NAME] FILE.ini [--cd-root DIR] [--json]",

@@ -2,6 +2,7 @@
 #include "app/editor_command_line.h"
 #include "app/editor_session.h"
 #include "platform/code_page.h"
+#include "platform/native_names.h"
 #include "ui/core/editor.h"
 #include "ui/main/main_window.h"
 #include "ui/preview/preview_window.h"
@@ -41,7 +42,7 @@ int main(int argc, char** argv)
     if (const std::optional<int> status = Answer(EditorCommandLine::Parse(EditorCommandLine::WithoutQtOptions(raw))))
         return *status;
     EditorApplication app(argc, argv);
-    const EditorCommandLine line = EditorCommandLine::Parse(app.arguments().mid(1));
+    const EditorCommandLine line = EditorCommandLine::Parse(NativeNames::Arguments(argc, argv));
     if (const std::optional<int> status = Answer(line))
         return *status;
     if (!line.codePage.isEmpty() && !CodePage::Select(line.codePage))

@@ -5,6 +5,7 @@
 #include "app/tool_mask.h"
 #include "app/tool_rtf_text.h"
 #include "app/tool_usage.h"
+#include "platform/native_names.h"
 
 #include <QCoreApplication>
 #include <QTextStream>
@@ -30,7 +31,7 @@ int main(int argc, char** argv)
     QStringList names;
     for (const auto& command : commands)
         names << command.first;
-    QStringList args = app.arguments().mid(1);
+    QStringList args = NativeNames::Arguments(argc, argv);
     if (!args.isEmpty() && IsHelpOption(args.first())) {
         out << ToolUsage(names);
         return 0;
@@ -47,7 +48,9 @@ int main(int argc, char** argv)
         return 2;
     }
     args.removeFirst();
-    if (std::any_of(args.cbegin(), args.cend(), IsHelpOption)) {
+    // After "--" a "-h" is a file's name.
+    const auto optionsEnd = std::find(args.cbegin(), args.cend(), QStringLiteral("--"));
+    if (std::any_of(args.cbegin(), optionsEnd, IsHelpOption)) {
         out << CommandUsage(command->first);
         return 0;
     }

@@ -18,6 +18,33 @@ QString CheckFinding::Where() const
     return Section.isEmpty() ? Key : QStringLiteral("[%1] %2").arg(Section, Key);
 }
 
+namespace {
+
+// Backslashes stay as they are: stored names are full of them.
+QString Escaped(const QString& text)
+{
+    QString escaped;
+    escaped.reserve(text.size());
+    for (const QChar c : text) {
+        if (c == u'\n')
+            escaped += QLatin1String("\\n");
+        else if (c == u'\r')
+            escaped += QLatin1String("\\r");
+        else if ((c.unicode() < 0x20 && c != u'\t') || c.unicode() == 0x7F)
+            escaped += QStringLiteral("\\x%1").arg(c.unicode(), 2, 16, QLatin1Char('0'));
+        else
+            escaped += c;
+    }
+    return escaped;
+}
+
+} // namespace
+
+QString CheckFinding::Line() const
+{
+    return Escaped(QStringLiteral("%1 %2: %3").arg(LevelText(), Where(), Message));
+}
+
 bool HasError(const CheckFindings& findings)
 {
     return std::any_of(findings.cbegin(), findings.cend(), [](const CheckFinding& f) { return f.IsError(); });

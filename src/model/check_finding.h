@@ -20,6 +20,9 @@ struct CheckFinding {
     int Slot() const;
     // "[Section] Key", or only the key (a file's path) when there is no section.
     QString Where() const;
+    // "error [Section] Key: message" on one line: a line break or other control
+    // character (a file name may hold one) is shown escaped, as \n or \xNN.
+    QString Line() const;
     bool operator==(const CheckFinding&) const = default;
 };
 

@@ -3,7 +3,11 @@
 #include "model/plasma_region.h"
 #include "platform/file_names.h"
 #include "platform/file_replacer.h"
+#include "platform/regular_file.h"
 #include "platform/vyx_error.h"
+
+#include <QFile>
+#include <QFileInfo>
 
 namespace MaskFile {
 
@@ -21,6 +25,21 @@ void Write(const Region& region, const QString& fileName)
     const ReplaceResult result = ReplaceFileContents(fileName, region.Data());
     if (!result.ok)
         throw VyxError(QStringLiteral("Cannot create file %1").arg(fileName));
+}
+
+Region Read(const QString& fileName)
+{
+    return Region::FromData(RegularFile::ReadExisting(fileName, MaxBytes));
+}
+
+void CheckReplaceable(const QString& fileName)
+{
+    if (!QFileInfo::exists(fileName))
+        return;
+    QFile file;
+    if (!RegularFile::Open(file, fileName, MaxBytes) || !Region::HasHeader(file.read(Region::HeaderSize)))
+        throw VyxError(QStringLiteral("%1 exists and is not a mask file: not replaced")
+                           .arg(fileName));
 }
 
 } // namespace MaskFile

@@ -8,6 +8,9 @@ class TPlasmaRegion;
 // The mask file (".msk"): the region data block exactly, beside the project.
 namespace MaskFile {
 
+// A larger file is refused unread: it is not a mask the editor wrote.
+constexpr qint64 MaxBytes = 64 * 1024 * 1024;
+
 // The INI file's name with its extension replaced by ".msk". A project whose
 // own file ends in ".msk" would have its mask written over it: refused with
 // VyxError.
@@ -17,6 +20,14 @@ QString NameFor(const QString& iniFileName);
 // the target, flushed and renamed into place), so a failure keeps the old file.
 // Throws VyxError "Cannot create file <name>" when that fails.
 void Write(const Region& region, const QString& fileName);
+
+// Reads and checks a mask file; throws VyxError when it cannot be read or is malformed.
+Region Read(const QString& fileName);
+
+// A new mask may replace a missing file or a mask file (one that begins with a
+// region data header); anything else is refused with VyxError, so that a
+// mistyped target cannot destroy a project or a picture.
+void CheckReplaceable(const QString& fileName);
 
 } // namespace MaskFile
 

@@ -4,13 +4,7 @@
 #include "model/menu_project.h"
 #include "platform/vyx_error.h"
 
-#include <QFile>
 #include <QFileInfo>
-
-namespace {
-// A region file larger than this is not a mask the editor wrote.
-constexpr qint64 MaxMaskBytes = 64 * 1024 * 1024;
-} // namespace
 
 QPolygon ShapePolygon(const CustomShape& shape)
 {
@@ -31,16 +25,6 @@ QRegion ToQRegion(const Region& region)
     return result;
 }
 
-Region ReadMaskFile(const QString& fileName)
-{
-    QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly))
-        throw VyxError(QStringLiteral("Cannot open file ") + fileName);
-    if (file.size() > MaxMaskBytes)
-        throw VyxError(QStringLiteral("Mask file too large: ") + fileName);
-    return Region::FromData(file.readAll());
-}
-
 PreviewOutline PreviewOutline::Choose(const MenuProject& project, const QString& iniFileName)
 {
     PreviewOutline outline;
@@ -59,7 +43,7 @@ PreviewOutline PreviewOutline::Choose(const MenuProject& project, const QString&
     if (!QFileInfo::exists(maskName))
         return outline;
     try {
-        return outline.Use(Kind::MaskFile, ToQRegion(ReadMaskFile(maskName)) & menu,
+        return outline.Use(Kind::MaskFile, ToQRegion(MaskFile::Read(maskName)) & menu,
                            QStringLiteral("The mask file covers no pixel of the menu"));
     } catch (const VyxError& e) {
         outline.m_note = QStringLiteral("Mask file not used: ") + e.Message();

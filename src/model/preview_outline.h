@@ -37,5 +37,3 @@ QPolygon ShapePolygon(const CustomShape& shape);
 // The polygon's pixels with the alternate (even-odd) rule, as the window system fills it.
 QRegion PolygonRegion(const QPolygon& polygon);
 QRegion ToQRegion(const Region& region);
-// Reads and checks a mask file; throws VyxError when it cannot be read or is malformed.
-Region ReadMaskFile(const QString& fileName);

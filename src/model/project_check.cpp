@@ -3,12 +3,15 @@
 #include "model/autorun_disc.h"
 #include "model/autorun_open_line.h"
 #include "model/design_canvas.h"
+#include "model/help_file.h"
 #include "model/mask_file.h"
 #include "model/menu_project.h"
 #include "model/stored_rect.h"
 #include "platform/code_page.h"
 #include "platform/file_names.h"
+#include "platform/file_operations.h"
 #include "platform/rtf_reader.h"
+#include "platform/vyx_error.h"
 #include "platform/writer_temp_files.h"
 
 #include <QDir>
@@ -20,6 +23,14 @@
 namespace {
 
 using Severity = CheckFinding::Severity;
+
+// Anything but a folder counts as there: a pipe or a device is then refused,
+// by name, when it is read, instead of being reported missing.
+bool IsPresent(const QString& path)
+{
+    const QFileInfo info(path);
+    return info.exists() && !info.isDir();
+}
 
 const QString Main = QStringLiteral("MAIN");
 
@@ -138,9 +149,9 @@ void ProjectCheck::CheckFile(const QString& section, const QString& key, const Q
     if (exact.isEmpty())
         return;
     const QString found = LocalPathOf(exact);
-    if (QFileInfo(exact).isFile()) {
+    if (IsPresent(exact)) {
         CheckExistingFile(section, key, exact, kind);
-    } else if (QFileInfo(found).isFile()) {
+    } else if (IsPresent(found)) {
         Add(Severity::Warning, section, key,
             QStringLiteral("%1 exists only as %2 (another letter case)").arg(name, QDir(m_projectFolder).relativeFilePath(found)));
         CheckExistingFile(section, key, found, kind);
@@ -159,12 +170,18 @@ void ProjectCheck::CheckExistingFile(const QString& section, const QString& key,
 
 void ProjectCheck::CheckHelpFile(const QString& section, const QString& key, const QString& path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        Add(Severity::Error, section, key, QStringLiteral("Cannot open %1: %2").arg(path, file.errorString()));
+    std::optional<QByteArray> bytes;
+    try {
+        bytes = HelpFile::Read(path);
+    } catch (const VyxError& e) {
+        Add(Severity::Error, section, key, e.Message());
         return;
     }
-    const QByteArray head = file.read(64 * 1024);
+    if (!bytes) {
+        Add(Severity::Error, section, key, QStringLiteral("Cannot open %1: %2").arg(path, FileErrorText(errno)));
+        return;
+    }
+    const QByteArray head = bytes->first(std::min<qsizetype>(bytes->size(), 64 * 1024));
     if (!RtfReader::IsRtf(head) && !IsPlainText(head))
         Add(Severity::Warning, section, key,
             QStringLiteral("%1 is neither RTF nor plain text").arg(QFileInfo(path).fileName()));

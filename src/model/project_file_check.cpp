@@ -34,5 +34,5 @@ CheckFindings CheckProjectFile(const QString& iniFile, const QString& cdRoot)
 
 QString FindingLine(const CheckFinding& finding)
 {
-    return QStringLiteral("%1 %2: %3").arg(finding.LevelText(), finding.Where(), finding.Message);
+    return finding.Line();
 }

@@ -1,6 +1,7 @@
 #include "model/project_loader.h"
 
 #include "model/design_size.h"
+#include "model/ini_file_version.h"
 #include "model/launcher_ini_layout.h"
 #include "model/menu_project.h"
 #include "model/project_view.h"
@@ -36,7 +37,7 @@ class Loader {
 public:
     Loader(MenuProject& project, ProjectView& view) : m_project(project), m_view(view) {}
 
-    void Run(const QString& iniName);
+    void Run(const QString& iniName, IniFileVersion* version);
 
 private:
     void ChooseCodePage();
@@ -57,7 +58,7 @@ private:
     qint64 m_pixelBudget = 0; // pixels left for the pictures of this load
 };
 
-void Loader::Run(const QString& iniName)
+void Loader::Run(const QString& iniName, IniFileVersion* version)
 {
     m_view.ShowStatus();
     m_view.ClearLog();
@@ -69,6 +70,10 @@ void Loader::Run(const QString& iniName)
     const QString absolute = AbsoluteName(iniName);
     SetCurrentFolder(QFileInfo(absolute).absolutePath());
     m_ini.Load(absolute);
+    if (version)
+        *version = IniFileVersion(absolute, m_ini.Stamp());
+    if (!m_ini.IsText())
+        m_view.AddWarning(QStringLiteral("%1 is not a text file: it holds NUL bytes").arg(QFileInfo(absolute).fileName()));
     if (m_ini.SkippedUtf8Bom())
         m_view.AddWarning(
             QStringLiteral("UTF-8 byte order mark skipped: the player does not read the first section"));
@@ -226,7 +231,7 @@ MenuButton ReadMenuButton(const ProfileFile& ini, int slot)
     return b;
 }
 
-void LoadProject(MenuProject& project, const QString& iniName, ProjectView& view)
+void LoadProject(MenuProject& project, const QString& iniName, ProjectView& view, IniFileVersion* version)
 {
-    Loader(project, view).Run(iniName);
+    Loader(project, view).Run(iniName, version);
 }

@@ -1,5 +1,6 @@
 #include "model/project_saver.h"
 
+#include "model/ini_file_version.h"
 #include "model/launcher_ini_layout.h"
 #include "model/menu_project.h"
 #include "model/project_view.h"
@@ -21,7 +22,7 @@ class Saver {
 public:
     Saver(MenuProject& project, ProjectView& view) : m_project(project), m_view(view) {}
 
-    SaveResult Run(QString& iniName);
+    SaveResult Run(QString& iniName, IniFileVersion* version);
 
 private:
     void WriteMain();
@@ -38,6 +39,7 @@ private:
             m_ini.WriteString(section, key, value);
     }
     void Check(const FileReplacer& replacer, bool ok);
+    [[noreturn]] void Stop(const QString& message);
     void Warn(const QString& text)
     {
         m_view.AddWarning(text);
@@ -50,7 +52,7 @@ private:
     bool m_warned = false;
 };
 
-SaveResult Saver::Run(QString& iniName)
+SaveResult Saver::Run(QString& iniName, IniFileVersion* version)
 {
     m_view.ClearLog();
     m_view.SetStatus(QStringLiteral("Saving..."));
@@ -79,10 +81,15 @@ SaveResult Saver::Run(QString& iniName)
     Check(replacer, replacer.Write(m_ini.ToBytes()));
     if (!FileOperations::Current().Exists(replacer.TempPath()))
         return SaveResult::TemporaryFileMissing;
+    // Checked as late as possible: the window for another writer is the rename alone.
+    if (version && version->ChangedOnDisk(iniName))
+        Stop(QStringLiteral("%1 was changed by another program since it was read: not saved").arg(iniName));
     const bool installed = replacer.Install();
     for (const QString& warning : replacer.Result().warnings)
         Warn(warning);
     Check(replacer, installed);
+    if (version)
+        *version = IniFileVersion::OnDisk(iniName);
 
     m_view.AddLine(QStringLiteral("Done."));
     m_view.SetStatus(QStringLiteral("Done."));
@@ -97,8 +104,13 @@ void Saver::Check(const FileReplacer& replacer, bool ok)
 {
     if (ok)
         return;
-    m_view.AddWarning(replacer.Result().error);
-    throw VyxError(replacer.Result().error);
+    Stop(replacer.Result().error);
+}
+
+void Saver::Stop(const QString& message)
+{
+    m_view.AddWarning(message);
+    throw VyxError(message);
 }
 
 void Saver::WriteMain()
@@ -184,7 +196,7 @@ void Saver::WriteShape()
 
 } // namespace
 
-SaveResult SaveProject(MenuProject& project, QString& iniName, ProjectView& view)
+SaveResult SaveProject(MenuProject& project, QString& iniName, ProjectView& view, IniFileVersion* version)
 {
-    return Saver(project, view).Run(iniName);
+    return Saver(project, view).Run(iniName, version);
 }

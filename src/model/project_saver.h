@@ -1,6 +1,7 @@
 #pragma once
 #include <QString>
 
+class IniFileVersion;
 class MenuProject;
 class ProjectView;
 
@@ -15,4 +16,8 @@ enum class SaveResult {
 // iniName is a symlink); iniName is made absolute in place. Throws
 // VyxError("Unable to write to %s: reason") when the temporary file cannot be
 // created or written, after logging it; no file is moved then.
-SaveResult SaveProject(MenuProject& project, QString& iniName, ProjectView& view);
+// With a `version`, a file on disk that is no longer that version stops the save
+// before anything is moved (VyxError "... was changed by another program ..."),
+// and a save records the version it wrote.
+SaveResult SaveProject(MenuProject& project, QString& iniName, ProjectView& view,
+                       IniFileVersion* version = nullptr);

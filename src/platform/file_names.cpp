@@ -1,5 +1,7 @@
 #include "platform/file_names.h"
 
+#include "platform/native_names.h"
+
 #include <QDir>
 #include <QFileInfo>
 
@@ -82,7 +84,7 @@ QString AbsoluteName(const QString& name)
     return QDir::cleanPath(QDir::isAbsolutePath(name) ? name : CurrentFolder() + u'/' + name);
 }
 
-QString CurrentFolder() { return QDir::currentPath(); }
+QString CurrentFolder() { return NativeNames::CurrentFolder(); }
 
 bool SetCurrentFolder(const QString& folder) { return QDir::setCurrent(folder); }
 

@@ -1,7 +1,9 @@
 #include "platform/picture_loader.h"
 
 #include "platform/bmp_header.h"
+#include "platform/file_operations.h"
 #include "platform/jpeg_decoder.h"
+#include "platform/regular_file.h"
 #include "platform/vyx_error.h"
 
 #include <QDir>
@@ -10,6 +12,7 @@
 #include <QImageReader>
 
 #include <algorithm>
+#include <cerrno>
 
 namespace PictureLoader {
 namespace {
@@ -22,15 +25,13 @@ QString Shown(const QString& path) { return QDir::toNativeSeparators(path); }
 }
 
 // Opens the file or says plainly why it cannot be read.
-void Open(QFile& file)
+void Open(QFile& file, const QString& path)
 {
-    const QFileInfo info(file.fileName());
-    if (!info.exists())
-        throw VyxError(QStringLiteral("Picture file not found (%1)").arg(Shown(file.fileName())));
-    if (info.isDir())
-        ThrowUnreadable(file.fileName(), QStringLiteral("it is a folder"));
-    if (!file.open(QIODevice::ReadOnly))
-        ThrowUnreadable(file.fileName(), file.errorString());
+    if (RegularFile::Open(file, path, MaxFileBytes))
+        return;
+    if (errno == ENOENT)
+        throw VyxError(QStringLiteral("Picture file not found (%1)").arg(Shown(path)));
+    ThrowUnreadable(path, FileErrorText(errno));
 }
 
 void CheckSize(qint64 width, qint64 height, qint64 pixelBudget, const QString& path)
@@ -84,8 +85,8 @@ QImage LoadPicture(const QString& localPath, qint64 pixelBudget)
 
 QImage DecodeJpeg(const QString& localPath, qint64 pixelBudget)
 {
-    QFile file(localPath);
-    Open(file);
+    QFile file;
+    Open(file, localPath);
     const QByteArray data = file.readAll();
     if (file.error() != QFileDevice::NoError)
         ThrowUnreadable(localPath, file.errorString());
@@ -97,8 +98,8 @@ QImage DecodeJpeg(const QString& localPath, qint64 pixelBudget)
 
 QImage DecodeBmp(const QString& localPath, qint64 pixelBudget)
 {
-    QFile file(localPath);
-    Open(file);
+    QFile file;
+    Open(file, localPath);
     const BmpHeader header(file.peek(BmpHeader::BytesNeeded));
     // Qt's reader makes something of headers ours cannot read, sizes included.
     if (!header.IsValid())

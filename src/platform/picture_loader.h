@@ -14,6 +14,11 @@
 namespace PictureLoader {
 constexpr int MaxSide = 16384;
 constexpr qint64 MaxPixels = 32'000'000;
+// A larger file is refused before it is read: an uncompressed 32-bit BMP of
+// MaxPixels is the largest file an accepted picture honestly needs (a JPEG of
+// it is smaller), and this leaves it room for headers, a palette and metadata.
+constexpr qint64 MaxFileBytes = 128 * 1024 * 1024;
+static_assert(MaxFileBytes >= MaxPixels * 4 + 4 * 1024 * 1024);
 constexpr QRgb MissingPixel = 0xFF808080;
 
 QImage LoadPicture(const QString& localPath, qint64 pixelBudget = MaxPixels);

@@ -2,10 +2,8 @@
 
 #include "platform/code_page.h"
 #include "platform/file_operations.h"
-#include "platform/vyx_error.h"
+#include "platform/regular_file.h"
 
-#include <QFile>
-#include <QFileInfo>
 #include <QStringDecoder>
 #include <algorithm>
 
@@ -81,21 +79,10 @@ QByteArrayView EndingText(int ending)
 bool ProfileFile::Load(const QString& path)
 {
     m_path = path;
-    const QFileInfo info(path);
-    if (info.exists() && !info.isFile())
-        throw VyxError(QStringLiteral("%1 is not a regular file").arg(path));
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        Parse({});
-        return false;
-    }
-    // Read one byte more than allowed: the size on disk may change while reading.
-    const QByteArray bytes = file.read(MaxFileSize + 1);
-    if (bytes.size() > MaxFileSize)
-        throw VyxError(QStringLiteral("%1 is larger than %2 MiB").arg(path).arg(MaxFileSize / (1024 * 1024)));
-    const bool ok = file.error() == QFileDevice::NoError;
-    Parse(ok ? bytes : QByteArray());
-    return ok;
+    m_stamp = {};
+    const std::optional<QByteArray> bytes = RegularFile::Read(path, MaxFileSize, &m_stamp);
+    Parse(bytes.value_or(QByteArray()));
+    return bytes.has_value();
 }
 
 void ProfileFile::Parse(const QByteArray& bytes)

@@ -1,4 +1,6 @@
 #pragma once
+#include "platform/file_stamp.h"
+
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QHash>
@@ -25,6 +27,11 @@ public:
     bool Load(const QString& path);
     void SetPath(const QString& path) { m_path = path; }
     QString Path() const { return m_path; }
+    // The file as Load read it (not existing when it could not be opened).
+    const FileStamp& Stamp() const { return m_stamp; }
+    // False when the content holds NUL bytes, which no INI text does (a mask
+    // or a picture written under its name, say).
+    bool IsText() const { return !m_text.contains('\0'); }
 
     // Parses bytes as the file's content (used by Load and by tests).
     void Parse(const QByteArray& bytes);
@@ -86,6 +93,7 @@ private:
     void Compact();
 
     QString m_path;
+    FileStamp m_stamp;
     QByteArray m_text;  // the content after any byte-order mark, then texts written since
     qsizetype m_deadBytes = 0; // bytes of m_text no line refers to any more
     std::vector<Line> m_lines;

@@ -202,6 +202,11 @@ QByteArray Region::Data() const
     return data;
 }
 
+bool Region::HasHeader(const QByteArray& head)
+{
+    return head.size() >= 8 && ReadInt(head, 0) == HeaderSize && uint32_t(ReadInt(head, 4)) == RectanglesType;
+}
+
 Region Region::FromData(const QByteArray& data)
 {
     if (data.size() < HeaderSize)

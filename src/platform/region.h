@@ -48,6 +48,8 @@ public:
     // throws VyxError naming what is wrong. Nothing is allocated from a size in
     // the data before the data's length confirms it.
     static Region FromData(const QByteArray& data);
+    // True when `head` begins as region data does (header size and type).
+    static bool HasHeader(const QByteArray& head);
 
     bool operator==(const Region&) const = default;
 

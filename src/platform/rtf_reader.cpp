@@ -81,6 +81,8 @@ RtfDocument RtfReader::Run()
         } else if (c == '}') {
             ++m_pos;
             CloseGroup();
+            if (m_states.size() == 1 && m_ignoredDepth == 0)
+                break; // the document's group has ended: what follows is not part of it
         } else if (c == '\\') {
             ReadBackslash();
         } else if (IsText(c)) {

@@ -43,6 +43,24 @@ TEST(MaskTool, WritesTheMaskNamedByTheIniFile)
     EXPECT_EQ(json["Rects"].toArray(), (QJsonArray{QJsonArray{0, 0, 2, 2}, QJsonArray{3, 0, 4, 2}}));
 }
 
+TEST(MaskTool, ATargetThatIsNotAMaskFileIsKeptUnlessForced)
+{
+    TempFolder dir;
+    const QString picture = FourByTwo(dir);
+    const QByteArray project = "[MAIN]\r\nProgram=Mine\r\n";
+    dir.Write("launcher.ini", project);
+    const QStringList mask = {"mask", picture, "--color", "102030"};
+    const ToolRun refused = Tool(mask + QStringList{"-o", dir.File("launcher.ini")});
+    EXPECT_EQ(refused.exitCode, 1);
+    EXPECT_EQ(refused.err, (dir.File("launcher.ini") + " exists and is not a mask file: not replaced\n").toUtf8());
+    EXPECT_EQ(dir.Read("launcher.ini"), project);
+
+    ASSERT_EQ(Tool(mask + QStringList{"-o", dir.File("old.msk")}).exitCode, 0);
+    EXPECT_EQ(Tool(mask + QStringList{"-o", dir.File("old.msk")}).exitCode, 0) << "a mask file is replaced";
+    EXPECT_EQ(Tool(mask + QStringList{"--force", "-o", dir.File("launcher.ini")}).exitCode, 0);
+    EXPECT_EQ(dir.Read("launcher.ini"), dir.Read("old.msk"));
+}
+
 TEST(MaskTool, ToleranceBelowTheDifferenceKeepsThePixelOpaque)
 {
     TempFolder dir;

@@ -5,11 +5,15 @@
 #include "support/tool_run.h"
 
 #include <QDir>
+#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
 #include <gtest/gtest.h>
+
+#include <cstdio>
+#include <sys/stat.h>
 
 namespace {
 
@@ -99,6 +103,97 @@ TEST(VyxtoolProcess, ResaveReportsAFailedWrite)
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_TRUE(run.err.startsWith("Unable to write to "));
     EXPECT_EQ(dir.Read("launcher.ini"), "[MAIN]\r\nProgram=Kept\r\n");
+}
+
+TEST(VyxtoolProcess, AMissingIniFileIsAnErrorForTheTool)
+{
+    TempFolder dir;
+    for (const char* command : {"dump", "resave"}) {
+        const ProgramRun run = Tool({command, dir.File("typo.ini")});
+        EXPECT_EQ(run.exitCode, 1) << command;
+        EXPECT_EQ(run.err, ("INI not found: " + dir.File("typo.ini") + "\n").toUtf8()) << command;
+        EXPECT_FALSE(dir.Exists("typo.ini")) << command;
+    }
+}
+
+TEST(VyxtoolProcess, ResaveStopsWhenThePreviousVersionCannotBeKept)
+{
+    TempFolder dir;
+    dir.Write("launcher.ini", "[MAIN]\r\nProgram=Kept\r\n");
+    dir.Write("launcher.bak/in-the-way", "a folder where the backup goes");
+    const ProgramRun run = Tool({"resave", dir.File("launcher.ini")});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_EQ(run.err, ("Cannot keep the previous file as " + dir.File("launcher.bak") + ": a folder is in the way\n").toUtf8());
+    EXPECT_EQ(dir.Read("launcher.ini"), "[MAIN]\r\nProgram=Kept\r\n");
+
+    const ProgramRun forced = Tool({"resave", "--no-backup", dir.File("launcher.ini")});
+    EXPECT_EQ(forced.exitCode, 0) << forced.err.constData();
+    EXPECT_TRUE(dir.Read("launcher.ini").contains("ReSort=1\r\n"));
+}
+
+TEST(VyxtoolProcess, DumpSaysWhenTheIniFileIsNotText)
+{
+    TempFolder dir;
+    dir.Write("launcher.ini", QByteArray("\x20\0\0\0\x01\0\0\0", 8) + QByteArray(40, '\0'));
+    const ProgramRun run = Tool({"dump", dir.File("launcher.ini")});
+    const QJsonArray log = QJsonDocument::fromJson(run.out).object()["Log"].toArray();
+    EXPECT_TRUE(log.contains(QStringLiteral("! launcher.ini is not a text file: it holds NUL bytes"))) << run.out.constData();
+}
+
+TEST(VyxtoolProcess, DoubleDashEndsTheOptions)
+{
+    TempFolder dir;
+    dir.Write("-menu.ini", "[MAIN]\r\nProgram=Dashed\r\n");
+    const ProgramRun run = Tool({"dump", "--", "-menu.ini"}, dir.Path());
+    ASSERT_EQ(run.exitCode, 0) << run.err.constData();
+    EXPECT_EQ(QJsonDocument::fromJson(run.out).object()["Main"].toObject()["Title"].toString(), QStringLiteral("Dashed"));
+    dir.Write("-h", "not the usage");
+    EXPECT_EQ(Tool({"rtf-text", "--", "-h"}, dir.Path()).out, "not the usage\n");
+}
+
+// Bytes written under a name the toolkit cannot spell.
+void WriteNative(const QByteArray& path, const QByteArray& bytes)
+{
+    std::FILE* file = std::fopen(path.constData(), "wb");
+    ASSERT_NE(file, nullptr);
+    EXPECT_EQ(std::fwrite(bytes.constData(), 1, size_t(bytes.size()), file), size_t(bytes.size()));
+    std::fclose(file);
+}
+
+QByteArray ReadNative(const QByteArray& path)
+{
+    std::FILE* file = std::fopen(path.constData(), "rb");
+    if (!file)
+        return {};
+    QByteArray bytes(64 * 1024, '\0');
+    bytes.resize(qsizetype(std::fread(bytes.data(), 1, size_t(bytes.size()), file)));
+    std::fclose(file);
+    return bytes;
+}
+
+TEST(VyxtoolProcess, AFolderWhoseNameIsNotUtf8IsReadAndWritten)
+{
+    TempFolder dir;
+    const QByteArray folder = QFile::encodeName(dir.Path()) + "/caf\xE9";
+    ASSERT_EQ(::mkdir(folder.constData(), 0755), 0);
+    WriteNative(folder + "/launcher.ini", "[MAIN]\r\nbackground=pic.bmp\r\n");
+    WriteNative(folder + "/pic.bmp", BmpWithData(4, 2, 24, QByteArray(24, '\x7F')));
+    // The shell spells the folder's byte itself: a QString argument would arrive as UTF-8.
+    const QStringList scripts = {"exec \"$0\" dump \"$(printf 'caf\\351')/launcher.ini\"",
+                                 "cd \"$(printf 'caf\\351')\" && exec \"$0\" resave launcher.ini"};
+    for (const QString& script : scripts) {
+        QProcess process;
+        process.setWorkingDirectory(dir.Path());
+        process.start(QStringLiteral("/bin/sh"), {"-c", script, QStringLiteral(VYXTOOL_PATH)});
+        ASSERT_TRUE(process.waitForFinished(60000));
+        EXPECT_EQ(process.exitCode(), 0) << script.toStdString() << process.readAllStandardError().constData();
+        const QByteArray out = process.readAllStandardOutput();
+        if (script.contains("dump"))
+            EXPECT_EQ(QJsonDocument::fromJson(out)["Pictures"]["Normal"].toArray(), (QJsonArray{4, 2})) << out.constData();
+    }
+    EXPECT_TRUE(ReadNative(folder + "/launcher.ini").contains("ReSort=1\r\n"));
+    // The temporary folder cannot spell the name to remove it.
+    QProcess::execute(QStringLiteral("/bin/sh"), {"-c", "cd \"$0\" && rm -rf \"$(printf 'caf\\351')\"", dir.Path()});
 }
 
 TEST(VyxtoolProcess, PrintsAHelpFilesText)

@@ -1,3 +1,4 @@
+#include "model/ini_file_version.h"
 #include "model/logging_project_view.h"
 #include "model/menu_project.h"
 #include "model/project_loader.h"
@@ -71,6 +72,28 @@ TEST_F(ProjectSaverTest, SavingKeepsThePreviousFileAsBackupAndLeavesNoTemporaryF
     EXPECT_FALSE(m_dir.Read("launcher.ini").contains("Button#9")) << "sections of free slots are not carried over";
     EXPECT_FALSE(m_view.StatusVisible());
     EXPECT_EQ(m_view.Log().last(), QStringLiteral("Done."));
+}
+
+TEST_F(ProjectSaverTest, AFileChangedSinceItWasReadIsNotWrittenOver)
+{
+    m_dir.Write("launcher.ini", "[MAIN]\r\nProgram=Loaded\r\n");
+    IniFileVersion version;
+    LoadProject(*m_project, Ini(), m_view, &version);
+    m_dir.Write("launcher.ini", "[MAIN]\r\nProgram=Someone else's\r\n");
+    QString name = Ini();
+    try {
+        SaveProject(*m_project, name, m_view, &version);
+        ADD_FAILURE() << "the other change would be lost";
+    } catch (const VyxError& e) {
+        EXPECT_EQ(e.Message(), Ini() + " was changed by another program since it was read: not saved");
+    }
+    EXPECT_EQ(m_dir.Read("launcher.ini"), "[MAIN]\r\nProgram=Someone else's\r\n");
+    EXPECT_FALSE(m_dir.Exists("launcher.tmp"));
+
+    version = IniFileVersion::OnDisk(Ini());
+    ASSERT_EQ(SaveProject(*m_project, name, m_view, &version), SaveResult::Saved);
+    EXPECT_EQ(SaveProject(*m_project, name, m_view, &version), SaveResult::Saved)
+        << "a save records what it wrote";
 }
 
 TEST_F(ProjectSaverTest, SavingTwiceKeepsOnlyTheLatestPreviousVersion)

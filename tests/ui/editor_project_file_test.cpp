@@ -4,6 +4,7 @@
 #include "ui/shape/shape_window.h"
 #include "ui/support_session.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QLineEdit>
 #include <QTest>
@@ -78,6 +79,58 @@ TEST_F(EditorProjectFileTest, AHugeMenuSizeIsBoundedForTheCanvasAndTheWindowPain
         << "the shape window's picture is bounded the same way";
     EXPECT_EQ(TheEditor().Project().Main.SizeX, 100000);
     EXPECT_TRUE(TheEditor().WarningsShown());
+}
+
+// Another program (a text editor, a second vyxedit) writes the file the editor has open.
+class OutsideChangeTest : public EditorProjectFileTest {
+protected:
+    OutsideChangeTest()
+    {
+        m_dir.Write("launcher.ini", "[MAIN]\r\nProgram=Loaded\r\n");
+        m_session.Start(m_dir.File("launcher.ini"));
+        TheEditor().Project().Main.Company = "Mine";
+        m_dir.Write("launcher.ini", kTheirs);
+    }
+    static constexpr const char* kTheirs = "[MAIN]\r\nProgram=Theirs\r\n";
+    const QString kQuestion = QStringLiteral("Confirm: launcher.ini was changed outside the editor. Overwrite it, or reload it?");
+};
+
+TEST_F(OutsideChangeTest, SavingAsksAndEachAnswerDoesWhatItSays)
+{
+    m_answer = QMessageBox::Cancel;
+    EXPECT_FALSE(TheEditor().SaveWithReport(nullptr));
+    EXPECT_EQ(m_questions, QStringList{kQuestion});
+    EXPECT_EQ(m_dir.Read("launcher.ini"), kTheirs) << "Cancel keeps their file";
+
+    m_answer = QMessageBox::Reset; // "Reload"
+    EXPECT_FALSE(TheEditor().SaveWithReport(nullptr));
+    EXPECT_EQ(TheEditor().Project().Main.Title, "Theirs");
+    EXPECT_EQ(m_dir.Read("launcher.ini"), kTheirs);
+
+    TheEditor().Project().Main.Company = "Mine";
+    m_dir.Write("launcher.ini", "[MAIN]\r\nProgram=Third\r\n");
+    m_answer = QMessageBox::Save; // "Overwrite"
+    EXPECT_TRUE(TheEditor().SaveWithReport(nullptr));
+    EXPECT_TRUE(m_dir.Read("launcher.ini").contains("Company=Mine\r\n"));
+    EXPECT_EQ(m_questions.size(), 3);
+    EXPECT_TRUE(TheEditor().SaveWithReport(nullptr));
+    EXPECT_EQ(m_questions.size(), 3) << "the editor's own save is no outside change";
+    EXPECT_TRUE(m_errors.isEmpty()) << m_errors.join('\n').toStdString();
+}
+
+TEST_F(OutsideChangeTest, ActivatingTheWindowAsksOncePerChange)
+{
+    m_answer = QMessageBox::Cancel;
+    m_session.Main().show();
+    QApplication::setActiveWindow(&m_session.Main());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !m_questions.isEmpty(); }));
+    EXPECT_EQ(m_questions, QStringList{kQuestion});
+    QApplication::setActiveWindow(nullptr);
+    QApplication::setActiveWindow(&m_session.Main());
+    QCoreApplication::processEvents();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(m_questions.size(), 1) << "the same change is not asked about again";
+    EXPECT_EQ(m_dir.Read("launcher.ini"), kTheirs);
 }
 
 } // namespace

@@ -8,6 +8,7 @@
 #include "platform/file_names.h"
 
 #include <QApplication>
+#include <QScopedValueRollback>
 #include <algorithm>
 
 Editor::Editor()
@@ -33,7 +34,7 @@ void Editor::OpenProject()
     m_failedLoadName = m_iniFileName; // until the load ends without an error
     // A load that stops half-way has replaced the project all the same.
     try {
-        LoadProject(*m_project, m_iniFileName, *this);
+        LoadProject(*m_project, m_iniFileName, *this, &m_fileVersion);
     } catch (...) {
         ProjectReplaced();
         throw;
@@ -79,7 +80,7 @@ SaveResult Editor::SaveCurrentProject()
     // The absolute name goes back into the box even when writing then fails.
     QString name = m_iniFileName;
     try {
-        const SaveResult result = SaveProject(*m_project, name, *this);
+        const SaveResult result = SaveProject(*m_project, name, *this, &m_fileVersion);
         SetIniFileName(name);
         if (result == SaveResult::Saved)
             m_lastLoadedOrSaved.Take(*m_project);
@@ -96,6 +97,9 @@ bool Editor::SaveWithReport(QWidget* parent)
         return false;
     bool saved = false;
     Guarded(m_dialogs, parent, [&] {
+        const OutsideChange change = AskAboutOutsideChange(parent);
+        if (change == OutsideChange::Reloaded || change == OutsideChange::Cancelled)
+            return;
         if (SaveCurrentProject() == SaveResult::TemporaryFileMissing)
             m_dialogs.ShowError(parent, QStringLiteral("Error when saving INI file"), QStringLiteral("Error"));
         else
@@ -104,6 +108,41 @@ bool Editor::SaveWithReport(QWidget* parent)
             m_failedLoadName.clear(); // the file now holds the whole project
     });
     return saved;
+}
+
+Editor::OutsideChange Editor::AskAboutOutsideChange(QWidget* parent)
+{
+    const QString name = AbsoluteName(m_iniFileName);
+    if (!m_fileVersion.ChangedOnDisk(name))
+        return OutsideChange::None;
+    const QScopedValueRollback asking(m_asking, true);
+    m_askedAbout = IniFileVersion::OnDisk(name);
+    const auto answer = m_dialogs.Ask(parent, IniFileVersion::ChangedQuestion(name), QStringLiteral("Confirm"),
+                                      QMessageBox::Save | QMessageBox::Reset | QMessageBox::Cancel, QMessageBox::Cancel,
+                                      {{QMessageBox::Save, QStringLiteral("Overwrite")},
+                                       {QMessageBox::Reset, QStringLiteral("Reload")}});
+    if (answer == QMessageBox::Save) {
+        m_fileVersion = m_askedAbout; // the file as it is now is what the user chose to replace
+        return OutsideChange::Overwrite;
+    }
+    if (answer == QMessageBox::Reset) {
+        OpenProject();
+        return OutsideChange::Reloaded;
+    }
+    return OutsideChange::Cancelled;
+}
+
+void Editor::NoticeOutsideChange(QWidget* parent)
+{
+    if (m_asking)
+        return;
+    Guarded(m_dialogs, parent, [&] {
+        // One question per outside change: activation comes back each time a box closes.
+        if (IniFileVersion::OnDisk(AbsoluteName(m_iniFileName)) == m_askedAbout)
+            return;
+        if (AskAboutOutsideChange(parent) == OutsideChange::Overwrite)
+            SaveWithReport(parent);
+    });
 }
 
 void Editor::SortButtonsCommand()

@@ -2,6 +2,7 @@
 #include "model/check_finding.h"
 #include "model/design_canvas.h"
 #include "model/ext_action_list.h"
+#include "model/ini_file_version.h"
 #include "model/menu_project.h"
 #include "model/mouse_editing.h"
 #include "model/project_saver.h"
@@ -52,7 +53,12 @@ public:
     bool KeepWorkBeforeOpen(QWidget* parent);
     SaveResult SaveCurrentProject();
     // Save with its messages shown; true only when the new file is in place.
+    // A file changed outside the editor since it was loaded or saved asks
+    // first: Overwrite saves, Reload loads the file as it is now.
     bool SaveWithReport(QWidget* parent);
+    // When the main window is activated: a file changed outside the editor
+    // asks the same question once per change; Cancel leaves it to the next save.
+    void NoticeOutsideChange(QWidget* parent);
     void SortButtonsCommand();
     void DesignCommand();
     // "MASK": offers the background picture, then shows the mask maker modally.
@@ -118,6 +124,9 @@ private:
     bool ConfirmSaveOverFailedLoad(QWidget* parent);
     // After every load, also one that stopped with an error.
     void ProjectReplaced();
+    enum class OutsideChange { None, Overwrite, Reloaded, Cancelled };
+    // Asks when the INI file was changed outside; reloads on Reload.
+    OutsideChange AskAboutOutsideChange(QWidget* parent);
 
     std::unique_ptr<MenuProject> m_project;
     DesignCanvas m_canvas;
@@ -127,6 +136,9 @@ private:
     QString m_iniFileName;
     QString m_failedLoadName;
     ProjectSnapshot m_lastLoadedOrSaved;
+    IniFileVersion m_fileVersion;     // the INI file as last loaded or saved
+    IniFileVersion m_askedAbout;      // the outside change the user last answered
+    bool m_asking = false;            // the question's own box must not ask again
     bool m_shapeBackgroundPending = false;
     QImage m_shapePicture;
 

@@ -8,6 +8,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QPointer>
+#include <QPushButton>
 
 namespace {
 
@@ -73,7 +74,8 @@ std::optional<uint32_t> SharedDialogs::ExecuteColor(QWidget* parent, uint32_t in
 
 QMessageBox::StandardButton SharedDialogs::Ask(QWidget* parent, const QString& text, const QString& caption,
                                                QMessageBox::StandardButtons buttons,
-                                               QMessageBox::StandardButton defaultButton)
+                                               QMessageBox::StandardButton defaultButton,
+                                               const std::map<QMessageBox::StandardButton, QString>& labels)
 {
     if (m_questionAnswerer)
         return m_questionAnswerer(text, caption, buttons);
@@ -81,6 +83,8 @@ QMessageBox::StandardButton SharedDialogs::Ask(QWidget* parent, const QString& t
     QMessageBox box(QMessageBox::Question, caption, text, buttons, parent);
     if (defaultButton != QMessageBox::NoButton)
         box.setDefaultButton(defaultButton);
+    for (const auto& [button, label] : labels)
+        box.button(button)->setText(label);
     const int answer = box.exec();
     return answer == 0 ? QMessageBox::Cancel : QMessageBox::StandardButton(answer);
 }

@@ -3,6 +3,7 @@
 #include <QString>
 #include <cstdint>
 #include <functional>
+#include <map>
 #include <optional>
 
 class QWidget;
@@ -38,9 +39,11 @@ public:
     // The colour dialog preset to `initial` (a 0x00BBGGRR or system colour).
     std::optional<uint32_t> ExecuteColor(QWidget* parent, uint32_t initial);
     // `defaultButton` is the one Enter presses; NoButton leaves the choice to Qt.
+    // `labels` renames buttons whose standard text would not say what they do.
     QMessageBox::StandardButton Ask(QWidget* parent, const QString& text, const QString& caption,
                                     QMessageBox::StandardButtons buttons,
-                                    QMessageBox::StandardButton defaultButton = QMessageBox::NoButton);
+                                    QMessageBox::StandardButton defaultButton = QMessageBox::NoButton,
+                                    const std::map<QMessageBox::StandardButton, QString>& labels = {});
     void ShowError(QWidget* parent, const QString& text, const QString& caption = QStringLiteral("Error"));
     // An information box with an OK button.
     void ShowInformation(QWidget* parent, const QString& text, const QString& caption);

@@ -8,6 +8,7 @@
 #include "ui/main/text_item_group.h"
 
 #include <QCloseEvent>
+#include <QTimer>
 #include <QScreen>
 #include <QScrollArea>
 #include <QShortcut>
@@ -143,6 +144,9 @@ bool MainWindow::event(QEvent* event)
         PlaceOnScreen();
     if (event->type() == QEvent::WindowActivate && m_editor.WarningsShown())
         m_editor.ShowStatus();
+    // Asked once the activation is over: a question box inside it would deactivate the window again.
+    if (event->type() == QEvent::WindowActivate)
+        QTimer::singleShot(0, this, [this] { m_editor.NoticeOutsideChange(this); });
     return QWidget::event(event);
 }
 

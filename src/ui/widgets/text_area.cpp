@@ -1,5 +1,6 @@
 #include "ui/widgets/text_area.h"
 
+#include "model/help_file.h"
 #include "model/menu_project.h"
 #include "platform/code_page.h"
 #include "platform/file_names.h"
@@ -9,10 +10,7 @@
 #include "ui/core/color_convert.h"
 #include "ui/widgets/rtf_text_document.h"
 
-#include <QFile>
-
 namespace {
-constexpr qint64 MaxHelpFileBytes = 16 * 1024 * 1024;
 // 10 points at Windows's 96 pixels per inch, for plain text and RTF without a size.
 constexpr int DefaultPixelSize = 13;
 }
@@ -53,10 +51,16 @@ void TextArea::ApplyColors(uint32_t background, uint32_t font)
 
 void TextArea::ShowFile(const QString& storedName)
 {
-    QFile file(LocalPathOf(storedName));
-    if (!file.open(QIODevice::ReadOnly))
+    std::optional<QByteArray> read;
+    try {
+        read = HelpFile::Read(LocalPathOf(storedName));
+    } catch (const VyxError& e) {
+        setPlainText(e.Message()); // shown where the text would be: no box on every pointer move
         return;
-    const QByteArray bytes = file.read(MaxHelpFileBytes);
+    }
+    if (!read)
+        return;
+    const QByteArray& bytes = *read;
     if (bytes.trimmed().startsWith("{\\rtf")) {
         try {
             const RtfDocument rtf = RtfReader::Read(bytes, CodePage::Name());

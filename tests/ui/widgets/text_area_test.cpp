@@ -4,11 +4,14 @@
 #include "ui/widgets/text_area.h"
 
 #include <QDir>
+#include <QFile>
 #include <QImage>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <gtest/gtest.h>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -58,6 +61,16 @@ TEST_F(TextAreaTest, FindsWindowsNamesAndKeepsContentWhenAFileCannotBeRead)
     EXPECT_EQ(m_area.toPlainText(), QStringLiteral("Found"));
     m_area.ShowFile(QStringLiteral("missing.rtf"));
     EXPECT_EQ(m_area.toPlainText(), QStringLiteral("Found"));
+}
+
+TEST_F(TextAreaTest, APipeOrADeviceIsNamedInsteadOfRead)
+{
+    ASSERT_EQ(::mkfifo("pipe.rtf", 0644), 0);
+    ASSERT_TRUE(QFile::link(QStringLiteral("/dev/zero"), QStringLiteral("zero.txt")));
+    for (const QString name : {QStringLiteral("pipe.rtf"), QStringLiteral("zero.txt")}) {
+        m_area.ShowFile(name);
+        EXPECT_EQ(m_area.toPlainText(), m_dir.File(name) + QStringLiteral(" is not a regular file"));
+    }
 }
 
 TEST_F(TextAreaTest, DamagedRichTextNeverHangsOrCrashes)
