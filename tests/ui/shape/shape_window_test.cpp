@@ -258,6 +258,17 @@ TEST_F(ShapeWindowTest, PressListDelAndClearListLeaveNoPointToEdit)
     }
 }
 
+TEST_F(ShapeWindowTest, DesignPaintsWhatASmallBackgroundLacksWhite)
+{
+    TheEditor().Project().NormalPicture = FilledPicture(100, 80, 0xFF000000);
+    QTest::mouseClick(m_session.Main().findChild<QPushButton*>("DesignButton"), Qt::LeftButton);
+    const QImage& picture = Window().Design().Picture();
+    ASSERT_EQ(picture.size(), QSize(200, 150));
+    EXPECT_EQ(picture.pixel(99, 79), 0xFF000000);
+    EXPECT_EQ(picture.pixel(150, 100), 0xFFFFFFFF);
+    EXPECT_EQ(picture.pixel(50, 120), 0xFFFFFFFF);
+}
+
 // Whatever changes the table or the surface first takes the preview away, so
 // no line is left behind and the next "ArrayList" draws the table anew.
 TEST_F(ShapeWindowTest, ThePreviewGoesBeforeTheTableChangesAndRedrawForgetsIt)
