@@ -2,13 +2,14 @@
 
 #include "ui/help/help_folder.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QSplitter>
 #include <QTextBrowser>
 #include <QVBoxLayout>
+#include <QWindow>
 
 HelpViewer::HelpViewer(QWidget* parent)
     : QWidget(parent, Qt::Window), m_search(new QLineEdit), m_contents(new QListWidget),
@@ -71,9 +72,22 @@ void HelpViewer::ShowTopic(const QString& topic)
     const QString page = topic.section(u'#', 0, 0) + QStringLiteral(".html");
     const QString anchor = topic.section(u'#', 1);
     m_browser->setSource(HelpPageUrl(m_folder, page, anchor));
+    FollowModalDialog();
     show();
     raise();
     activateWindow();
+}
+
+void HelpViewer::FollowModalDialog()
+{
+    const QWidget* modal = QApplication::activeModalWidget();
+    QWindow* owner = modal && modal != this ? modal->windowHandle() : nullptr;
+    winId(); // the window exists before its owner is set
+    if (windowHandle()->transientParent() == owner)
+        return;
+    // Whether a window is blocked is worked out when it is shown.
+    hide();
+    windowHandle()->setTransientParent(owner);
 }
 
 void HelpViewer::ShowContext(int context)

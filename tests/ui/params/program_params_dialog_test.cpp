@@ -19,6 +19,8 @@
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
+#include <QTreeWidget>
+#include <QWindow>
 
 namespace {
 
@@ -120,38 +122,30 @@ TEST_F(ProgramParamsDialogTest, OkAppliesTypedValuesAndCancelDropsThem)
     EXPECT_EQ(Main().DefUnAssExtParam, "/q");
 }
 
-TEST_F(ProgramParamsDialogTest, AnimationDirectionsTickTheirBoxAndCodeBothWays)
+// The help of a modal dialog is of use only if it can be read while the dialog waits.
+TEST_F(ProgramParamsDialogTest, F1HelpOfTheModalDialogOpensInFrontAndTakesInput)
 {
     Start();
-    Open(3);
-    // ScrollStart 3 is "Left"; ScrollEnd 0 leaves AnimClose unticked.
-    EXPECT_TRUE(Box("AnimShowCheck")->isChecked());
-    EXPECT_TRUE(Radio("ShowLeft")->isChecked());
-    EXPECT_FALSE(Box("AnimCloseCheck")->isChecked());
-    for (const char* name : {"CloseTop", "CloseBottom", "CloseLeft", "CloseRight"})
-        EXPECT_FALSE(Radio(name)->isChecked()) << name;
-    // Ticked with no direction keeps the old value.
-    Box("AnimCloseCheck")->setChecked(true);
-    Ok();
-    EXPECT_EQ(Main().ScrollStart, 3);
-    EXPECT_EQ(Main().ScrollEnd, 0);
-
-    Open(3);
-    Click("CloseRight");
-    EXPECT_TRUE(Box("AnimCloseCheck")->isChecked());
-    Click("AnimShowCheck");
-    Ok();
-    EXPECT_EQ(Main().ScrollEnd, 4);
-    EXPECT_EQ(Main().ScrollStart, 0);
-    EXPECT_EQ(Main().ScrollStartSpeed, 2);
-
-    // Unticked at the next opening, but "Left" from the earlier one is still checked.
-    Open(3);
-    EXPECT_FALSE(Box("AnimShowCheck")->isChecked());
-    EXPECT_TRUE(Radio("ShowLeft")->isChecked());
-    Box("AnimShowCheck")->setChecked(true);
-    Ok();
-    EXPECT_EQ(Main().ScrollStart, 3);
+    m_session.Main().show();
+    struct Seen {
+        QWindow* Owner = nullptr;
+        QString Searched;
+        bool DialogOpen = false;
+    } seen;
+    QTimer::singleShot(0, &Dialog(), [&] {
+        QTest::keyClick(Child("TitleEdit"), Qt::Key_F1);
+        HelpViewer& help = m_session.Help();
+        auto* search = help.findChild<QLineEdit*>("HelpSearch");
+        QTest::mouseClick(help.windowHandle(), Qt::LeftButton, {}, search->mapTo(&help, search->rect().center()));
+        for (char key : QByteArray("tolerance"))
+            QTest::keyClick(help.windowHandle(), key);
+        seen = {help.windowHandle()->transientParent(), search->text(), Dialog().isVisible()};
+        Dialog().reject();
+    });
+    TheEditor().ShowParamsDialog(0);
+    EXPECT_EQ(seen.Owner, Dialog().windowHandle()) << "the window manager keeps it above the dialog";
+    EXPECT_EQ(seen.Searched, "tolerance");
+    EXPECT_TRUE(seen.DialogOpen);
 }
 
 TEST_F(ProgramParamsDialogTest, SpeedsOutsideOneToFiveOpenAtTheBound)
