@@ -82,11 +82,14 @@ void HelpViewer::FollowModalDialog()
 {
     const QWidget* modal = QApplication::activeModalWidget();
     QWindow* owner = modal && modal != this ? modal->windowHandle() : nullptr;
-    winId(); // the window exists before its owner is set
-    if (windowHandle()->transientParent() == owner)
+    // X11 window managers keep only dialog-type windows above the window they belong to.
+    const Qt::WindowType type = owner ? Qt::Dialog : Qt::Window;
+    if (windowType() == type && windowHandle() && windowHandle()->transientParent() == owner)
         return;
     // Whether a window is blocked is worked out when it is shown.
     hide();
+    setWindowFlags((windowFlags() & ~Qt::WindowType_Mask) | type);
+    createWinId();
     windowHandle()->setTransientParent(owner);
 }
 
