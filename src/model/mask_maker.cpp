@@ -39,3 +39,15 @@ void MaskMaker::Preview()
     for (const RegionRect& r : m_region.Current().Rects())
         painter.fillRect(QRect(r.Left, r.Top, r.Right - r.Left, r.Bottom - r.Top), QColor(255, 0, 0));
 }
+
+std::optional<QString> MaskMaker::SizeMismatch(int sizeX, int sizeY) const
+{
+    if (!m_region.HasRegion() || m_hidden.size() == QSize(sizeX, sizeY))
+        return std::nullopt;
+    return QStringLiteral("The mask was made from a %1 x %2 picture but the menu is %3 x %4: "
+                          "the player's window would be empty or cut")
+        .arg(m_hidden.width())
+        .arg(m_hidden.height())
+        .arg(sizeX)
+        .arg(sizeY);
+}

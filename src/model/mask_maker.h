@@ -6,6 +6,7 @@
 #include <QString>
 #include <cstdint>
 #include <functional>
+#include <optional>
 
 // The mask maker without its widgets: the shown picture, its untouched hidden
 // copy, the mask colour and the one region object.
@@ -35,6 +36,9 @@ public:
     void BuildRegion(int tolerance, const std::function<void(int y)>& rowStarted = {});
     // Fills the region on the shown picture in solid red; nothing without one.
     void Preview();
+    // The warning for a region built from a picture of another size than the
+    // menu's `sizeX` x `sizeY`; none without a region or when the sizes agree.
+    std::optional<QString> SizeMismatch(int sizeX, int sizeY) const;
 
 private:
     QImage m_shown;

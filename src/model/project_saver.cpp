@@ -192,6 +192,9 @@ void Saver::WriteShape()
         }
     }
     m_view.AddLine(QStringLiteral("CustomShape saved."));
+    if (shape.PointCount < 3)
+        Warn(QStringLiteral("CustomShape is used with %1 points: the player's window would be empty")
+                 .arg(shape.PointCount));
 }
 
 } // namespace

@@ -28,6 +28,7 @@ void ShapeDesign::SetBackground(const QImage& background, int sizeX, int sizeY)
 {
     // The menu size comes from the file: bounded as the canvas bounds it.
     const QSize size = BoundedDesignSize(sizeX, sizeY);
+    m_preview.reset();
     m_picture = QImage(size, QImage::Format_RGB32);
     m_picture.fill(Qt::white);
     QPainter painter(&m_picture);
@@ -67,8 +68,24 @@ void ShapeDesign::AddPointCommand()
 
 void ShapeDesign::ArrayList()
 {
-    DrawShapePreview();
-    m_previewShown = !m_previewShown;
+    if (m_preview)
+        ErasePreview();
+    else
+        ShowPreview();
+}
+
+void ShapeDesign::ShowPreview()
+{
+    m_preview = PreviewLine();
+    DrawPolyline(*m_preview);
+}
+
+void ShapeDesign::ErasePreview()
+{
+    if (!m_preview)
+        return;
+    DrawPolyline(*m_preview);
+    m_preview.reset();
 }
 
 void ShapeDesign::SetSelectedX(int32_t x) { ChangeSelected(&ShapePoint::X, x); }
@@ -77,14 +94,14 @@ void ShapeDesign::SetSelectedY(int32_t y) { ChangeSelected(&ShapePoint::Y, y); }
 
 void ShapeDesign::ChangeSelected(int32_t ShapePoint::*field, int32_t value)
 {
-    if (m_previewShown)
-        DrawShapePreview();
+    if (m_selected == NoSelection)
+        return;
+    ErasePreview();
     ShapePoint& point = m_shape.Points[m_selected];
     point.*field = value;
     m_host.ShowPointRow(m_selected);
-    DrawShapePreview();
+    ShowPreview();
     DrawMarker(QPoint(point.X, point.Y));
-    m_previewShown = true;
 }
 
 bool ShapeDesign::AddShapePoint(QPoint p)
@@ -93,6 +110,7 @@ bool ShapeDesign::AddShapePoint(QPoint p)
         m_host.PointLimitReached();
         return false;
     }
+    ErasePreview();
     const int slot = m_shape.PointCount;
     m_shape.Points[slot] = {p.x(), p.y(), ShapePointState::Used};
     m_host.ShowPointRow(slot);
@@ -101,13 +119,20 @@ bool ShapeDesign::AddShapePoint(QPoint p)
     return true;
 }
 
-void ShapeDesign::DrawShapePreview()
+void ShapeDesign::DrawShapePreview() { DrawPolyline(PreviewLine()); }
+
+QPolygon ShapeDesign::PreviewLine() const
 {
-    if (m_shape.PointCount < 2 || m_picture.isNull())
-        return;
     QPolygon line;
     for (int i = 0; i < m_shape.PointCount; ++i)
         line << QPoint(m_shape.Points[i].X, m_shape.Points[i].Y);
+    return line;
+}
+
+void ShapeDesign::DrawPolyline(const QPolygon& line)
+{
+    if (line.size() < 2 || m_picture.isNull())
+        return;
     NotXorPainter painter(m_picture);
     painter.setPen(QPen(PreviewRed, 2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     painter.drawPolyline(line);
@@ -115,6 +140,8 @@ void ShapeDesign::DrawShapePreview()
 
 int ShapeDesign::CompactPointList(const PointChecks& checked)
 {
+    ErasePreview();
+    Deselect();
     CustomShape kept;
     for (int i = 0; i < CustomShape::Capacity; ++i)
         if (checked[i] && m_shape.Points[i].State == ShapePointState::Used)
@@ -126,8 +153,16 @@ int ShapeDesign::CompactPointList(const PointChecks& checked)
 
 int ShapeDesign::DeleteSelected(const PointChecks& checked)
 {
-    m_shape.Points[m_selected].State = ShapePointState::MarkedForDeletion;
+    if (m_selected != NoSelection)
+        m_shape.Points[m_selected].State = ShapePointState::MarkedForDeletion;
     return CompactPointList(checked);
+}
+
+void ShapeDesign::ClearList()
+{
+    ErasePreview();
+    Deselect();
+    m_shape.Clear();
 }
 
 void ShapeDesign::DrawLine(QPoint from, QPoint to)

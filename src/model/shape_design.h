@@ -3,8 +3,10 @@
 
 #include <QImage>
 #include <QPoint>
+#include <QPolygon>
 #include <array>
 #include <cstdint>
+#include <optional>
 
 // What the shape design logic asks of its window.
 class ShapeDesignHost {
@@ -31,6 +33,7 @@ public:
     const QImage& Picture() const { return m_picture; }
     // The surface becomes `sizeX` x `sizeY` (at least one pixel) holding the
     // top-left area of `background`; parts the background lacks are white.
+    // The new surface shows no preview.
     void SetBackground(const QImage& background, int sizeX, int sizeY);
 
     // Mouse gestures on the picture, in picture pixels.
@@ -39,12 +42,18 @@ public:
     void Release(QPoint at);
     // "&Add Point": only while a mouse button is held on the picture.
     void AddPointCommand();
-    // "ArrayList": draws the preview and inverts the preview-shown flag.
+    // "ArrayList": shows the preview, or erases it when it is shown.
     void ArrayList();
+    // Erases the preview that is on the surface, whatever the table now holds.
+    void ErasePreview();
 
-    void Select(int index) { m_selected = uint16_t(index); }
+    // The slot the X and Y edits act on; NoSelection after the table was
+    // compacted, cleared or replaced, since its old slot may hold another point.
+    static constexpr int NoSelection = -1;
+    void Select(int index) { m_selected = index; }
+    void Deselect() { m_selected = NoSelection; }
     // Change of the X or Y edit: erase the preview if shown, store, show the
-    // row, draw the preview and the marker, preview shown.
+    // row, draw the preview and the marker, preview shown. Nothing without a selection.
     void SetSelectedX(int32_t x);
     void SetSelectedY(int32_t y);
 
@@ -58,16 +67,19 @@ public:
     // "Del": the selected slot is marked for deletion, then the list is compacted.
     int DeleteSelected(const PointChecks& checked);
     // "Clear list": every slot empty, no points.
-    void ClearList() { m_shape.Clear(); }
+    void ClearList();
 
     const CustomShape& Shape() const { return m_shape; }
     QPoint Anchor() const { return m_anchor; }
     QPoint LastPosition() const { return m_last; }
     bool MouseHeld() const { return m_mouseHeld; }
-    bool PreviewShown() const { return m_previewShown; }
+    bool PreviewShown() const { return m_preview.has_value(); }
     int SelectedIndex() const { return m_selected; }
 
 private:
+    QPolygon PreviewLine() const;
+    void DrawPolyline(const QPolygon& line);
+    void ShowPreview();
     void DrawLine(QPoint from, QPoint to);
     void DrawMarker(QPoint at);
     void ChangeSelected(int32_t ShapePoint::*field, int32_t value);
@@ -78,6 +90,8 @@ private:
     QPoint m_anchor;
     QPoint m_last;
     bool m_mouseHeld = false;
-    bool m_previewShown = false;
-    uint16_t m_selected = 0;
+    // The polyline the preview drew, kept so that erasing it removes exactly
+    // those lines even after the table changed.
+    std::optional<QPolygon> m_preview;
+    int m_selected = NoSelection;
 };

@@ -54,6 +54,16 @@ protected:
         return b;
     }
 
+    // "Use:" ticked with `count` points.
+    void UseShapeOf(int count)
+    {
+        m_project->Main.UseCustomShape = true;
+        m_project->Shape = CustomShape{};
+        for (int i = 0; i < count; ++i)
+            m_project->Shape.Points[i] = {i * 10, i * 20 + 1, ShapePointState::Used};
+        m_project->Shape.PointCount = uint16_t(count);
+    }
+
     ScopedCurrentFolder m_restore;
     TempFolder m_dir;
     std::unique_ptr<MenuProject> m_project = std::make_unique<MenuProject>();
@@ -142,10 +152,7 @@ TEST_F(ProjectSaverTest, WithoutSortingSlotsKeepTheirNumbers)
 
 TEST_F(ProjectSaverTest, ShapeIsWrittenWithItsTerminatorOnlyWhenUsed)
 {
-    m_project->Main.UseCustomShape = true;
-    for (int i = 0; i < 3; ++i)
-        m_project->Shape.Points[i] = {i * 10, i * 20 + 1, ShapePointState::Used};
-    m_project->Shape.PointCount = 3;
+    UseShapeOf(3);
     Save();
     const QByteArray used = m_dir.Read("launcher.ini");
     EXPECT_TRUE(used.contains("[CustomPoints]\r\nx0=0\r\ny0=1\r\nx1=10\r\ny1=21\r\nx2=20\r\ny2=41\r\nx3=-999\r\n"));
@@ -158,6 +165,25 @@ TEST_F(ProjectSaverTest, ShapeIsWrittenWithItsTerminatorOnlyWhenUsed)
     EXPECT_FALSE(unused.contains("CustomPoints"));
     EXPECT_TRUE(unused.contains("CustomShape=0"));
     EXPECT_EQ(m_project->Shape.PointCount, 3) << "the points stay in the project";
+}
+
+// The player's window is the polygon: with fewer than three corners there is none.
+TEST_F(ProjectSaverTest, AShapeOfFewerThanThreePointsIsWarnedAbout)
+{
+    for (int count = 0; count <= 3; ++count) {
+        UseShapeOf(count);
+        ASSERT_EQ(Save(), SaveResult::Saved);
+        const QStringList warnings = m_view.Log().filter(QRegularExpression("^! "));
+        if (count < 3)
+            EXPECT_EQ(warnings, QStringList{QStringLiteral("! CustomShape is used with %1 points: the player's window "
+                                                           "would be empty").arg(count)});
+        else
+            EXPECT_TRUE(warnings.isEmpty()) << warnings.join('\n').toStdString();
+        EXPECT_EQ(m_view.StatusVisible(), count < 3) << count;
+    }
+    m_project->Main.UseCustomShape = false;
+    Save();
+    EXPECT_TRUE(m_view.Log().filter(QRegularExpression("^! ")).isEmpty()) << "an unused shape is no matter";
 }
 
 TEST_F(ProjectSaverTest, AFullShapeHasNoTerminator)
@@ -336,7 +362,7 @@ TEST_F(ProjectSaverTest, TheStatusLabelAndTheLogFollowTheStepsInOrder)
 {
     m_project->Main.Title = "Demo";
     m_project->Main.ReSort = true;
-    m_project->Main.UseCustomShape = true;
+    UseShapeOf(3);
     Button(3, 40);
     ASSERT_EQ(Save(), SaveResult::Saved);
     EXPECT_EQ(m_view.Statuses(), QStringList({"Saving...", "Saving main params", "Saving TextInfo", "Saving Buttons",

@@ -4,8 +4,10 @@
 #include "support/used_button.h"
 #include "ui/button_editor/button_editor.h"
 #include "ui/controls/super_spin_edit.h"
+#include "ui/help/help_viewer.h"
 #include "ui/main/button_list_window.h"
 #include "ui/main/main_window.h"
+#include "ui/params/program_params_dialog.h"
 #include "ui/preview/preview_window.h"
 #include "ui/status/status_window.h"
 
@@ -16,6 +18,7 @@
 #include <QPixmap>
 #include <QScreen>
 #include <QTest>
+#include <QTimer>
 
 namespace {
 
@@ -43,6 +46,31 @@ TEST_F(WindowManagerTest, TheStatusWindowStaysAboveTheMainWindow)
     EXPECT_TRUE(QTest::qWaitFor([&] { return Above(status, m_session.Main()); }, 3000))
         << "after the main window was activated";
     EXPECT_TRUE(m_session.Main().isActiveWindow());
+}
+
+TEST_F(WindowManagerTest, HelpFromTheModalParametersDialogStaysAboveIt)
+{
+    Start(WarnedMenu);
+    m_session.Status().CloseStatus();
+    ProgramParamsDialog& params = m_session.Params();
+    HelpViewer& help = m_session.Help();
+    bool opened = false;
+    bool above = false;
+    bool aboveAfterClick = false;
+    QTimer::singleShot(0, &params, [&] {
+        if (WaitActive(params)) {
+            opened = true;
+            QTest::keyClick(params.findChild<QWidget*>("TitleEdit"), Qt::Key_F1);
+            above = QTest::qWaitFor([&] { return help.isVisible() && Above(help, params); }, 3000);
+            ActivateByWindowManager(params);
+            aboveAfterClick = WaitActive(params) && Above(help, params);
+        }
+        params.reject();
+    });
+    TheEditor().ShowParamsDialog(0);
+    ASSERT_TRUE(opened);
+    EXPECT_TRUE(above);
+    EXPECT_TRUE(aboveAfterClick) << "a click on the dialog does not bury it";
 }
 
 TEST_F(WindowManagerTest, TheMainWindowStartsCentredByItsFrame)

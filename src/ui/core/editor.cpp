@@ -373,7 +373,9 @@ void Editor::RedrawCanvas()
     m_canvas.EnsureCreated(std::max(main.SizeX, 634), main.SizeY);
     m_canvas.RedrawCanvas(*m_project);
     if (m_shapeBackgroundPending) {
-        m_shapePicture = m_project->NormalPicture.copy(0, 0, main.SizeX, main.SizeY);
+        // The whole picture: the shape window cuts it to the menu size and
+        // paints what a smaller picture lacks white, as the canvas does.
+        m_shapePicture = m_project->NormalPicture;
         m_shapeBackgroundPending = false;
         if (m_shapeWindow)
             m_shapeWindow->ShapeBackgroundChanged();

@@ -2,13 +2,14 @@
 
 #include "ui/help/help_folder.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QSplitter>
 #include <QTextBrowser>
 #include <QVBoxLayout>
+#include <QWindow>
 
 HelpViewer::HelpViewer(QWidget* parent)
     : QWidget(parent, Qt::Window), m_search(new QLineEdit), m_contents(new QListWidget),
@@ -71,9 +72,25 @@ void HelpViewer::ShowTopic(const QString& topic)
     const QString page = topic.section(u'#', 0, 0) + QStringLiteral(".html");
     const QString anchor = topic.section(u'#', 1);
     m_browser->setSource(HelpPageUrl(m_folder, page, anchor));
+    FollowModalDialog();
     show();
     raise();
     activateWindow();
+}
+
+void HelpViewer::FollowModalDialog()
+{
+    const QWidget* modal = QApplication::activeModalWidget();
+    QWindow* owner = modal && modal != this ? modal->windowHandle() : nullptr;
+    // X11 window managers keep only dialog-type windows above the window they belong to.
+    const Qt::WindowType type = owner ? Qt::Dialog : Qt::Window;
+    if (windowType() == type && windowHandle() && windowHandle()->transientParent() == owner)
+        return;
+    // Whether a window is blocked is worked out when it is shown.
+    hide();
+    setWindowFlags((windowFlags() & ~Qt::WindowType_Mask) | type);
+    createWinId();
+    windowHandle()->setTransientParent(owner);
 }
 
 void HelpViewer::ShowContext(int context)

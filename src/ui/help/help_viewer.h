@@ -22,6 +22,9 @@ public:
     QString CurrentTopic() const { return m_current; }
 
 private:
+    // A modal dialog blocks every window but its own family: opened from one,
+    // the viewer becomes the dialog's transient, in front of it and usable.
+    void FollowModalDialog();
     void FillContents();
     void Search(const QString& query);
 

@@ -5,11 +5,13 @@
 #include "ui/core/event_guard.h"
 
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QTreeWidget>
+#include <algorithm>
 
 namespace {
 
@@ -31,10 +33,18 @@ QLineEdit* PlaceEdit(QWidget* parent, const QString& name, const QString& hint, 
     return edit;
 }
 
-// A report-style list: a click below the last row leaves no row selected.
+// A report-style list: a click anywhere in a row, also right of its last
+// column, picks the row; a click below the last row leaves no row selected.
 class ReportList : public QTreeWidget {
 public:
     using QTreeWidget::QTreeWidget;
+
+    QModelIndex indexAt(const QPoint& point) const override
+    {
+        const int lastColumn = columnCount() - 1;
+        const int rowEnd = columnViewportPosition(lastColumn) + columnWidth(lastColumn);
+        return QTreeWidget::indexAt(QPoint(std::min(point.x(), rowEnd - 1), point.y()));
+    }
 
 protected:
     void mousePressEvent(QMouseEvent* event) override
@@ -65,7 +75,7 @@ void ExtActionsTab::BuildList()
     m_view->setGeometry(6, 6, 200, 190);
     m_view->setToolTip(QStringLiteral("Associated Ext list - Right Button to access..."));
     m_view->setHeaderLabels({QStringLiteral("Ext"), QStringLiteral("Action")});
-    m_view->setColumnWidth(0, 40);
+    m_view->setColumnWidth(0, 40); // widened to the extensions by ShowRows
     m_view->setColumnWidth(1, 60);
     m_view->setRootIsDecorated(false);
     m_view->setSortingEnabled(false);
@@ -105,6 +115,15 @@ void ExtActionsTab::BuildEditors()
 
 void ExtActionsTab::Handle(const std::function<void()>& handler) { Guarded(m_editor.Dialogs(), window(), handler); }
 
+void ExtActionsTab::keyPressEvent(QKeyEvent* event)
+{
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && (m_extension->hasFocus() || m_action->hasFocus()))
+        event->accept();
+    else
+        QWidget::keyPressEvent(event);
+}
+
 void ExtActionsTab::ShowRows()
 {
     m_view->clear();
@@ -112,6 +131,13 @@ void ExtActionsTab::ShowRows()
         new QTreeWidgetItem(m_view);
         ShowRow(int(row));
     }
+    FitExtensionColumn();
+}
+
+void ExtActionsTab::FitExtensionColumn()
+{
+    m_view->resizeColumnToContents(0);
+    m_view->setColumnWidth(0, std::max(40, m_view->columnWidth(0)));
 }
 
 void ExtActionsTab::ShowRow(int row)

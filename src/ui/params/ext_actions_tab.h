@@ -19,10 +19,17 @@ public:
     void NewRow();
     void DeleteRow();
 
+protected:
+    // Enter in the two edits ends there: the edit is already applied, and the
+    // dialog's default button must not close the dialog under the user.
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
     void BuildList();
     void BuildEditors();
     void ShowRows();
+    // The "Ext" column is as wide as its longest extension, at least its designed 40.
+    void FitExtensionColumn();
     void ShowRow(int row);
     // The selected row, or -1.
     int SelectedRow() const;

@@ -16,8 +16,10 @@
 #include <QDesktopServices>
 #include <QFocusEvent>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QTabBar>
 #include <QUrl>
+#include <algorithm>
 
 const QString ProgramParamsDialog::Version = QStringLiteral("v" VYX_VERSION);
 const QString ProgramParamsDialog::HomePage = QStringLiteral("https://vyxedit.example.org/");
@@ -31,8 +33,33 @@ const QString SoundsFilter = QStringLiteral("WAV|*.wav|All|*.*");
 const QString ProgramsFilter = QStringLiteral("Programs|*.exe;*.com;*.pif;*.lnk|All files|*.*");
 const QString PicturesFilter = QStringLiteral("Pictures (BMP, JPG, JPEG)|*.bmp;*.jpg;*.jpeg");
 
+const std::array<QImage MenuProject::*, 3> BackgroundTargets = {
+    &MenuProject::NormalPicture, &MenuProject::OverPicture, &MenuProject::ClickPicture};
+
 QString Shown(const Text& text) { return CodePage::ToUnicode(text); }
 Text Stored(const QLineEdit* box) { return CodePage::FromUnicode(box->text()); }
+
+// A caption that stands apart from its button: a click on it is a click on the button.
+class CaptionClicks : public QObject {
+public:
+    CaptionClicks(QLabel* caption, QAbstractButton* button) : QObject(caption), m_button(button)
+    {
+        caption->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() != QEvent::MouseButtonRelease ||
+            static_cast<QMouseEvent*>(event)->button() != Qt::LeftButton || !m_button->isEnabled())
+            return false;
+        m_button->click();
+        return true;
+    }
+
+private:
+    QAbstractButton* m_button;
+};
 
 } // namespace
 
@@ -41,16 +68,17 @@ ProgramParamsDialog::ProgramParamsDialog(Editor& editor, QWidget* parent)
 {
     m_ui->setupUi(this);
     setFixedSize(ClientWidth, ClientHeight);
-    m_extActions = new ExtActionsTab(editor);
+    // Made inside the dialog, so the tab measures its list in the dialog's font.
+    m_extActions = new ExtActionsTab(editor, m_ui->PageControl1);
     m_ui->PageControl1->insertTab(ExtensionsPage, m_extActions, QStringLiteral("Extensions - AutoAction"));
     FitTabs();
     GuardProjectTexts(this);
     m_ui->SizeXEdit->SetMaxValue(1024);
     m_ui->SizeYEdit->SetMaxValue(768);
     m_animShow = {m_ui->AnimShowCheck, {m_ui->ShowTop, m_ui->ShowBottom, m_ui->ShowLeft, m_ui->ShowRight},
-                  m_ui->ShowSpeed};
+                  m_ui->ShowRightLabel, m_ui->ShowSpeed};
     m_animClose = {m_ui->AnimCloseCheck, {m_ui->CloseTop, m_ui->CloseBottom, m_ui->CloseLeft, m_ui->CloseRight},
-                   m_ui->CloseSpeed};
+                   m_ui->CloseRightLabel, m_ui->CloseSpeed};
     m_urlOpener = [](const QString& address) { return QDesktopServices::openUrl(QUrl(address)); };
     BuildAboutPage();
     ConnectButtons();
@@ -106,8 +134,21 @@ void ProgramParamsDialog::ConnectButtons()
 
 void ProgramParamsDialog::ConnectAnimation(const AnimationGroup& group)
 {
+    new CaptionClicks(group.RightCaption, group.Directions.back());
+    connect(group.Box, &QCheckBox::toggled, this, [group](bool ticked) { ShowDirections(group, ticked); });
+    ShowDirections(group, group.Box->isChecked());
+}
+
+// A direction is chosen only while the box is ticked, and a ticked box always has one.
+void ProgramParamsDialog::ShowDirections(const AnimationGroup& group, bool ticked)
+{
     for (QRadioButton* direction : group.Directions)
-        connect(direction, &QRadioButton::clicked, group.Box, [box = group.Box] { box->setChecked(true); });
+        direction->setEnabled(ticked);
+    group.RightCaption->setEnabled(ticked);
+    const bool chosen = std::any_of(group.Directions.begin(), group.Directions.end(),
+                                    [](const QRadioButton* direction) { return direction->isChecked(); });
+    if (ticked && !chosen)
+        group.Directions.front()->setChecked(true);
 }
 
 void ProgramParamsDialog::ConnectPickers()
@@ -180,6 +221,10 @@ void ProgramParamsDialog::FillParamsDialog()
     m_ui->ShiftEscRadio->setChecked(!main.SimpleEsc);
     FillAnimation(m_animShow, main.ScrollStart, main.ScrollStartSpeed);
     FillAnimation(m_animClose, main.ScrollEnd, main.ScrollEndSpeed);
+    // What "Cancel" puts back.
+    for (size_t i = 0; i < BackgroundTargets.size(); ++i)
+        m_opened.Pictures[i] = project.*BackgroundTargets[i];
+    m_opened.Replaced = false;
 }
 
 void ProgramParamsDialog::FillAnimation(const AnimationGroup& group, int direction, int speed)
@@ -204,6 +249,8 @@ void ProgramParamsDialog::ApplyParams()
     MainParams& main = project.Main;
     main.Title = Stored(m_ui->TitleEdit);
     main.Company = Stored(m_ui->CompanyEdit);
+    m_editor.SetApplicationTitle(Shown(main.Title));
+    m_editor.SetWindowCaption(Shown(main.WindowCaption()));
     main.SizeX = StrToInt(m_ui->SizeXEdit->text());
     main.SizeY = StrToInt(m_ui->SizeYEdit->text());
     project.TextInfo.DefaultFile = Stored(m_ui->DefaultTextEdit);
@@ -263,9 +310,10 @@ void ProgramParamsDialog::PickBackground(const BackgroundPicker& picker)
     if (!StoredFileExists(*name)) {
         m_editor.Dialogs().ShowError(this, QStringLiteral("Nebyl nalezen soubor s pozadím"), QStringLiteral("Chyba"));
     } else {
-        picker.Box->setText(*name);
-        // A picture that cannot be decoded stops here, before any redraw.
+        // A picture that cannot be decoded stops here, before the field or the canvas changes.
         const QImage picture = PictureLoader::LoadPicture(LocalPathOf(*name));
+        picker.Box->setText(*name);
+        m_opened.Replaced = true;
         m_editor.Project().*picker.Target = picture;
         if (picker.Target == &MenuProject::NormalPicture)
             ShowMainBackground(picture);
@@ -280,6 +328,23 @@ void ProgramParamsDialog::ShowMainBackground(const QImage& picture)
     m_ui->SizeXEdit->setText(QString::number(picture.width()));
     m_ui->SizeYEdit->setText(QString::number(picture.height()));
     m_editor.SetDesignSize(picture.width(), picture.height());
+}
+
+void ProgramParamsDialog::reject()
+{
+    if (m_opened.Replaced)
+        Handle([this] { PutBackPictures(); });
+    QDialog::reject();
+}
+
+void ProgramParamsDialog::PutBackPictures()
+{
+    MenuProject& project = m_editor.Project();
+    for (size_t i = 0; i < BackgroundTargets.size(); ++i)
+        project.*BackgroundTargets[i] = m_opened.Pictures[i];
+    m_opened.Replaced = false;
+    m_editor.SetDesignSize(project.Main.SizeX, project.Main.SizeY);
+    m_editor.RedrawCanvas();
 }
 
 void ProgramParamsDialog::OpenHomePage()

@@ -13,6 +13,7 @@ class ExtActionsTab;
 class MenuProject;
 class QAbstractButton;
 class QCheckBox;
+class QLabel;
 class QLineEdit;
 class QRadioButton;
 class QSlider;
@@ -48,15 +49,25 @@ public:
     void OpenHomePage();
     void SetUrlOpener(UrlOpener opener) { m_urlOpener = std::move(opener); }
 
+    // "Cancel", Esc and the close box: also puts back the pictures picked since the opening.
+    void reject() override;
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    // One animation group: its box, the four direction buttons (1 Top .. 4 Right) and the speed.
+    // One animation group: its box, the four direction buttons (1 Top .. 4 Right),
+    // the separate caption of "Right" and the speed.
     struct AnimationGroup {
         QCheckBox* Box;
         std::array<QRadioButton*, 4> Directions;
+        QLabel* RightCaption;
         QSlider* Speed;
+    };
+    // The three pictures as they were when the dialog opened.
+    struct OpenedPictures {
+        std::array<QImage, 3> Pictures;
+        bool Replaced = false;
     };
     // A background field: the picture it loads and whether it is the main one.
     struct BackgroundPicker {
@@ -73,6 +84,7 @@ private:
     void BuildAboutPage();
     void Handle(const std::function<void()>& handler);
 
+    static void ShowDirections(const AnimationGroup& group, bool ticked);
     void FillAnimation(const AnimationGroup& group, int direction, int speed);
     void ApplyAnimation(const AnimationGroup& group, int32_t& direction, int32_t& speed);
     void ApplyDesignSize();
@@ -80,6 +92,7 @@ private:
     void PickFile(QLineEdit* box, const FilePicker& picker);
     void PickBackground(const BackgroundPicker& picker);
     void ShowMainBackground(const QImage& picture);
+    void PutBackPictures();
     // An emptied size field gets the project's value back before the spin edit's own rule.
     void RestoreEmptySize(QLineEdit* field, int projectValue);
 
@@ -89,5 +102,6 @@ private:
     TSRGradient* m_gradient = nullptr;
     AnimationGroup m_animShow{};
     AnimationGroup m_animClose{};
+    OpenedPictures m_opened;
     UrlOpener m_urlOpener;
 };

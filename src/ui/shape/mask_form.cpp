@@ -44,12 +44,24 @@ void MaskForm::Connect()
 void MaskForm::UsePicture(const QImage& picture)
 {
     m_maker.UsePicture(picture);
+    SourceChanged();
+}
+
+void MaskForm::SourceChanged()
+{
+    SetStatus(QString());
     ShowPicture();
+    FitToPicture();
+}
+
+void MaskForm::FitToPicture()
+{
+    resize(m_ui->Image->WindowSizeFor(QSize(m_ui->GroupBox1->minimumWidth(), 0)).expandedTo(minimumSizeHint()));
 }
 
 void MaskForm::ShowMaskMaker()
 {
-    resize(m_ui->Image->WindowSizeFor(QSize(m_ui->GroupBox1->minimumWidth(), 0)).expandedTo(minimumSizeHint()));
+    FitToPicture();
     exec();
 }
 
@@ -73,6 +85,7 @@ void MaskForm::SelectMaskFile()
     if (!picked || !QFileInfo::exists(*picked))
         return;
     m_maker.LoadSourcePicture(*picked);
+    SourceChanged();
 }
 
 void MaskForm::MakeMask()
@@ -96,7 +109,17 @@ void MaskForm::MakeMask()
         SaveMaskFile(m_maker.PlasmaRegion(), m_editor.IniFileName());
         SetStatus(QStringLiteral("Done. (saved)"));
     }
+    WarnOfSizeMismatch();
     Preview();
+}
+
+void MaskForm::WarnOfSizeMismatch()
+{
+    const MainParams& main = m_editor.Project().Main;
+    if (const std::optional<QString> warning = m_maker.SizeMismatch(main.SizeX, main.SizeY)) {
+        m_editor.AddWarning(*warning);
+        m_editor.ShowStatus();
+    }
 }
 
 void MaskForm::SaveMask()

@@ -32,10 +32,16 @@ private:
     template <typename F>
     void Handle(F&& handler);
 
+    // A new source picture: shown whole, and the last build's status no longer applies.
+    void SourceChanged();
+    // The dialog takes the picture's size beside its controls, as far as the screen allows.
+    void FitToPicture();
     void PickColor(QPoint at);
     void SelectMaskFile();
     void MakeMask();
     void SaveMask();
+    // A mask of another size than the menu leaves the player's window empty or cut.
+    void WarnOfSizeMismatch();
     void Preview();
     void Restore();
     // Shows a text in the status label at once, without handling other events.

@@ -28,6 +28,7 @@ ShapeWindow::ShapeWindow(Editor& editor, QWidget* parent)
       m_design(editor.Project().Shape, *this)
 {
     m_ui->setupUi(this);
+    m_title = windowTitle();
     m_ui->X->SetMinValue(-1);
     m_ui->X->SetMaxValue(1024);
     m_ui->Y->SetMinValue(0);
@@ -88,6 +89,10 @@ bool ShapeWindow::IsShown() const { return isVisible(); }
 
 void ShapeWindow::FillPointList()
 {
+    // The table was compacted, cleared or loaded: the old lines and the old
+    // slot no longer match it.
+    m_design.ErasePreview();
+    m_design.Deselect();
     const CustomShape& shape = m_editor.Project().Shape;
     m_ui->PointList->clear();
     for (const ShapePoint& point : shape.Points) {
@@ -95,6 +100,33 @@ void ShapeWindow::FillPointList()
         row->setFlags(row->flags() | Qt::ItemIsUserCheckable);
         row->setCheckState(point.State == ShapePointState::Used ? Qt::Checked : Qt::Unchecked);
     }
+    ShowSelection();
+    if (shape.PointCount < CustomShape::Capacity)
+        setWindowTitle(m_title);
+    m_ui->Image->update();
+}
+
+void ShapeWindow::ShowSelection()
+{
+    const int index = m_design.SelectedIndex();
+    const bool selected = index != ShapeDesign::NoSelection;
+    m_ui->PointGroup->setEnabled(selected);
+    if (!selected) {
+        FillCoordinates(QString(), QString());
+        m_ui->PointGroup->setTitle(QStringLiteral("Point [..] "));
+        return;
+    }
+    const ShapePoint point = m_editor.Project().Shape.Points[index];
+    FillCoordinates(QString::number(point.X), QString::number(point.Y));
+    m_ui->PointGroup->setTitle(QStringLiteral("Point [%1]").arg(index));
+}
+
+void ShapeWindow::FillCoordinates(const QString& x, const QString& y)
+{
+    m_filling = true;
+    m_ui->X->setText(x);
+    m_ui->Y->setText(y);
+    m_filling = false;
 }
 
 void ShapeWindow::ShapeBackgroundChanged()
@@ -140,16 +172,15 @@ void ShapeWindow::Move(QPoint at)
 
 void ShapeWindow::RowClick(QListWidgetItem* item)
 {
-    const int index = m_ui->PointList->row(item);
-    m_design.Select(index);
-    const ShapePoint point = m_editor.Project().Shape.Points[index];
-    m_ui->X->setText(QString::number(point.X));
-    m_ui->Y->setText(QString::number(point.Y));
-    m_ui->PointGroup->setTitle(QStringLiteral("Point [%1]").arg(index));
+    // Showing the point stores nothing: a click on an unchecked row's box must not check it again.
+    m_design.Select(m_ui->PointList->row(item));
+    ShowSelection();
 }
 
 void ShapeWindow::CoordinateChanged(const QString& text, void (ShapeDesign::*store)(int32_t))
 {
+    if (m_filling)
+        return;
     // Read before anything is drawn, so a refused text leaves the picture as it was.
     const int32_t value = WholeNumber(text);
     (m_design.*store)(value);
@@ -175,6 +206,11 @@ void ShapeWindow::Delete() { ShowCompacted(m_design.DeleteSelected(Checks())); }
 
 void ShapeWindow::ClearList()
 {
+    // A full table is a lot of clicks to lose.
+    if (m_editor.Project().Shape.PointCount >= CustomShape::Capacity &&
+        m_editor.Dialogs().Ask(this, QStringLiteral("Clear all %1 points?").arg(CustomShape::Capacity),
+                               QStringLiteral("Clear list"), QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
+        return;
     m_design.ClearList();
     FillPointList();
 }

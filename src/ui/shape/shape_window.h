@@ -51,10 +51,17 @@ private:
     void ClearList();
     void Redraw();
     void ShowCompacted(int ripped);
+    // The X and Y edits show the selected slot, or stay empty and closed to
+    // typing while none is selected.
+    void ShowSelection();
+    // Puts texts into the X and Y edits without running their change handling.
+    void FillCoordinates(const QString& x, const QString& y);
     PointChecks Checks() const;
     void ShowPicture();
 
     std::unique_ptr<Ui::ShapeWindow> m_ui;
     Editor& m_editor;
     ShapeDesign m_design;
+    QString m_title;
+    bool m_filling = false;
 };

@@ -5,6 +5,7 @@
 #include <QHeaderView>
 #include <QMenu>
 #include <QPushButton>
+#include <QStyle>
 #include <QTest>
 #include <QTreeWidget>
 
@@ -45,7 +46,9 @@ TEST_F(ExtActionsTabTest, ShowsTheTwelveDefaultRowsAsAReportList)
                                     ".MPG=Play", ".MPEG=Play", ".EXE=Open", ".TXT=Open", ".DOC=Open", ".HTM=Open"}));
     EXPECT_EQ(List()->headerItem()->text(0), "Ext");
     EXPECT_EQ(List()->headerItem()->text(1), "Action");
-    EXPECT_EQ(List()->columnWidth(0), 40);
+    // An item view leaves the focus frame's margin and one pixel on either side of a text.
+    const int margins = 2 * (List()->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, List()) + 1);
+    EXPECT_GE(List()->columnWidth(0), List()->fontMetrics().horizontalAdvance(".MPEG") + margins) << "\".MPEG\" whole";
     EXPECT_EQ(List()->columnWidth(1), 60);
     EXPECT_EQ(List()->selectionBehavior(), QAbstractItemView::SelectRows);
     EXPECT_FALSE(List()->isSortingEnabled());
@@ -60,6 +63,14 @@ TEST_F(ExtActionsTabTest, ShowsTheTwelveDefaultRowsAsAReportList)
     EXPECT_EQ(menu->actions()[1]->text(), "Delete");
     EXPECT_EQ(menu->actions()[0]->property("helpContext").toInt(), 1610);
     EXPECT_EQ(menu->actions()[1]->property("helpContext").toInt(), 1620);
+}
+
+TEST_F(ExtActionsTabTest, AClickRightOfTheColumnsPicksTheRow)
+{
+    const int y = List()->visualItemRect(List()->topLevelItem(3)).center().y();
+    QTest::mouseClick(List()->viewport(), Qt::LeftButton, {}, QPoint(List()->viewport()->width() - 4, y));
+    EXPECT_EQ(Selected(), 3);
+    EXPECT_EQ(Child("ExtEdit")->text(), ".XM");
 }
 
 TEST_F(ExtActionsTabTest, NewInsertsUnselectedRowsAtTheTopAndDeleteRemovesTheSelectedOne)

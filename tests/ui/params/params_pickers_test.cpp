@@ -113,13 +113,18 @@ TEST_F(ParamsPickersTest, BackgroundInsideTheFolderLosesItsFolderOutsideStaysWho
     EXPECT_TRUE(m_boxes.isEmpty()) << m_boxes.join('\n').toStdString();
 }
 
-TEST_F(ParamsPickersTest, MainBackgroundResizesAtOnceAndCancelKeepsOnlyThePicture)
+TEST_F(ParamsPickersTest, MainBackgroundResizesAtOnceAndCancelPutsBackWhatWasThere)
 {
     WritePicture("big.bmp", NoisePicture(800, 600, 7), "BMP");
+    WritePicture("over.bmp", NoisePicture(800, 600, 8), "BMP");
+    const QImage before = TheEditor().Project().NormalPicture;
+    const QImage beforeOver = TheEditor().Project().OverPicture;
     Open(1);
+    Answer(m_dir.File("over.bmp"));
+    Click("PickBackOver");
     Answer(m_dir.File("big.bmp"));
     Click("PickBackground");
-    EXPECT_EQ(m_requests.value(0).Title, "\"Backgroud\" picture");
+    EXPECT_EQ(m_requests.value(1).Title, "\"Backgroud\" picture");
     EXPECT_EQ(Child("BackgroundEdit")->text(), "big.bmp");
     EXPECT_EQ(Child("SizeXEdit")->text(), "800");
     EXPECT_EQ(Child("SizeYEdit")->text(), "600");
@@ -133,8 +138,11 @@ TEST_F(ParamsPickersTest, MainBackgroundResizesAtOnceAndCancelKeepsOnlyThePictur
     EXPECT_EQ(canvas.pixel(10, 10), picture.pixel(10, 10) ^ 0x00FFFFFF);
 
     Click("CancelButton");
-    EXPECT_EQ(TheEditor().Project().NormalPicture.size(), QSize(800, 600));
-    EXPECT_EQ(m_session.Main().size(), MainWindow::ClientSizeFor(800, 600));
+    EXPECT_EQ(TheEditor().Project().NormalPicture, before);
+    EXPECT_EQ(TheEditor().Project().OverPicture, beforeOver);
+    EXPECT_EQ(m_session.Main().size(), MainWindow::ClientSizeFor(320, 200));
+    ASSERT_EQ(TheEditor().Canvas().Image().height(), 200);
+    EXPECT_NE(TheEditor().Canvas().Image().pixel(300, 150), picture.pixel(300, 150)) << "the picked picture is gone";
     EXPECT_EQ(Main().SizeX, 320);
     EXPECT_EQ(Main().SizeY, 200);
     EXPECT_TRUE(Main().BackgroundFile.isEmpty());
@@ -185,25 +193,29 @@ TEST_F(ParamsPickersTest, MissingPickedFileKeepsTheFieldAndRedraws)
     EXPECT_FALSE(Redrawn());
 }
 
-TEST_F(ParamsPickersTest, UndecodablePictureShowsTheLoadersMessageWithoutRedraw)
+TEST_F(ParamsPickersTest, ARefusedPictureShowsTheLoadersMessageAndChangesNothing)
 {
-    const QString bad = m_dir.Write("bad.bmp", "this is not a bitmap");
-    QString expected;
-    try {
-        PictureLoader::LoadPicture(bad);
-    } catch (const VyxError& e) {
-        expected = e.Message();
-    }
-    ASSERT_FALSE(expected.isEmpty());
     const QImage before = FilledPicture(320, 200, 0xFF112233);
     TheEditor().Project().NormalPicture = before;
     Open(1);
-    Scribble();
-    Answer(bad);
-    Click("PickBackground");
-    EXPECT_EQ(m_boxes, QStringList({"Error: " + expected}));
-    EXPECT_EQ(Child("BackgroundEdit")->text(), "bad.bmp");
-    EXPECT_EQ(TheEditor().Project().NormalPicture, before);
-    EXPECT_FALSE(Redrawn());
-    EXPECT_EQ(Child("SizeXEdit")->text(), "320");
+    for (const QString name : {"bad.bmp", "back.png"}) {
+        const QString file = m_dir.Write(name, "this is not a bitmap");
+        QString expected;
+        try {
+            PictureLoader::LoadPicture(file);
+        } catch (const VyxError& e) {
+            expected = e.Message();
+        }
+        ASSERT_FALSE(expected.isEmpty()) << name.toStdString();
+        m_boxes.clear();
+        Child("BackgroundEdit")->setText("old.bmp");
+        Scribble();
+        Answer(file);
+        Click("PickBackground");
+        EXPECT_EQ(m_boxes, QStringList({"Error: " + expected}));
+        EXPECT_EQ(Child("BackgroundEdit")->text(), "old.bmp") << name.toStdString();
+        EXPECT_EQ(TheEditor().Project().NormalPicture, before);
+        EXPECT_FALSE(Redrawn());
+        EXPECT_EQ(Child("SizeXEdit")->text(), "320");
+    }
 }

@@ -19,6 +19,8 @@
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
+#include <QTreeWidget>
+#include <QWindow>
 
 namespace {
 
@@ -120,26 +122,27 @@ TEST_F(ProgramParamsDialogTest, OkAppliesTypedValuesAndCancelDropsThem)
     EXPECT_EQ(Main().DefUnAssExtParam, "/q");
 }
 
-TEST_F(ProgramParamsDialogTest, AnimationDirectionsTickTheirBoxAndCodeBothWays)
+TEST_F(ProgramParamsDialogTest, AnimationBoxesGuardTheirDirectionsAndCodeBothWays)
 {
     Start();
     Open(3);
-    // ScrollStart 3 is "Left"; ScrollEnd 0 leaves AnimClose unticked.
+    // ScrollStart 3 is "Left"; ScrollEnd 0 leaves AnimClose unticked, its directions closed.
     EXPECT_TRUE(Box("AnimShowCheck")->isChecked());
     EXPECT_TRUE(Radio("ShowLeft")->isChecked());
     EXPECT_FALSE(Box("AnimCloseCheck")->isChecked());
-    for (const char* name : {"CloseTop", "CloseBottom", "CloseLeft", "CloseRight"})
+    for (const char* name : {"CloseTop", "CloseBottom", "CloseLeft", "CloseRight"}) {
         EXPECT_FALSE(Radio(name)->isChecked()) << name;
-    // Ticked with no direction keeps the old value.
-    Box("AnimCloseCheck")->setChecked(true);
-    Ok();
-    EXPECT_EQ(Main().ScrollStart, 3);
-    EXPECT_EQ(Main().ScrollEnd, 0);
-
-    Open(3);
-    Click("CloseRight");
-    EXPECT_TRUE(Box("AnimCloseCheck")->isChecked());
+        EXPECT_FALSE(Radio(name)->isEnabled()) << name;
+    }
+    EXPECT_FALSE(Child<QLabel>("CloseRightLabel")->isEnabled());
+    // Ticked with no direction: "Top".
+    Click("AnimCloseCheck");
+    EXPECT_TRUE(Radio("CloseTop")->isChecked());
+    EXPECT_TRUE(Radio("CloseBottom")->isEnabled());
+    QTest::mouseClick(Child<QLabel>("CloseRightLabel"), Qt::LeftButton);
+    EXPECT_TRUE(Radio("CloseRight")->isChecked()) << "the label is the button's caption";
     Click("AnimShowCheck");
+    EXPECT_FALSE(Radio("ShowTop")->isEnabled());
     Ok();
     EXPECT_EQ(Main().ScrollEnd, 4);
     EXPECT_EQ(Main().ScrollStart, 0);
@@ -149,9 +152,68 @@ TEST_F(ProgramParamsDialogTest, AnimationDirectionsTickTheirBoxAndCodeBothWays)
     Open(3);
     EXPECT_FALSE(Box("AnimShowCheck")->isChecked());
     EXPECT_TRUE(Radio("ShowLeft")->isChecked());
-    Box("AnimShowCheck")->setChecked(true);
+    Click("AnimShowCheck");
+    EXPECT_TRUE(Radio("ShowLeft")->isChecked());
     Ok();
     EXPECT_EQ(Main().ScrollStart, 3);
+}
+
+TEST_F(ProgramParamsDialogTest, EnterPressesOkButNotInTheExtensionEdits)
+{
+    Start();
+    Open(ProgramParamsDialog::ExtensionsPage);
+    auto* list = Child<QTreeWidget>("ListView1");
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->topLevelItem(0)).center());
+    for (const char* edit : {"ExtEdit", "ActionEdit"}) {
+        Retype(edit, ".ogg");
+        QTest::keyClick(Child(edit), Qt::Key_Return);
+        EXPECT_TRUE(Dialog().isVisible()) << edit;
+    }
+    EXPECT_EQ(list->topLevelItem(0)->text(0), ".OGG");
+    EXPECT_EQ(list->topLevelItem(0)->text(1), ".ogg");
+
+    Child<QTabWidget>("PageControl1")->setCurrentIndex(0);
+    Retype("TitleEdit", "Entered");
+    QTest::keyClick(Child("TitleEdit"), Qt::Key_Enter);
+    EXPECT_FALSE(Dialog().isVisible());
+    EXPECT_EQ(Main().Title, "Entered");
+}
+
+TEST_F(ProgramParamsDialogTest, OkShowsTheNewTitleInTheMainWindowAtOnce)
+{
+    Start();
+    Open();
+    Retype("TitleEdit", "Fresh");
+    Retype("CompanyEdit", "Firm");
+    Ok();
+    EXPECT_EQ(m_session.Main().windowTitle(), "Firm Fresh");
+    EXPECT_EQ(m_session.Main().windowIconText(), "Fresh");
+}
+
+// The help of a modal dialog is of use only if it can be read while the dialog waits.
+TEST_F(ProgramParamsDialogTest, F1HelpOfTheModalDialogOpensInFrontAndTakesInput)
+{
+    Start();
+    m_session.Main().show();
+    struct Seen {
+        QWindow* Owner = nullptr;
+        QString Searched;
+        bool DialogOpen = false;
+    } seen;
+    QTimer::singleShot(0, &Dialog(), [&] {
+        QTest::keyClick(Child("TitleEdit"), Qt::Key_F1);
+        HelpViewer& help = m_session.Help();
+        auto* search = help.findChild<QLineEdit*>("HelpSearch");
+        QTest::mouseClick(help.windowHandle(), Qt::LeftButton, {}, search->mapTo(&help, search->rect().center()));
+        for (char key : QByteArray("tolerance"))
+            QTest::keyClick(help.windowHandle(), key);
+        seen = {help.windowHandle()->transientParent(), search->text(), Dialog().isVisible()};
+        Dialog().reject();
+    });
+    TheEditor().ShowParamsDialog(0);
+    EXPECT_EQ(seen.Owner, Dialog().windowHandle()) << "the window manager keeps it above the dialog";
+    EXPECT_EQ(seen.Searched, "tolerance");
+    EXPECT_TRUE(seen.DialogOpen);
 }
 
 TEST_F(ProgramParamsDialogTest, SpeedsOutsideOneToFiveOpenAtTheBound)

@@ -4,13 +4,17 @@
 #include "ui/main/main_window.h"
 #include "ui/shape/mask_form.h"
 #include "ui/shape/picture_view.h"
+#include "ui/status/status_window.h"
 #include "ui/support_session.h"
 
 #include <QCheckBox>
 #include <QLabel>
+#include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QTest>
 #include <QTimer>
+#include <functional>
 #include <gtest/gtest.h>
 
 namespace {
@@ -55,12 +59,23 @@ protected:
     }
     void Click(const char* name) { QTest::mouseClick(Child<QAbstractButton>(name), Qt::LeftButton); }
     QString Status() { return Child<QLabel>("Status")->text(); }
-    // "MASK" with the question answered; the modal dialog closes itself once shown.
-    void Mask(QMessageBox::StandardButton answer)
+    // Whether the status label has room for all of its text.
+    bool StatusShownWhole()
+    {
+        const QLabel* label = Child<QLabel>("Status");
+        const int flags = int(label->alignment()) | (label->wordWrap() ? Qt::TextWordWrap : 0);
+        const QRect room = label->contentsRect();
+        return room.contains(label->fontMetrics().boundingRect(room, flags, label->text()));
+    }
+    QString Log() { return NamedChild<QPlainTextEdit>(m_session.Status(), "Log")->toPlainText(); }
+    // "MASK" with the question answered; `whileOpen` runs in the modal dialog, which then closes.
+    void Mask(QMessageBox::StandardButton answer, const std::function<void()>& whileOpen = {})
     {
         m_answer = answer;
-        QTimer::singleShot(0, &Form(), [this] {
+        QTimer::singleShot(0, &Form(), [this, whileOpen] {
             m_shownWhileOpen = Form().isVisible();
+            if (whileOpen)
+                whileOpen();
             Form().close();
         });
         QTest::mouseClick(m_session.Main().findChild<QPushButton*>("MaskButton"), Qt::LeftButton);
@@ -142,6 +157,7 @@ TEST_F(MaskFormTest, NothingOpaqueWritesNoFileAndSaysSo)
     Form().UsePicture(FilledPicture(4, 4, 0xFFF8F8F8));
     Click("MakeMask");
     EXPECT_EQ(Status(), QStringLiteral("Done. (nothing opaque, not saved)"));
+    EXPECT_TRUE(StatusShownWhole());
     EXPECT_EQ(m_dir.Read("menu.msk"), QByteArray("old mask"));
     Click("Autosave");
     Click("MakeMask");
@@ -180,10 +196,13 @@ TEST_F(MaskFormTest, AProjectNamedMskIsNotOverwritten)
 TEST_F(MaskFormTest, SelectMaskFileLoadsAPictureAndCancelChangesNothing)
 {
     Form().UsePicture(Bar());
+    Click("MakeMask");
+    ASSERT_EQ(Status(), QStringLiteral("Done. (saved)"));
     const QImage noise = NoisePicture(9, 7, 11);
     noise.save(m_dir.File("source.BMP"), "BMP");
     m_pickedFile = m_dir.File("source.BMP");
     Click("SelectFile");
+    EXPECT_EQ(Status(), QString()) << "the saved mask was not made from this picture";
     const OpenFileRequest& request = Shared().OpenFile();
     EXPECT_EQ(request.Title, QStringLiteral("Mask file (ONLY FOR CREATING MASK)"));
     EXPECT_EQ(request.Filter, QStringLiteral("Pictures (BMP, JPG, JPEG)|*.bmp;*.jpg;*.jpeg"));
@@ -201,6 +220,36 @@ TEST_F(MaskFormTest, SelectMaskFileLoadsAPictureAndCancelChangesNothing)
     EXPECT_EQ(m_errors.size(), 1);
     EXPECT_EQ(Form().Maker().Shown(), noise);
     EXPECT_EQ(Form().Maker().Hidden(), noise);
+}
+
+TEST_F(MaskFormTest, APictureChosenWhileOpenIsShownWhole)
+{
+    NoisePicture(300, 200, 3).save(m_dir.File("wide.bmp"), "BMP");
+    m_pickedFile = m_dir.File("wide.bmp");
+    QSize shown;
+    Mask(QMessageBox::No, [&] {
+        Click("SelectFile");
+        shown = Child<QScrollArea>("PictureScroll")->viewport()->size();
+    });
+    EXPECT_GE(shown.width(), 300);
+    EXPECT_GE(shown.height(), 200);
+}
+
+TEST_F(MaskFormTest, AMaskOfAnotherSizeThanTheMenuIsWarnedOf)
+{
+    TheEditor().Project().Main.SizeX = 8;
+    TheEditor().Project().Main.SizeY = 6;
+    Form().UsePicture(Bar());
+    Click("MakeMask");
+    EXPECT_FALSE(Log().contains(QStringLiteral("! The mask"))) << Log().toStdString();
+    NoisePicture(9, 7, 11).save(m_dir.File("source.bmp"), "BMP");
+    m_pickedFile = m_dir.File("source.bmp");
+    Click("SelectFile");
+    Click("MakeMask");
+    EXPECT_TRUE(Log().endsWith(QStringLiteral("! The mask was made from a 9 x 7 picture but the menu is 8 x 6: "
+                                              "the player's window would be empty or cut")))
+        << Log().toStdString();
+    EXPECT_TRUE(m_session.Status().isVisible());
 }
 
 TEST_F(MaskFormTest, ProgressIsPaintedRowByRow)

@@ -11,7 +11,10 @@
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionViewItem>
 #include <QTest>
+#include <functional>
 #include <gtest/gtest.h>
 
 namespace {
@@ -57,6 +60,24 @@ protected:
         QTest::mouseClick(List()->viewport(), Qt::LeftButton, {}, rect.center() + QPoint(20, 0));
     }
     void Uncheck(int row) { List()->item(row)->setCheckState(Qt::Unchecked); }
+    // A click on the row's check box, as the user unticks a row.
+    void ClickCheckBox(int row)
+    {
+        QStyleOptionViewItem option;
+        option.initFrom(List());
+        option.rect = List()->visualItemRect(List()->item(row));
+        option.features = QStyleOptionViewItem::HasCheckIndicator | QStyleOptionViewItem::HasDisplay;
+        option.text = List()->item(row)->text();
+        const QRect box = List()->style()->subElementRect(QStyle::SE_ItemViewItemCheckIndicator, &option, List());
+        QTest::mouseClick(List()->viewport(), Qt::LeftButton, {}, box.center());
+    }
+    void AddPoints(int pairs)
+    {
+        for (int i = 0; i < pairs; ++i) {
+            Press(QPoint(i, i));
+            Release(QPoint(i + 1, i));
+        }
+    }
     void Retype(const char* spin, const QString& text)
     {
         auto* edit = Child<TSuperSpinEditI>(spin);
@@ -123,10 +144,7 @@ TEST_F(ShapeWindowTest, AddPointWorksOnlyWhileAButtonIsHeld)
 
 TEST_F(ShapeWindowTest, TheHundredAndFirstPointPutsTheLimitInTheTitle)
 {
-    for (int i = 0; i < 48; ++i) {
-        Press(QPoint(i, i));
-        Release(QPoint(i + 1, i));
-    }
+    AddPoints(48);
     EXPECT_EQ(Shape().PointCount, 99);
     Press(QPoint(150, 100));
     EXPECT_EQ(Window().windowTitle(), QStringLiteral("D3siGN f0rM"));
@@ -210,18 +228,84 @@ TEST_F(ShapeWindowTest, ClearListEmptiesTheTableAndKeepsCaptions)
     EXPECT_EQ(Caption("AddPoint"), QStringLiteral("&Add Point 4"));
 }
 
-TEST_F(ShapeWindowTest, RedrawRemovesTheLinesButKeepsThePreviewFlag)
+TEST_F(ShapeWindowTest, TheCheckBoxOfAnUnselectedRowStaysUntickedForPressList)
 {
-    Click("ArrayList");
-    EXPECT_TRUE(Window().Design().PreviewShown());
-    Press(QPoint(100, 100));
-    Move(QPoint(150, 120));
-    Click("Redraw");
-    EXPECT_EQ(Window().Design().Picture(), Background());
-    EXPECT_TRUE(Window().Design().PreviewShown());
-    Click("ArrayList");
-    EXPECT_FALSE(Window().Design().PreviewShown());
-    EXPECT_NE(Window().Design().Picture(), Background()) << "the polyline is drawn again";
+    ClickRow(0);
+    ClickCheckBox(1);
+    ASSERT_EQ(List()->item(1)->checkState(), Qt::Unchecked);
+    EXPECT_EQ(Child<TSuperSpinEditI>("X")->text(), QStringLiteral("30")) << "the click still shows the point";
+    Click("PressList");
+    EXPECT_EQ(Caption("PressList"), QStringLiteral("Ripped 1"));
+    EXPECT_EQ(Rows(3), (QStringList{"10, 20+", "50, 25+", "0, 0"}));
+}
+
+// After the table moved under them, the X and Y edits name no slot until a row is clicked.
+TEST_F(ShapeWindowTest, PressListDelAndClearListLeaveNoPointToEdit)
+{
+    for (const char* command : {"PressList", "Del", "ClearList"}) {
+        ClickRow(2);
+        ASSERT_EQ(Child<QGroupBox>("PointGroup")->title(), QStringLiteral("Point [2]"));
+        Click(command);
+        EXPECT_EQ(Child<QGroupBox>("PointGroup")->title(), QStringLiteral("Point [..] ")) << command;
+        EXPECT_EQ(Child<TSuperSpinEditI>("X")->text(), QString()) << command;
+        EXPECT_FALSE(Child<TSuperSpinEditI>("X")->isEnabled()) << command;
+        const CustomShape before = Shape();
+        QTest::keyClicks(Child<TSuperSpinEditI>("X"), "77");
+        QTest::keyClicks(Child<TSuperSpinEditI>("Y"), "88");
+        EXPECT_EQ(Shape(), before) << command;
+        Press(QPoint(60, 61)); // points for the next command
+        Release(QPoint(62, 63));
+    }
+}
+
+TEST_F(ShapeWindowTest, DesignPaintsWhatASmallBackgroundLacksWhite)
+{
+    TheEditor().Project().NormalPicture = FilledPicture(100, 80, 0xFF000000);
+    QTest::mouseClick(m_session.Main().findChild<QPushButton*>("DesignButton"), Qt::LeftButton);
+    const QImage& picture = Window().Design().Picture();
+    ASSERT_EQ(picture.size(), QSize(200, 150));
+    EXPECT_EQ(picture.pixel(99, 79), 0xFF000000);
+    EXPECT_EQ(picture.pixel(150, 100), 0xFFFFFFFF);
+    EXPECT_EQ(picture.pixel(50, 120), 0xFFFFFFFF);
+}
+
+// Whatever changes the table or the surface first takes the preview away, so
+// no line is left behind and the next "ArrayList" draws the table anew.
+TEST_F(ShapeWindowTest, ThePreviewGoesBeforeTheTableChangesAndRedrawForgetsIt)
+{
+    const std::pair<const char*, std::function<void()>> changes[] = {
+        {"a click on the picture", [this] { Press(QPoint(120, 130)), Release(QPoint(120, 130)); }},
+        {"Press list", [this] { Uncheck(1), Click("PressList"); }},
+        {"Del", [this] { ClickRow(0), Click("Del"); }},
+        {"Clear list", [this] { Click("ClearList"); }},
+        {"Redraw", [this] { Click("Redraw"); }},
+        {"a load", [this] { TheEditor().OpenProject(); }},
+    };
+    for (const auto& [change, run] : changes) {
+        TheEditor().OpenProject();
+        Click("Redraw");
+        Click("ArrayList");
+        ASSERT_NE(Window().Design().Picture(), Background()) << change;
+        run();
+        EXPECT_EQ(Window().Design().Picture(), Background()) << change;
+        EXPECT_FALSE(Window().Design().PreviewShown()) << change;
+    }
+}
+
+TEST_F(ShapeWindowTest, ClearListOnAFullTableAsksAndTakesTheLimitTitleAway)
+{
+    AddPoints(49);
+    Press(QPoint(150, 100));
+    ASSERT_EQ(Window().windowTitle(), QStringLiteral("Sorry, max 100 allowed"));
+    Click("ClearList");
+    EXPECT_EQ(m_questions, QStringList{QStringLiteral("Clear list: Clear all 100 points?")});
+    EXPECT_EQ(Shape().PointCount, 100) << "No keeps them";
+    m_answer = QMessageBox::Yes;
+    Click("ClearList");
+    EXPECT_EQ(Shape(), CustomShape{});
+    EXPECT_EQ(Window().windowTitle(), QStringLiteral("D3siGN f0rM"));
+    Click("ClearList");
+    EXPECT_EQ(m_questions.size(), 2) << "an empty table goes without asking";
 }
 
 TEST_F(ShapeWindowTest, ASecondLoadRefillsTheList)
