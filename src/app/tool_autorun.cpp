@@ -45,17 +45,6 @@ int IntegerArgument(const QString& option, const QString& value, int min, int ma
     return number;
 }
 
-// "--codepage NAME" anywhere among the options, moved to where it is taken.
-QStringList CodePageFirst(QStringList args)
-{
-    const qsizetype at = args.indexOf(QStringLiteral("--codepage"));
-    if (at > 0 && at + 1 < args.size()) {
-        args.move(at + 1, 0);
-        args.move(at + 1, 0);
-    }
-    return args;
-}
-
 bool TakeFlag(AutorunRequest& request, const QString& option)
 {
     if (option == u"--hide-splash")
@@ -156,9 +145,7 @@ void ReportPlayerFiles(const QString& launcherPath, QTextStream& err)
 
 int RunAutorun(const QStringList& arguments, QTextStream& out, QTextStream& err)
 {
-    QStringList args = CodePageFirst(arguments);
-    if (!TakeCodePageOption(args, err))
-        return 2;
+    const QStringList& args = arguments;
     try {
         const AutorunRequest request = ParseRequest(args);
         const QString launcherPath = request.CdRoot + request.Options.LauncherFolder;

@@ -60,11 +60,8 @@ QJsonObject FindingsJson(const CheckFindings& findings)
 
 int RunCheck(const QStringList& arguments, QTextStream& out, QTextStream& err)
 {
-    QStringList args = arguments;
-    if (!TakeCodePageOption(args, err))
-        return 2;
     CheckRequest request;
-    if (!ParseArguments(ParseRequest, args, err, request))
+    if (!ParseArguments(ParseRequest, arguments, err, request))
         return 2;
     try {
         const CheckFindings findings = CheckProjectFile(request.IniFile, request.CdRoot);

@@ -23,14 +23,6 @@ void PrintLog(const QStringList& log, QTextStream& out)
         out << line << '\n';
 }
 
-bool SelectCodePage(const QString& name, QTextStream& err)
-{
-    if (CodePage::Select(name))
-        return true;
-    err << "unknown code page: " << name << '\n';
-    return false;
-}
-
 // A missing INI file is a mistyped name to a script: the editor alone starts a new project.
 bool IniFileExists(const QString& file, QTextStream& err)
 {
@@ -42,9 +34,12 @@ bool IniFileExists(const QString& file, QTextStream& err)
 
 } // namespace
 
-bool TakeOneFile(const QStringList& args, const QString& kind, QTextStream& err, OneFileCall& call,
+bool TakeOneFile(const QStringList& arguments, const QString& kind, QTextStream& err, OneFileCall& call,
                  const QStringList& flags)
 {
+    QStringList args = arguments; // a command run on its own (a test) takes its --codepage here
+    if (!TakeCodePageOption(args, err))
+        return false;
     QStringList names;
     bool optionsEnded = false;
     for (qsizetype i = 0; i < args.size(); ++i) {
@@ -53,13 +48,6 @@ bool TakeOneFile(const QStringList& args, const QString& kind, QTextStream& err,
             names << arg;
         } else if (arg == u"--") {
             optionsEnded = true;
-        } else if (arg == u"--codepage") {
-            if (i + 1 >= args.size()) {
-                err << "--codepage needs a name\n";
-                return false;
-            }
-            if (!SelectCodePage(args[++i], err))
-                return false;
         } else if (flags.contains(arg)) {
             call.flags << arg;
         } else {
@@ -77,11 +65,22 @@ bool TakeOneFile(const QStringList& args, const QString& kind, QTextStream& err,
 
 bool TakeCodePageOption(QStringList& args, QTextStream& err)
 {
-    if (args.size() >= 2 && args.first() == QLatin1String("--codepage")) {
-        const QString name = args.at(1);
-        args.remove(0, 2);
-        return SelectCodePage(name, err);
+    const qsizetype end = args.contains(QStringLiteral("--")) ? args.indexOf(QStringLiteral("--")) : args.size();
+    const qsizetype at = args.indexOf(QStringLiteral("--codepage"));
+    if (at < 0 || at >= end)
+        return true;
+    if (at + 1 >= end) {
+        err << "--codepage needs a name\n";
+        return false;
     }
+    const QString name = args.at(at + 1);
+    args.remove(at, 2);
+    if (!CodePage::Select(name)) {
+        err << "unknown code page: " << name << '\n';
+        return false;
+    }
+    // It wins over the code page a project keeps.
+    CodePage::SetForced(name);
     return true;
 }
 

@@ -6,8 +6,8 @@ int RunDump(const QStringList& args, QTextStream& out, QTextStream& err);
 // vyxtool resave [--codepage NAME] [--no-backup] FILE.ini
 int RunResave(const QStringList& args, QTextStream& out, QTextStream& err);
 
-// Takes a leading "--codepage NAME" off the arguments; false (with a message)
-// when the code page is unknown.
+// Takes "--codepage NAME" off the arguments wherever it stands before "--",
+// for every command; false (with a message) when it is incomplete or unknown.
 bool TakeCodePageOption(QStringList& args, QTextStream& err);
 
 // The arguments of a command on one file.

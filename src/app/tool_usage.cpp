@@ -12,7 +12,7 @@ struct CommandText {
     const char* exitStatus;
 };
 
-#define VYX_CODE_PAGE_OPTION "  --codepage NAME        the 8-bit code page of the texts (default windows-1252)\n"
+#define VYX_CODE_PAGE_OPTION "  --codepage NAME        the 8-bit code page of the texts (default: the one the project keeps,\n                         else the locale's); it wins over the project's\n"
 
 const std::map<QString, CommandText>& Commands()
 {
@@ -68,7 +68,7 @@ const std::map<QString, CommandText>& Commands()
           "  --json                 print the findings as JSON\n",
           "0 no error (warnings allowed), 1 an error found or the project not loaded, 2 wrong arguments."}},
         {QStringLiteral("iso"),
-         {"iso CD_ROOT -o DISC.iso [--volume LABEL] [--ini FILE] [--force]",
+         {"iso [--codepage NAME] CD_ROOT -o DISC.iso [--volume LABEL] [--ini FILE] [--force]",
           "check the project, then build the disc image through xorriso",
           "Checks the project with the CD root as 'check --cd-root' does (by default the launcher.ini\n"
           "beside the player that autorun.inf's open= line names), then builds an ISO 9660 image with\n"
@@ -76,6 +76,7 @@ const std::map<QString, CommandText>& Commands()
           "error. An existing image is replaced only when the new one is complete. Temporary files\n"
           "that interrupted writes left are not put on the disc, and a symbolic link is stored as the\n"
           "file it leads to (the check reports a named file that leads out of the CD root).\n",
+          VYX_CODE_PAGE_OPTION
           "  -o DISC.iso            the image to write (not inside CD_ROOT)\n"
           "  --volume LABEL         the volume label, at most 32 characters (default the folder's name)\n"
           "  --ini FILE             the project to check\n"

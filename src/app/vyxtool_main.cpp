@@ -54,7 +54,7 @@ int main(int argc, char** argv)
         out << CommandUsage(command->first);
         return 0;
     }
-    const int status = command->second(args, out, err);
+    const int status = TakeCodePageOption(args, err) ? command->second(args, out, err) : 2;
     // 2 is a wrong call: the command said what was wrong, its usage says what is right.
     if (status == 2)
         err << '\n' << CommandUsage(command->first);

@@ -83,8 +83,10 @@ QStringList AutorunLines(const QString& openValue, const QString& iconValue)
 QByteArray AutorunFileBytes(const QStringList& lines)
 {
     QByteArray bytes;
-    for (const QString& line : lines)
+    for (const QString& line : lines) {
+        CodePage::Require(line); // a "?" in its place would name a file that is not there
         bytes += CodePage::FromUnicode(line) + "\r\n";
+    }
     return bytes;
 }
 

@@ -44,6 +44,7 @@ QString DefaultIconFile(const QString& launcherFolder);
 QStringList AutorunLines(const AutorunOptions& options);
 QStringList AutorunLines(const QString& openValue, const QString& iconValue);
 // The file's bytes: each line in the code page, ended by CR LF, the last one too.
+// Throws VyxError, naming the character, for text the code page cannot hold.
 QByteArray AutorunFileBytes(const QStringList& lines);
 
 // A 0x00BBGGRR colour as the player takes it: six upper-case hex characters, red first.

@@ -232,6 +232,30 @@ TEST(VyxtoolProcess, AutorunWritesTheWizardsThreeLines)
     EXPECT_TRUE(run.err.contains("missing: "));
 }
 
+// A name the code page cannot hold is refused, the character named; --codepage
+// is taken anywhere, by every command.
+TEST(VyxtoolProcess, TextTheCodePageCannotHoldIsRefusedAndCodepageIsTakenAnywhere)
+{
+    AutorunDisc disc;
+    const ProgramRun refused = Tool({"autorun", disc.dir.Path(), "--splash", QStringLiteral("ř.bmp")});
+    EXPECT_EQ(refused.exitCode, 1);
+    EXPECT_TRUE(refused.err.contains(QStringLiteral("\"ř\"").toUtf8())) << refused.err.constData();
+    EXPECT_FALSE(disc.dir.Exists("autorun.inf"));
+    const ProgramRun czech =
+        Tool({"autorun", disc.dir.Path(), "--splash", QStringLiteral("ř.bmp"), "--codepage", "windows-1250"});
+    ASSERT_EQ(czech.exitCode, 0) << czech.err.constData();
+    EXPECT_TRUE(disc.dir.Read("autorun.inf").contains("-S\xF8.bmp"));
+
+    disc.dir.Write("Launcher/launcher.ini", "[MAIN]\r\nProgram=x\r\nbackground=\xF8.bmp\r\n");
+    disc.dir.Write(QStringLiteral("Launcher/ř.bmp"), "BM");
+    for (const char* command : {"check", "dump"}) {
+        const ProgramRun run = Tool({command, disc.dir.File("Launcher/launcher.ini"), "--codepage", "windows-1250"});
+        EXPECT_FALSE(run.out.contains("File not found")) << command << run.out.constData();
+        EXPECT_NE(run.exitCode, 2) << command << run.err.constData();
+    }
+    EXPECT_EQ(Tool({"iso", disc.dir.Path(), "--codepage"}).exitCode, 2);
+}
+
 TEST(VyxtoolProcess, AutorunOptionsMakeTheWizardsCommandLine)
 {
     AutorunDisc disc;
