@@ -13,9 +13,11 @@
 #include "ui/params/ext_actions_tab.h"
 #include "ui_program_params_dialog.h"
 
+#include <QComboBox>
 #include <QDesktopServices>
 #include <QFocusEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMouseEvent>
 #include <QTabBar>
 #include <QUrl>
@@ -84,6 +86,8 @@ ProgramParamsDialog::ProgramParamsDialog(Editor& editor, QWidget* parent)
     ConnectButtons();
     ConnectPickers();
     ConnectBackgroundPickers();
+    connect(m_ui->CodePageCombo, &QComboBox::textActivated, this,
+            [this](const QString& name) { Handle([&] { ShowInCodePage(name); }); });
 }
 
 ProgramParamsDialog::~ProgramParamsDialog() = default;
@@ -221,6 +225,7 @@ void ProgramParamsDialog::FillParamsDialog()
     m_ui->ShiftEscRadio->setChecked(!main.SimpleEsc);
     FillAnimation(m_animShow, main.ScrollStart, main.ScrollStartSpeed);
     FillAnimation(m_animClose, main.ScrollEnd, main.ScrollEndSpeed);
+    FillCodePages();
     // What "Cancel" puts back.
     for (size_t i = 0; i < BackgroundTargets.size(); ++i)
         m_opened.Pictures[i] = project.*BackgroundTargets[i];
@@ -240,7 +245,45 @@ void ProgramParamsDialog::FillAnimation(const AnimationGroup& group, int directi
 void ProgramParamsDialog::OkClick()
 {
     ApplyParams();
+    ApplyCodePage();
     accept();
+}
+
+void ProgramParamsDialog::FillCodePages()
+{
+    m_openedCodePage = CodePage::Name();
+    QStringList names = CodePage::Available();
+    if (!names.contains(m_openedCodePage))
+        names.prepend(m_openedCodePage); // one given on the command line
+    const QSignalBlocker quiet(m_ui->CodePageCombo);
+    m_ui->CodePageCombo->clear();
+    m_ui->CodePageCombo->addItems(names);
+    m_ui->CodePageCombo->setCurrentText(m_openedCodePage);
+}
+
+void ProgramParamsDialog::ShowInCodePage(const QString& name)
+{
+    const QList<QLineEdit*> fields = findChildren<QLineEdit*>();
+    QList<QByteArray> bytes;
+    for (QLineEdit* field : fields)
+        bytes << CodePage::FromUnicode(field->text());
+    if (!CodePage::Select(name))
+        return;
+    for (qsizetype i = 0; i < fields.size(); ++i)
+        fields[i]->setText(CodePage::ToUnicode(bytes[i]));
+}
+
+void ProgramParamsDialog::ApplyCodePage()
+{
+    if (CodePage::Name() == m_openedCodePage)
+        return;
+    m_editor.Project().CodePage = CodePage::Name(); // kept in the project's own section
+    const MainParams& main = m_editor.Project().Main;
+    m_editor.SetApplicationTitle(Shown(main.Title));
+    m_editor.SetWindowCaption(Shown(main.WindowCaption()));
+    m_editor.TextInfoLoaded();
+    m_editor.RefreshButtonListIfShown();
+    m_editor.LoadButtonEditor();
 }
 
 void ProgramParamsDialog::ApplyParams()
@@ -332,6 +375,8 @@ void ProgramParamsDialog::ShowMainBackground(const QImage& picture)
 
 void ProgramParamsDialog::reject()
 {
+    if (CodePage::Name() != m_openedCodePage)
+        CodePage::Select(m_openedCodePage);
     if (m_opened.Replaced)
         Handle([this] { PutBackPictures(); });
     QDialog::reject();

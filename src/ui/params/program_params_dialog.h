@@ -93,6 +93,11 @@ private:
     void PickBackground(const BackgroundPicker& picker);
     void ShowMainBackground(const QImage& picture);
     void PutBackPictures();
+    void FillCodePages();
+    // Shows the dialog's texts in another code page: their bytes stay as they are.
+    void ShowInCodePage(const QString& name);
+    // After OK: every window shows the stored texts in the chosen code page.
+    void ApplyCodePage();
     // An emptied size field gets the project's value back before the spin edit's own rule.
     void RestoreEmptySize(QLineEdit* field, int projectValue);
 
@@ -103,5 +108,6 @@ private:
     AnimationGroup m_animShow{};
     AnimationGroup m_animClose{};
     OpenedPictures m_opened;
+    QString m_openedCodePage; // what Cancel puts back
     UrlOpener m_urlOpener;
 };

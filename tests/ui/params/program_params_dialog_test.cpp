@@ -1,5 +1,6 @@
 #include "ui/params/params_dialog_fixture.h"
 
+#include "platform/code_page.h"
 #include "ui/button_editor/button_editor.h"
 #include "ui/controls/sr_gradient.h"
 #include "ui/help/context_help.h"
@@ -16,6 +17,8 @@
 #include <QRadioButton>
 #include <QSlider>
 #include <QTabWidget>
+#include <QComboBox>
+#include <QLocale>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
@@ -120,6 +123,37 @@ TEST_F(ProgramParamsDialogTest, OkAppliesTypedValuesAndCancelDropsThem)
     Ok();
     EXPECT_EQ(TheEditor().Project().TextInfo.DefaultFile, "x.rtf");
     EXPECT_EQ(Main().DefUnAssExtParam, "/q");
+}
+
+// Choosing a code page shows the stored bytes anew; OK keeps it for the
+// project, Cancel puts the one before back.
+TEST_F(ProgramParamsDialogTest, TheCodePageChoiceShowsTheTextsAnewAndOkKeepsIt)
+{
+    struct Restore {
+        ~Restore() { CodePage::Select(CodePage::DefaultFor(QLocale::system())); }
+    } restore;
+    Start("[MAIN]\r\nProgram=M\xF9j disk\r\nSizeX=320\r\nSizeY=200\r\n");
+    ASSERT_EQ(CodePage::Name(), "windows-1252");
+    Open();
+    auto* combo = Child<QComboBox>("CodePageCombo");
+    EXPECT_EQ(combo->currentText(), "windows-1252");
+    combo->setFocus();
+    QTest::keyClick(combo, Qt::Key_Up);
+    QTest::keyClick(combo, Qt::Key_Up);
+    ASSERT_EQ(combo->currentText(), "windows-1250");
+    EXPECT_EQ(Child("TitleEdit")->text(), QStringLiteral("Můj disk"));
+    Click("CancelButton");
+    EXPECT_EQ(CodePage::Name(), "windows-1252");
+    EXPECT_TRUE(TheEditor().Project().CodePage.isEmpty());
+
+    Open();
+    combo->setFocus();
+    QTest::keyClick(combo, Qt::Key_Up);
+    QTest::keyClick(combo, Qt::Key_Up);
+    Ok();
+    EXPECT_EQ(TheEditor().Project().CodePage, "windows-1250");
+    EXPECT_EQ(Main().Title, "M\xF9j disk") << "the bytes stay as they are";
+    EXPECT_TRUE(m_session.Main().windowTitle().contains(QStringLiteral("Můj disk")));
 }
 
 TEST_F(ProgramParamsDialogTest, AnimationBoxesGuardTheirDirectionsAndCodeBothWays)
