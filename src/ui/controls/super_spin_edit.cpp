@@ -37,6 +37,12 @@ std::optional<QChar> TypedCharacter(const QKeyEvent* event)
     return event->text().front();
 }
 
+bool IsWholeNumber(const QString& text)
+{
+    static const QRegularExpression whole(QStringLiteral("^[+-]?[0-9]+$"));
+    return whole.match(text).hasMatch();
+}
+
 bool IsCutOrPaste(const QKeyEvent* event)
 {
     return event->matches(QKeySequence::Cut) || event->matches(QKeySequence::Paste);
@@ -48,6 +54,12 @@ TSuperSpinEditI::TSuperSpinEditI(QWidget* parent)
     : TFlatLineEdit(parent)
 {
     setText(QStringLiteral("0"));
+    // The number the field held before the user's typing began: what the
+    // program put in, or what the last leaving made of it.
+    connect(this, &QLineEdit::textChanged, this, [this](const QString& shown) {
+        if (!isModified() && IsWholeNumber(shown))
+            m_lastWhole = shown;
+    });
     m_buttons = new TSuperSpinButton(this);
     m_buttons->setObjectName(QStringLiteral("SpinButton"));
     m_buttons->resize(ButtonPairWidth, ButtonPairHeight);
@@ -63,20 +75,23 @@ int TSuperSpinEditI::Value() const
     const QString shown = text();
     if (shown.isEmpty())
         return 0;
+    return ValueOf(IsWholeNumber(shown) ? shown : m_lastWhole);
+}
+
+int TSuperSpinEditI::ValueOf(const QString& whole) const
+{
     bool ok = false;
-    const int value = shown.toInt(&ok, 10);
+    const int value = whole.toInt(&ok, 10);
     if (ok)
         return value;
-    // A whole number too long for an int is pulled to the nearer end, not read as a non-number.
-    static const QRegularExpression whole(QStringLiteral("^[+-]?[0-9]+$"));
-    if (whole.match(shown).hasMatch())
-        return Clamp(shown.startsWith(u'-') ? std::numeric_limits<int>::min() : std::numeric_limits<int>::max());
-    return m_minValue;
+    // A whole number too long for an int is pulled to the nearer end.
+    return Clamp(whole.startsWith(u'-') ? std::numeric_limits<int>::min() : std::numeric_limits<int>::max());
 }
 
 void TSuperSpinEditI::SetValue(int value)
 {
     setText(QString::number(Clamp(value)));
+    m_lastWhole = text(); // also when the text was already this number
     update();
 }
 
@@ -170,8 +185,12 @@ void TSuperSpinEditI::TypeCharacter(QKeyEvent* event, QChar typed)
                                     [this](QKeyEvent* e) { QLineEdit::keyPressEvent(e); });
 }
 
+// A number changes only when the user changes it: text that is no whole
+// number puts back the one before, with a beep, instead of becoming MinValue.
 void TSuperSpinEditI::Leaving()
 {
+    if (!text().isEmpty() && !IsWholeNumber(text()))
+        MessageBeep();
     SetValue(Value());
     // An OnExit handler, run right after this, may put a value outside the range back.
     QTimer::singleShot(0, this, &TSuperSpinEditI::ClampOnceMore);

@@ -14,7 +14,9 @@ class TSuperSpinEditI : public TFlatLineEdit {
 public:
     explicit TSuperSpinEditI(QWidget* parent = nullptr);
 
-    // Empty text gives 0, a non-number MinValue, otherwise the number unclamped.
+    // Empty text gives 0; text that is no whole number ("-", "12.5") the number
+    // the field held before the user typed; otherwise the number
+    // unclamped, one too long for an int pulled to the nearer end.
     int Value() const;
     // Writes the clamped value as text.
     void SetValue(int value);
@@ -47,6 +49,7 @@ protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
+    int ValueOf(const QString& whole) const;
     int Clamp(int value) const;
     void Step(qint64 delta);
     // Whether a typed character may reach the field (it beeps otherwise).
@@ -62,5 +65,6 @@ private:
     int m_minValue = 0;
     int m_maxValue = 0;
     int m_increment = 1;
+    QString m_lastWhole = QStringLiteral("0"); // put back when the field is left holding no number
     bool m_editorEnabled = true;
 };

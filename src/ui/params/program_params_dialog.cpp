@@ -75,8 +75,11 @@ ProgramParamsDialog::ProgramParamsDialog(Editor& editor, QWidget* parent)
     m_ui->PageControl1->insertTab(ExtensionsPage, m_extActions, QStringLiteral("Extensions - AutoAction"));
     FitTabs();
     GuardProjectTexts(this);
-    m_ui->SizeXEdit->SetMaxValue(1024);
-    m_ui->SizeYEdit->SetMaxValue(768);
+    // A 0-pixel menu is no menu; a picked picture as large as the loader takes keeps its size.
+    for (TSuperSpinEditI* edit : {m_ui->SizeXEdit, m_ui->SizeYEdit}) {
+        edit->SetMinValue(1);
+        edit->SetMaxValue(PictureLoader::MaxSide);
+    }
     m_animShow = {m_ui->AnimShowCheck, {m_ui->ShowTop, m_ui->ShowBottom, m_ui->ShowLeft, m_ui->ShowRight},
                   m_ui->ShowRightLabel, m_ui->ShowSpeed};
     m_animClose = {m_ui->AnimCloseCheck, {m_ui->CloseTop, m_ui->CloseBottom, m_ui->CloseLeft, m_ui->CloseRight},

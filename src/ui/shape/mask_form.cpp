@@ -8,6 +8,7 @@
 #include "ui_mask_form.h"
 
 #include <QCoreApplication>
+#include <algorithm>
 #include <QFileInfo>
 
 MaskForm::MaskForm(Editor& editor, QWidget* parent)
@@ -95,7 +96,8 @@ void MaskForm::MakeMask()
     m_maker.PlasmaRegion().AssignRegion(nullptr);
     ShowPicture();
     QCoreApplication::processEvents();
-    const int tolerance = m_ui->Tolerance->Value();
+    // Read anew each time: a typed 150 must not reach the build.
+    const int tolerance = std::clamp(m_ui->Tolerance->Value(), 0, 100);
     const int height = m_maker.Shown().height();
     m_maker.BuildRegion(tolerance, [this, height](int y) {
         SetStatus(QStringLiteral("%1 % done").arg(MaskBuilder::Percent(y, height)));

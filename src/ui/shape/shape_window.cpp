@@ -5,6 +5,8 @@
 #include "ui/core/event_guard.h"
 #include "ui_shape_window.h"
 
+#include <limits>
+
 namespace {
 
 QString PointText(const ShapePoint& point) { return QStringLiteral("%1, %2").arg(point.X).arg(point.Y); }
@@ -29,10 +31,11 @@ ShapeWindow::ShapeWindow(Editor& editor, QWidget* parent)
 {
     m_ui->setupUi(this);
     m_title = windowTitle();
-    m_ui->X->SetMinValue(-1);
-    m_ui->X->SetMaxValue(1024);
-    m_ui->Y->SetMinValue(0);
-    m_ui->Y->SetMaxValue(1024);
+    // One range for both, wide enough for every point a file may store.
+    for (TSuperSpinEditI* edit : {m_ui->X, m_ui->Y}) {
+        edit->SetMinValue(std::numeric_limits<int>::min());
+        edit->SetMaxValue(std::numeric_limits<int>::max());
+    }
     Connect();
     ShapeBackgroundChanged();
     FillPointList();

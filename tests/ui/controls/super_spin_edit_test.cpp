@@ -129,8 +129,8 @@ TEST(SuperSpinEditTest, TypingAcceptsOnlyNumberCharacters)
     const QString separator = edit.locale().decimalPoint();
     QTest::keyClicks(&edit, separator);
     EXPECT_EQ(edit.text(), "-3" + separator);
-    // Not a whole number: reads as the minimum.
-    EXPECT_EQ(edit.Value(), edit.MinValue());
+    // Not a whole number: reads as the number held before the typing.
+    EXPECT_EQ(edit.Value(), 12);
 }
 
 TEST(SuperSpinEditTest, EmptiedFieldBecomesZeroOrTheClampedMinimum)
@@ -201,20 +201,31 @@ TEST(SuperSpinEditTest, EveryKeystrokeRaisesTextChanged)
     EXPECT_EQ(seen, QStringList({"1", "12", "120", "12"}));
 }
 
-TEST(SuperSpinEditTest, PastedTextIsNotFilteredAndReadsAsMinimum)
+// A number changes only when the user changes it: text that is no whole
+// number puts back the number before, with a beep; one beyond the range, of
+// any length, is pulled to the nearer end.
+TEST(SuperSpinEditTest, LeavingTextThatIsNoNumberPutsBackTheNumberBefore)
 {
     QWidget host;
     TSuperSpinEditI* edit = MakeRanged(host, 10, 20, 1);
-    edit->setText("abc");
-    EXPECT_EQ(edit->Value(), 10);
-
+    edit->setText("15");
     QApplication::clipboard()->setText("x9y");
     edit->selectAll();
     QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
     EXPECT_EQ(edit->text(), "x9y");
-    EXPECT_EQ(edit->Value(), 10);
+    EXPECT_EQ(edit->Value(), 15);
+    BeepCounter beeps;
     LeaveField(*edit);
-    EXPECT_EQ(edit->text(), "10");
+    EXPECT_EQ(edit->text(), "15");
+    EXPECT_EQ(beeps.count, 1);
+    for (const auto& [typed, kept] : {std::pair{"12.5", "15"}, {"-", "15"}, {"99999999999", "20"}, {"-99999999999", "10"}}) {
+        edit->setText("15");
+        edit->setFocus();
+        edit->selectAll();
+        QTest::keyClicks(edit, typed);
+        LeaveField(*edit);
+        EXPECT_EQ(edit->text(), kept) << typed;
+    }
 }
 
 TEST(SuperSpinEditTest, ButtonsStepOncePerClickAndFocusTheField)

@@ -293,12 +293,19 @@ TEST_F(ProgramParamsDialogTest, SizeFieldsPutBackTheProjectValueAndClampWhenLeft
     Retype("SizeYEdit", "");
     Leave("SizeYEdit");
     EXPECT_EQ(Child("SizeYEdit")->text(), "200");
-    Retype("SizeXEdit", "2000");
+    // From 1 to the largest side the loader takes; "12.5" puts back the number before.
+    Retype("SizeXEdit", "20000");
+    Leave("SizeXEdit");
+    EXPECT_EQ(Child("SizeXEdit")->text(), "16384");
+    Retype("SizeYEdit", "0");
+    Leave("SizeYEdit");
+    EXPECT_EQ(Child("SizeYEdit")->text(), "1");
+    Retype("SizeXEdit", "1024");
+    Retype("SizeYEdit", "768");
+    Leave("SizeYEdit");
+    Retype("SizeXEdit", "12.5");
     Leave("SizeXEdit");
     EXPECT_EQ(Child("SizeXEdit")->text(), "1024");
-    Retype("SizeYEdit", "2000");
-    Leave("SizeYEdit");
-    EXPECT_EQ(Child("SizeYEdit")->text(), "768");
     Ok();
     EXPECT_EQ(Main().SizeX, 1024);
     EXPECT_EQ(Main().SizeY, 768);
