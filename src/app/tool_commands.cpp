@@ -101,6 +101,8 @@ int RunDump(const QStringList& args, QTextStream& out, QTextStream& err)
     }
     const QJsonObject json = ProjectToJson(*project, view.Log(), error);
     out << QString::fromUtf8(QJsonDocument(json).toJson(QJsonDocument::Indented));
+    if (!error.isNull())
+        err << error << '\n'; // a script that reads only the exit status still sees why
     return error.isNull() ? 0 : 1;
 }
 

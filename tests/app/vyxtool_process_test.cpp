@@ -37,6 +37,7 @@ TEST(VyxtoolProcess, DumpExitsWithOneWhenLoadingStops)
     EXPECT_EQ(run.exitCode, 1);
     const QJsonObject json = QJsonDocument::fromJson(run.out).object();
     EXPECT_EQ(json["Error"].toString(), QStringLiteral("'red' is not a valid integer value"));
+    EXPECT_EQ(run.err, "'red' is not a valid integer value\n");
 }
 
 TEST(VyxtoolProcess, DumpRefusesADevice)
