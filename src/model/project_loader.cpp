@@ -14,6 +14,9 @@
 #include <QFileInfo>
 #include <QLocale>
 
+#include <array>
+#include <future>
+
 using namespace LauncherIni;
 
 namespace {
@@ -43,8 +46,8 @@ private:
     void ChooseCodePage();
     void ReadMain();
     void LoadBackgrounds();
-    void LoadBackground(const FieldKey<MainParams, Text>& key, QImage& picture, const char* tag,
-                        const char* label);
+    void TakeBackground(const FieldKey<MainParams, Text>& key, QImage& picture, std::future<QImage>& decoded,
+                        const char* tag, const char* label);
     void ReadTextInfo();
     void ReadButtons();
     void ReadButton(int slot);
@@ -141,19 +144,29 @@ void Loader::LoadBackgrounds()
 {
     m_view.SetStatus(QStringLiteral("Loading backgrounds..."));
     m_pixelBudget = PictureLoader::MaxPixels;
-    LoadBackground(MainPictureTexts[0], m_project.NormalPicture, "Default", "Background default file: ");
-    LoadBackground(MainPictureTexts[1], m_project.OverPicture, "OVER", "Background OVER file: ");
-    LoadBackground(MainPictureTexts[2], m_project.ClickPicture, "Click", "Background CLICK file: ");
+    // The three are independent: decoded side by side, then taken in order, so
+    // the log, the budget and the first error are those of one after another.
+    std::array<std::future<QImage>, 3> decoded;
+    for (size_t i = 0; i < decoded.size(); ++i) {
+        const QString stored = Unicode(ReadText(m_ini, MainSection, MainPictureTexts[i].key));
+        if (!stored.isEmpty() && StoredFileExists(stored))
+            decoded[i] = std::async(std::launch::async, [path = LocalPathOf(stored)] { return PictureLoader::LoadPicture(path); });
+    }
+    TakeBackground(MainPictureTexts[0], m_project.NormalPicture, decoded[0], "Default", "Background default file: ");
+    TakeBackground(MainPictureTexts[1], m_project.OverPicture, decoded[1], "OVER", "Background OVER file: ");
+    TakeBackground(MainPictureTexts[2], m_project.ClickPicture, decoded[2], "Click", "Background CLICK file: ");
 }
 
-void Loader::LoadBackground(const FieldKey<MainParams, Text>& key, QImage& picture, const char* tag,
-                            const char* label)
+void Loader::TakeBackground(const FieldKey<MainParams, Text>& key, QImage& picture, std::future<QImage>& decoded,
+                            const char* tag, const char* label)
 {
     const Text name = ReadText(m_ini, MainSection, key.key);
     m_project.Main.*key.field = name;
     const QString stored = Unicode(name);
-    if (!stored.isEmpty() && StoredFileExists(stored)) {
-        picture = PictureLoader::LoadPicture(LocalPathOf(stored), m_pixelBudget);
+    if (decoded.valid()) {
+        QImage taken = decoded.get();
+        PictureLoader::CheckPixelBudget(taken, m_pixelBudget, LocalPathOf(stored));
+        picture = std::move(taken);
         m_pixelBudget -= qint64(picture.width()) * picture.height();
     }
     else

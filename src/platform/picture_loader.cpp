@@ -70,6 +70,11 @@ QImage PrefilledFor(QImageReader& reader)
 
 } // namespace
 
+void CheckPixelBudget(const QImage& picture, qint64 pixelBudget, const QString& localPath)
+{
+    CheckSize(picture.width(), picture.height(), pixelBudget, localPath);
+}
+
 // The extension decides, as in the player; the message names the extension as
 // the file name spells it (without the dot, letter case kept).
 QImage LoadPicture(const QString& localPath, qint64 pixelBudget)

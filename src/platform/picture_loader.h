@@ -22,6 +22,9 @@ static_assert(MaxFileBytes >= MaxPixels * 4 + 4 * 1024 * 1024);
 constexpr QRgb MissingPixel = 0xFF808080;
 
 QImage LoadPicture(const QString& localPath, qint64 pixelBudget = MaxPixels);
+// Throws the "Picture too large" error LoadPicture gives for a picture of this
+// size with this much of the budget left (for pictures decoded side by side).
+void CheckPixelBudget(const QImage& picture, qint64 pixelBudget, const QString& localPath);
 QImage DecodeJpeg(const QString& localPath, qint64 pixelBudget = MaxPixels);
 QImage DecodeBmp(const QString& localPath, qint64 pixelBudget = MaxPixels);
 } // namespace PictureLoader
