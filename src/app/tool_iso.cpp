@@ -32,6 +32,8 @@ void TakeArgument(IsoRequest& request, const QString& arg, QStringList& args)
         image.IniFile = AbsoluteName(TakeValue(args, arg));
     else if (arg == u"--force")
         request.Force = true;
+    else if (arg == u"--keep-backups")
+        image.KeepEditorFiles = true;
     else if (arg.startsWith(u'-') && arg.size() > 1)
         throw VyxError(QStringLiteral("unknown option ") + arg);
     else if (image.CdRoot.isEmpty())
@@ -100,7 +102,7 @@ int RunIso(const QStringList& args, QTextStream& out, QTextStream& err)
                 err.flush();
             }
             return true;
-        });
+        }, image.LeftOut());
         out << "image written: " << image.ImageFile << " (volume " << image.Volume << ")\n";
     } catch (const VyxError& e) {
         err << e.Message() << '\n';

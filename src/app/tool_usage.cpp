@@ -68,7 +68,7 @@ const std::map<QString, CommandText>& Commands()
           "  --json                 print the findings as JSON\n",
           "0 no error (warnings allowed), 1 an error found or the project not loaded, 2 wrong arguments."}},
         {QStringLiteral("iso"),
-         {"iso [--codepage NAME] CD_ROOT -o DISC.iso [--volume LABEL] [--ini FILE] [--force]",
+         {"iso [--codepage NAME] CD_ROOT -o DISC.iso [--volume LABEL] [--ini FILE] [--force] [--keep-backups]",
           "check the project, then build the disc image through xorriso",
           "Checks the project with the CD root as 'check --cd-root' does (by default the launcher.ini\n"
           "beside the player that autorun.inf's open= line names), then builds an ISO 9660 image with\n"
@@ -80,7 +80,8 @@ const std::map<QString, CommandText>& Commands()
           "  -o DISC.iso            the image to write (not inside CD_ROOT)\n"
           "  --volume LABEL         the volume label, at most 32 characters (default the folder's name)\n"
           "  --ini FILE             the project to check\n"
-          "  --force                write the image even when the project has errors\n",
+          "  --force                write the image even when the project has errors\n"
+          "  --keep-backups         put the project's launcher.bak and launcher.tmp on the disc too\n",
           "0 written, 1 the project has errors or the image could not be written, 2 wrong arguments."}},
         {QStringLiteral("autorun"),
          {"autorun [--codepage NAME] CD_ROOT [OPTIONS]", "write the disc's autorun.inf as the wizard does",

@@ -43,3 +43,11 @@ std::optional<QString> DiscImageRequest::ProjectFile() const
         return IniFile;
     return AutorunProjectFile(CdRoot);
 }
+
+QStringList DiscImageRequest::LeftOut() const
+{
+    if (KeepEditorFiles || IniFile.isEmpty())
+        return {};
+    const QString name = QFileInfo(IniFile).fileName();
+    return {ChangeFileExt(name, QStringLiteral(".bak")), ChangeFileExt(name, QStringLiteral(".tmp"))};
+}

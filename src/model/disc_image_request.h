@@ -1,5 +1,6 @@
 #pragma once
 #include <QString>
+#include <QStringList>
 #include <optional>
 
 // A disc image to build: the CD root, the image file, its volume label and the
@@ -9,6 +10,11 @@ struct DiscImageRequest {
     QString ImageFile;
     QString Volume;  // empty: made from the CD root's name
     QString IniFile; // empty: the launcher.ini that autorun.inf names
+    bool KeepEditorFiles = false; // the project's backup and temporary file go onto the disc too
+
+    // The leaf names the image leaves out: the editor's backup and temporary
+    // file of the project (launcher.bak, launcher.tmp), unless they are kept.
+    QStringList LeftOut() const;
 
     // Throws VyxError when the CD root is no folder.
     void CheckCdRoot() const;

@@ -34,14 +34,15 @@ int LastPercent(const QByteArray& lines, int percent)
 // Temporary files that killed writers left stay off the disc. A symbolic link
 // is stored as the file it leads to: Windows sees no links on a disc, and a
 // link to the build machine's files would mean nothing there.
-QStringList Arguments(const QString& folder, const QString& imageFile, const QString& volumeLabel)
+QStringList Arguments(const QString& folder, const QString& imageFile, const QString& volumeLabel,
+                      const QStringList& leftOut)
 {
     QStringList args = {QStringLiteral("-abort_on"), QStringLiteral("FAILURE"), QStringLiteral("-report_about"),
                         QStringLiteral("UPDATE"),    QStringLiteral("-outdev"),  imageFile,
                         QStringLiteral("-volid"),    volumeLabel,                QStringLiteral("-joliet"),
                         QStringLiteral("on"),        QStringLiteral("-rockridge"), QStringLiteral("on"),
                         QStringLiteral("-follow"),   QStringLiteral("link")};
-    for (const QString& pattern : WriterTempPatterns())
+    for (const QString& pattern : WriterTempPatterns() + leftOut)
         args << QStringLiteral("-not_leaf") << pattern;
     return args << QStringLiteral("-map") << folder << QStringLiteral("/") << QStringLiteral("-commit");
 }
@@ -73,7 +74,7 @@ QString IsoImageWriter::DefaultVolumeLabel(const QString& folder)
 bool IsoImageWriter::XorrisoAvailable() { return !QStandardPaths::findExecutable(Xorriso).isEmpty(); }
 
 bool IsoImageWriter::Write(const QString& folder, const QString& imageFile, const QString& volumeLabel,
-                           const Progress& progress)
+                           const Progress& progress, const QStringList& leftOut)
 {
     if (!XorrisoAvailable())
         throw VyxError(QStringLiteral("xorriso is not installed; the image needs it (Debian package xorriso)"));
@@ -84,7 +85,7 @@ bool IsoImageWriter::Write(const QString& folder, const QString& imageFile, cons
     // Killed with us, xorriso would go on writing a .part that nobody renames.
     process.setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGKILL); });
 #endif
-    process.start(Xorriso, Arguments(folder, partial, volumeLabel));
+    process.start(Xorriso, Arguments(folder, partial, volumeLabel, leftOut));
     if (!process.waitForStarted())
         throw VyxError(QStringLiteral("Cannot start xorriso: ") + process.errorString());
     QByteArray messages;

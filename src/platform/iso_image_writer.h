@@ -1,5 +1,6 @@
 #pragma once
 #include <QString>
+#include <QStringList>
 #include <functional>
 
 // Builds an ISO 9660 image with Joliet and Rock Ridge names from a folder,
@@ -23,6 +24,7 @@ public:
     // False when the progress callback stopped it: no image is then written and
     // an older one stays. Throws VyxError with xorriso's own words when it fails
     // or is missing.
+    // Files named as in `leftOut` (leaf names, anywhere in the tree) stay off the disc.
     static bool Write(const QString& folder, const QString& imageFile, const QString& volumeLabel,
-                      const Progress& progress = {});
+                      const Progress& progress = {}, const QStringList& leftOut = {});
 };

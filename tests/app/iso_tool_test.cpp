@@ -127,17 +127,24 @@ TEST_F(IsoTool, StrayTemporaryFilesAreLeftOutAndLinksStoredAsTheirFiles)
     const QString root = DemoDisc();
     dir.Write("cd/Launcher/.vyx0a1b2c3d.tmp", "half a file");
     dir.Write("cd/.autorun.inf.0a1b2c3d.tmp", "half a file");
+    dir.Write("cd/Launcher/launcher.bak", "the editor's backup");
+    dir.Write("cd/Launcher/launcher.tmp", "the editor's temporary file");
     ASSERT_TRUE(QFile::link(dir.Write("outside.txt", "from elsewhere"), root + "/Launcher/notes.txt"));
     const ToolRun run = Tool({"iso", root, "-o", dir.File("demo.iso")});
     ASSERT_EQ(run.exitCode, 0) << run.err.constData();
     const QStringList listing = JolietListing(dir.File("demo.iso"));
     EXPECT_FALSE(listing.contains("Launcher/.vyx0a1b2c3d.tmp"));
     EXPECT_FALSE(listing.contains(".autorun.inf.0a1b2c3d.tmp"));
+    EXPECT_FALSE(listing.contains("Launcher/launcher.bak"));
+    EXPECT_FALSE(listing.contains("Launcher/launcher.tmp"));
     EXPECT_TRUE(listing.contains("Launcher/launcher.ini"));
     RunProgram("xorriso", {"-osirrox", "on", "-indev", dir.File("demo.iso"), "-extract", "/Launcher/notes.txt",
                            dir.File("extracted.txt")});
     EXPECT_EQ(dir.Read("extracted.txt"), QByteArray("from elsewhere"));
     EXPECT_FALSE(QFileInfo(dir.File("extracted.txt")).isSymLink());
+
+    ASSERT_EQ(Tool({"iso", root, "-o", dir.File("kept.iso"), "--keep-backups"}).exitCode, 0);
+    EXPECT_TRUE(JolietListing(dir.File("kept.iso")).contains("Launcher/launcher.bak"));
 }
 
 TEST(IsoImageWriter, TheDefaultLabelIsTheFolderNameInIsoCharacters)

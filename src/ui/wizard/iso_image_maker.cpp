@@ -94,5 +94,5 @@ bool IsoImageMaker::Write(const DiscImageRequest& request)
         progress.setValue(percent);
         QCoreApplication::processEvents();
         return !progress.wasCanceled();
-    });
+    }, request.LeftOut());
 }
