@@ -5,6 +5,7 @@
 #include "model/project_check.h"
 #include "model/project_loader.h"
 #include "ui/core/event_guard.h"
+#include "ui/core/read_only_question.h"
 #include "platform/file_names.h"
 
 #include <QApplication>
@@ -75,12 +76,12 @@ bool Editor::ConfirmSaveOverFailedLoad(QWidget* parent)
            QMessageBox::Yes;
 }
 
-SaveResult Editor::SaveCurrentProject()
+SaveResult Editor::SaveCurrentProject(bool replaceReadOnly)
 {
     // The absolute name goes back into the box even when writing then fails.
     QString name = m_iniFileName;
     try {
-        const SaveResult result = SaveProject(*m_project, name, *this, &m_fileVersion);
+        const SaveResult result = SaveProject(*m_project, name, *this, &m_fileVersion, replaceReadOnly);
         SetIniFileName(name);
         if (result == SaveResult::Saved)
             m_lastLoadedOrSaved.Take(*m_project);
@@ -100,7 +101,10 @@ bool Editor::SaveWithReport(QWidget* parent)
         const OutsideChange change = AskAboutOutsideChange(parent);
         if (change == OutsideChange::Reloaded || change == OutsideChange::Cancelled)
             return;
-        if (SaveCurrentProject() == SaveResult::TemporaryFileMissing)
+        std::optional<SaveResult> result;
+        if (!WriteAskingAboutReadOnly(m_dialogs, parent, [&](bool anyway) { result = SaveCurrentProject(anyway); }))
+            return;
+        if (result == SaveResult::TemporaryFileMissing)
             m_dialogs.ShowError(parent, QStringLiteral("Error when saving INI file"), QStringLiteral("Error"));
         else
             saved = true;
