@@ -177,7 +177,7 @@ void Editor::ToggleStatusWindow()
 {
     if (!m_statusWindow)
         return;
-    if (m_statusWindow->IsShown())
+    if (m_statusWindow->IsShown() && !m_statusWindow->IsCovered())
         m_statusWindow->HideStatus();
     else
         m_statusWindow->ShowStatus();
@@ -336,6 +336,16 @@ void Editor::CloseStatus()
 {
     if (m_statusWindow)
         m_statusWindow->CloseStatus();
+}
+
+void Editor::MainWindowActivated()
+{
+    if (!m_statusWindow)
+        return;
+    if (m_statusWindow->WarningsShown() && !m_statusWindow->IsShown())
+        m_statusWindow->ShowStatus();
+    else
+        m_statusWindow->KeepAbove();
 }
 
 bool Editor::WarningsShown() const { return m_statusWindow && m_statusWindow->WarningsShown(); }

@@ -64,6 +64,8 @@ public:
     // "MASK": offers the background picture, then shows the mask maker modally.
     void MaskCommand(QWidget* parent);
     void ToggleStatusWindow();
+    // The window manager raised the main window: the status window goes back over it.
+    void MainWindowActivated();
     void ShowButtonList();
     void HideToolWindows();
     void ShowHelpTopic(const QString& topic);
