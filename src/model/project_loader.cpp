@@ -14,6 +14,7 @@
 #include <QFileInfo>
 #include <QLocale>
 
+#include <algorithm>
 #include <array>
 #include <future>
 
@@ -45,12 +46,15 @@ public:
 private:
     void ChooseCodePage();
     void ReadMain();
-    void LoadBackgrounds();
+    using Buttons = std::array<MenuButton, MenuProject::SlotCount>;
+
+    void StartBackgrounds();
+    void TakeBackgrounds();
     void TakeBackground(const FieldKey<MainParams, Text>& key, QImage& picture, std::future<QImage>& decoded,
                         const char* tag, const char* label);
     void ReadTextInfo();
-    void ReadButtons();
-    void ReadButton(int slot);
+    Buttons ReadButtonRecords() const;
+    void TakeButtons(const Buttons& buttons);
     void ReadShape();
 
     QString Unicode(const Text& text) const { return CodePage::ToUnicode(text); }
@@ -59,6 +63,7 @@ private:
     ProjectView& m_view;
     ProfileFile m_ini;
     qint64 m_pixelBudget = 0; // pixels left for the pictures of this load
+    std::array<std::future<QImage>, 3> m_decoded;
 };
 
 void Loader::Run(const QString& iniName, IniFileVersion* version)
@@ -86,11 +91,15 @@ void Loader::Run(const QString& iniName, IniFileVersion* version)
 
     ChooseCodePage();
     ReadMain();
-    LoadBackgrounds();
+    StartBackgrounds();
+    // Read while the pictures decode; kept apart so that an error in a picture
+    // leaves the project's buttons as they were, as reading in turn does.
+    const Buttons buttons = ReadButtonRecords();
+    TakeBackgrounds();
     m_view.SetApplicationTitle(Unicode(m_project.Main.Title));
     m_view.SetWindowCaption(Unicode(m_project.Main.WindowCaption()));
     ReadTextInfo();
-    ReadButtons();
+    TakeButtons(buttons);
     ReadShape();
     m_view.SetStatus(QStringLiteral("Loaded."));
     if (!m_view.WarningsShown())
@@ -140,21 +149,27 @@ void Loader::ReadMain()
     m_view.ProjectFlagsChanged();
 }
 
-void Loader::LoadBackgrounds()
+void Loader::StartBackgrounds()
 {
     m_view.SetStatus(QStringLiteral("Loading backgrounds..."));
     m_pixelBudget = PictureLoader::MaxPixels;
-    // The three are independent: decoded side by side, then taken in order, so
-    // the log, the budget and the first error are those of one after another.
-    std::array<std::future<QImage>, 3> decoded;
-    for (size_t i = 0; i < decoded.size(); ++i) {
+    // The three are independent: two decode on threads of their own, the first
+    // on this thread when it is taken, after the buttons are read. They are
+    // taken in order, so the log, the budget and the first error are those of
+    // one after another.
+    for (size_t i = 0; i < m_decoded.size(); ++i) {
         const QString stored = Unicode(ReadText(m_ini, MainSection, MainPictureTexts[i].key));
         if (!stored.isEmpty() && StoredFileExists(stored))
-            decoded[i] = std::async(std::launch::async, [path = LocalPathOf(stored)] { return PictureLoader::LoadPicture(path); });
+            m_decoded[i] = std::async(i == 0 ? std::launch::deferred : std::launch::async,
+                                      [path = LocalPathOf(stored)] { return PictureLoader::LoadPicture(path); });
     }
-    TakeBackground(MainPictureTexts[0], m_project.NormalPicture, decoded[0], "Default", "Background default file: ");
-    TakeBackground(MainPictureTexts[1], m_project.OverPicture, decoded[1], "OVER", "Background OVER file: ");
-    TakeBackground(MainPictureTexts[2], m_project.ClickPicture, decoded[2], "Click", "Background CLICK file: ");
+}
+
+void Loader::TakeBackgrounds()
+{
+    TakeBackground(MainPictureTexts[0], m_project.NormalPicture, m_decoded[0], "Default", "Background default file: ");
+    TakeBackground(MainPictureTexts[1], m_project.OverPicture, m_decoded[1], "OVER", "Background OVER file: ");
+    TakeBackground(MainPictureTexts[2], m_project.ClickPicture, m_decoded[2], "Click", "Background CLICK file: ");
 }
 
 void Loader::TakeBackground(const FieldKey<MainParams, Text>& key, QImage& picture, std::future<QImage>& decoded,
@@ -189,17 +204,19 @@ void Loader::ReadTextInfo()
                                    : QStringLiteral("TextInfo loaded - not active."));
 }
 
-void Loader::ReadButtons()
+Loader::Buttons Loader::ReadButtonRecords() const
 {
-    m_view.SetStatus(QStringLiteral("Loading BUTTONS..."));
+    Buttons buttons;
     for (int slot = 0; slot < MenuProject::SlotCount; ++slot)
-        ReadButton(slot);
-    m_view.AddLine(QStringLiteral("Buttons loaded. (%1 buttons)").arg(m_project.UsedButtonCount()));
+        buttons[size_t(slot)] = ReadMenuButton(m_ini, slot);
+    return buttons;
 }
 
-void Loader::ReadButton(int slot)
+void Loader::TakeButtons(const Buttons& buttons)
 {
-    m_project.Buttons[slot] = ReadMenuButton(m_ini, slot);
+    m_view.SetStatus(QStringLiteral("Loading BUTTONS..."));
+    std::copy(buttons.begin(), buttons.end(), std::begin(m_project.Buttons));
+    m_view.AddLine(QStringLiteral("Buttons loaded. (%1 buttons)").arg(m_project.UsedButtonCount()));
 }
 
 void Loader::ReadShape()

@@ -1,5 +1,6 @@
 #include "platform/jpeg_decoder.h"
 
+#include "platform/picture_memory.h"
 #include "platform/vyx_error.h"
 
 #include <QDir>
@@ -44,7 +45,7 @@ QImage JpegDecoder::Decode()
                      .arg(MaxWorkingMemory / (1024 * 1024)));
         FailFromLibrary();
     }
-    m_image = QImage(int(m_info.output_width), int(m_info.output_height), QImage::Format_RGB32);
+    m_image = PictureMemory::NewPicture(QSize(int(m_info.output_width), int(m_info.output_height)), QImage::Format_RGB32);
     if (m_image.isNull())
         Fail(QStringLiteral("Not enough memory for a %1 x %2 picture")
                  .arg(m_info.output_width)

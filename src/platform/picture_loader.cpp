@@ -3,6 +3,7 @@
 #include "platform/bmp_header.h"
 #include "platform/file_operations.h"
 #include "platform/jpeg_decoder.h"
+#include "platform/picture_memory.h"
 #include "platform/regular_file.h"
 #include "platform/vyx_error.h"
 
@@ -58,7 +59,7 @@ void CheckSize(qint64 width, qint64 height, qint64 pixelBudget, const QString& p
 // rows a damaged file does not hold keep this defined colour.
 QImage PrefilledFor(QImageReader& reader)
 {
-    QImage image(reader.size(), reader.imageFormat());
+    QImage image = PictureMemory::NewPicture(reader.size(), reader.imageFormat());
     if (image.isNull())
         return image;
     if (image.depth() >= 24)

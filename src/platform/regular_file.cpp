@@ -4,6 +4,7 @@
 #include "platform/file_stamp.h"
 #include "platform/vyx_error.h"
 
+#include <algorithm>
 #include <QDir>
 
 #include <cerrno>
@@ -83,8 +84,12 @@ std::optional<QByteArray> Read(const QString& path, qint64 maxBytes, FileStamp* 
     qint64 modifiedNs = 0;
     if (!OpenChecked(file, path, maxBytes, modifiedNs))
         return std::nullopt;
-    // One byte more than allowed: the file may grow while it is read.
-    QByteArray bytes = file.read(maxBytes + 1);
+    // Sized by the file, not by the limit: a buffer of the limit's size costs
+    // a fresh mapping and its page faults on every read. One byte more than
+    // the file holds tells whether it grew while it was read.
+    QByteArray bytes = file.read(std::min(file.size(), maxBytes) + 1);
+    if (bytes.size() > file.size() && bytes.size() <= maxBytes)
+        bytes += file.read(maxBytes + 1 - bytes.size());
     if (file.error() != QFileDevice::NoError)
         throw VyxError(QStringLiteral("Cannot read file %1: %2").arg(Shown(path), file.errorString()));
     if (bytes.size() > maxBytes)
