@@ -1,5 +1,7 @@
 #include "support/x11_display.h"
 
+#include "support/user_actions.h"
+
 #include <QApplication>
 #include <cstdio>
 #include <gtest/gtest.h>
@@ -16,6 +18,6 @@ int main(int argc, char** argv)
         return 1;
     }
     qputenv("QT_QPA_PLATFORM", "xcb");
-    QApplication app(argc, argv);
+    TestApplication app(argc, argv);
     return RUN_ALL_TESTS();
 }

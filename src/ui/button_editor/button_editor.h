@@ -29,6 +29,7 @@ public:
     void LoadButtonEditor() override;
     void ProjectLoaded() override;
     void FollowSort(const SlotMap& moved) override;
+    void ProjectRestored() override;
 
     void ApplyButtonEdits();
     void SetShellRunEnable(bool enabled);

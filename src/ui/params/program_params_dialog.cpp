@@ -247,9 +247,19 @@ void ProgramParamsDialog::FillAnimation(const AnimationGroup& group, int directi
 
 void ProgramParamsDialog::OkClick()
 {
-    ApplyParams();
-    ApplyCodePage();
-    accept();
+    // Closing moves the focus out of a field: the dialog's OK is the one step,
+    // also when a field's number stops it half-way (what was copied stays, as before).
+    const QString label = QStringLiteral("Program Parameters");
+    try {
+        const GestureHold hold = m_editor.HoldGestures();
+        ApplyParams();
+        ApplyCodePage();
+        accept();
+    } catch (...) {
+        m_editor.EndGesture(label);
+        throw;
+    }
+    m_editor.EndGesture(label);
 }
 
 void ProgramParamsDialog::FillCodePages()
