@@ -199,6 +199,9 @@ void ProgramParamsDialog::OpenParams(int page)
 {
     FillParamsDialog();
     m_ui->PageControl1->setCurrentIndex(page);
+    // The dialog is one gesture: a picked picture takes effect at once, but only
+    // OK records the step (and Cancel puts the pictures back), however the focus moves.
+    const GestureHold hold = m_editor.HoldGestures();
     exec();
 }
 

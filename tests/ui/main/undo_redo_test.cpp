@@ -201,6 +201,35 @@ TEST_F(UndoRedoTest, AParametersOkThatChangedTheSizeAndTheBackgroundIsOneStep)
     EXPECT_EQ(TheEditor().Canvas().Image().pixel(5, 5), Project().NormalPicture.pixel(5, 5));
 }
 
+TEST_F(UndoRedoTest, AParametersCancelLeavesNoStepWhateverTheFocusDid)
+{
+    bool picked = false;
+    bool left = false;
+    QTimer::singleShot(0, &Main(), [&] {
+        auto* dialog = qobject_cast<ProgramParamsDialog*>(QApplication::activeModalWidget());
+        if (!dialog)
+            return;
+        if (QTest::qWaitForWindowActive(dialog)) {
+            m_pickedFile = m_dir.File("other.bmp");
+            QTest::mouseClick(dialog->findChild<QAbstractButton*>("PickBackground"), Qt::LeftButton);
+            picked = Project().Main.BackgroundFile == "other.bmp" || Project().NormalPicture.pixel(5, 5) != 0xFF204060;
+            auto* title = dialog->findChild<QLineEdit*>("TitleEdit");
+            title->setFocus();
+            QTest::keyClicks(title, "x");
+            // Leaves a field while the picked picture is in the project.
+            QTest::keyClick(title, Qt::Key_Tab);
+            left = !title->hasFocus();
+        }
+        dialog->reject();
+    });
+    QTest::mouseClick(NamedChild<QPushButton>(Main(), "ParametersButton"), Qt::LeftButton);
+    ASSERT_TRUE(picked);
+    ASSERT_TRUE(left);
+    EXPECT_FALSE(TheEditor().History().CanUndo());
+    HistoryWatch::ExpectRecorded(TheEditor());
+    EXPECT_FALSE(Main().ShownCaption().startsWith('*'));
+}
+
 TEST_F(UndoRedoTest, ATextAreaMoveIsUndoneWithTheAreaAndItsBoxes)
 {
     auto* x = NamedChild<QLineEdit>(Main(), "X");
