@@ -11,6 +11,7 @@
 #include "ui/core/event_guard.h"
 #include "ui/core/field_gestures.h"
 #include "ui/core/file_picker.h"
+#include "ui/core/read_only_question.h"
 
 #include <QApplication>
 #include <QDir>
@@ -441,7 +442,7 @@ bool Editor::ConfirmSaveOverFailedLoad(QWidget* parent)
            QMessageBox::Yes;
 }
 
-SaveResult Editor::SaveCurrentProject()
+SaveResult Editor::SaveCurrentProject(bool replaceReadOnly)
 {
     // What the user did before the save is one step; the save itself adds none.
     EndGesture();
@@ -453,7 +454,7 @@ SaveResult Editor::SaveCurrentProject()
             m_history.ReplaceCurrent(*m_project);
     };
     try {
-        const SaveResult result = SaveProject(*m_project, name, *this, &m_fileVersion);
+        const SaveResult result = SaveProject(*m_project, name, *this, &m_fileVersion, replaceReadOnly);
         SetIniFileName(name);
         followSort();
         if (result == SaveResult::Saved) {
@@ -479,7 +480,10 @@ bool Editor::SaveWithReport(QWidget* parent)
         const OutsideChange change = AskAboutOutsideChange(parent);
         if (change == OutsideChange::Reloaded || change == OutsideChange::Cancelled)
             return;
-        if (SaveCurrentProject() == SaveResult::TemporaryFileMissing)
+        std::optional<SaveResult> result;
+        if (!WriteAskingAboutReadOnly(m_dialogs, parent, [&](bool anyway) { result = SaveCurrentProject(anyway); }))
+            return;
+        if (result == SaveResult::TemporaryFileMissing)
             m_dialogs.ShowError(parent, QStringLiteral("Error when saving INI file"), QStringLiteral("Error"));
         else
             saved = true;
@@ -553,7 +557,7 @@ void Editor::ToggleStatusWindow()
 {
     if (!m_statusWindow)
         return;
-    if (m_statusWindow->IsShown())
+    if (m_statusWindow->IsShown() && !m_statusWindow->IsCovered())
         m_statusWindow->HideStatus();
     else
         m_statusWindow->ShowStatus();
@@ -712,6 +716,16 @@ void Editor::CloseStatus()
 {
     if (m_statusWindow)
         m_statusWindow->CloseStatus();
+}
+
+void Editor::MainWindowActivated()
+{
+    if (!m_statusWindow)
+        return;
+    if (m_statusWindow->WarningsShown() && !m_statusWindow->IsShown())
+        m_statusWindow->ShowStatus();
+    else
+        m_statusWindow->KeepAbove();
 }
 
 bool Editor::WarningsShown() const { return m_statusWindow && m_statusWindow->WarningsShown(); }

@@ -118,7 +118,7 @@ public:
     QStringList RecentFiles() const;
     // Deletes a used button after the question; true when it was deleted.
     bool DeleteButtonCommand(QWidget* parent, int slot);
-    SaveResult SaveCurrentProject();
+    SaveResult SaveCurrentProject(bool replaceReadOnly);
     // Save with its messages shown; true only when the new file is in place.
     // A file changed outside the editor since it was loaded or saved asks
     // first: Overwrite saves, Reload loads the file as it is now.
@@ -132,6 +132,8 @@ public:
     void MaskCommand(QWidget* parent);
     void ToggleStatusWindow();
     bool StatusWindowShown() const { return m_statusWindow && m_statusWindow->IsShown(); }
+    // The window manager raised the main window: the status window goes back over it.
+    void MainWindowActivated();
     void ShowButtonList();
     void HideToolWindows();
     void ShowHelpTopic(const QString& topic);
