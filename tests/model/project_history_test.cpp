@@ -45,7 +45,10 @@ TEST(ProjectHistoryTest, EveryPartThePlayerReadsCountsAsAChange)
         [](MenuProject& p) { p.Buttons[3].Used = false; },
         [](MenuProject& p) { p.Buttons[100].SoundOver = "x.wav"; },
         [](MenuProject& p) { p.TextInfo.FontColor = 0xFF; },
+        [](MenuProject& p) { p.Shape.PointCount = 1; },
         [](MenuProject& p) { p.Shape.Points[7].State = ShapePointState::MarkedForDeletion; },
+        // A picture follows its file name: a new name is a change before any pixel loads.
+        [](MenuProject& p) { p.Main.BackgroundFile = "b.bmp"; },
         [](MenuProject& p) { p.CodePage = "windows-1250"; },
         [](MenuProject& p) { p.OverPicture = Picture(0xff00ff00); },
         [](MenuProject& p) { p.NormalPicture.setPixel(1, 1, 0xff000000); },
@@ -54,10 +57,26 @@ TEST(ProjectHistoryTest, EveryPartThePlayerReadsCountsAsAChange)
         MenuProject changed = project;
         changes[i](changed);
         EXPECT_TRUE(history.Differs(changed)) << "change " << i;
+        EXPECT_FALSE(history.MatchesClean(changed)) << "change " << i;
     }
     MenuProject samePixels = project;
     samePixels.NormalPicture = Picture(0xff0000ff);
     EXPECT_FALSE(history.Differs(samePixels)) << "another copy of the same pixels";
+}
+
+TEST(ProjectHistoryTest, ASavedStateReplacesTheOneLoaded)
+{
+    const MenuProject loaded = TwoButtons();
+    ProjectHistory history;
+    history.Start(loaded);
+    EXPECT_TRUE(history.MatchesClean(loaded));
+    MenuProject saved = loaded;
+    saved.Buttons[3].Left = 11;
+    ASSERT_TRUE(history.Record(saved));
+    history.MarkClean();
+    EXPECT_FALSE(history.Differs(saved));
+    EXPECT_TRUE(history.MatchesClean(saved));
+    EXPECT_FALSE(history.MatchesClean(loaded)) << "the state loaded is no longer what is on disk";
 }
 
 TEST(ProjectHistoryTest, UndoAndRedoWalkTheLabelledStates)
