@@ -24,20 +24,24 @@ void ProjectState::PutInto(MenuProject& project) const
     project.ClickPicture = ClickPicture;
 }
 
-bool ProjectState::Matches(const MenuProject& project) const
+namespace {
+
+// A state and a project name their parts alike.
+template <typename Other>
+bool SameContent(const ProjectState& state, const Other& other)
 {
     // The records first: they differ far more often than the pictures, and cost less to compare.
-    return Main == project.Main && TextInfo == project.TextInfo && Buttons == project.Buttons
-           && Shape == project.Shape && CodePage == project.CodePage && NormalPicture == project.NormalPicture
-           && OverPicture == project.OverPicture && ClickPicture == project.ClickPicture;
+    return state.Main == other.Main && state.TextInfo == other.TextInfo && state.Buttons == other.Buttons
+           && state.Shape == other.Shape && state.CodePage == other.CodePage
+           && state.NormalPicture == other.NormalPicture && state.OverPicture == other.OverPicture
+           && state.ClickPicture == other.ClickPicture;
 }
 
-bool ProjectState::operator==(const ProjectState& other) const
-{
-    return Main == other.Main && TextInfo == other.TextInfo && Buttons == other.Buttons && Shape == other.Shape
-           && CodePage == other.CodePage && NormalPicture == other.NormalPicture
-           && OverPicture == other.OverPicture && ClickPicture == other.ClickPicture;
-}
+} // namespace
+
+bool ProjectState::Matches(const MenuProject& project) const { return SameContent(*this, project); }
+
+bool ProjectState::operator==(const ProjectState& other) const { return SameContent(*this, other); }
 
 namespace {
 
