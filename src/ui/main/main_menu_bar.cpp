@@ -21,6 +21,7 @@ MainMenuBar::MainMenuBar(Editor& editor, QWidget& window, TextArea& textArea)
     // Inside the window on every desktop, so that its height is the one SetDesignSize adds.
     setNativeMenuBar(false);
     BuildFile();
+    // The File menu's export commands: AddFileCommand(...) lines here.
     BuildEdit();
     BuildView();
     BuildTools();
@@ -29,18 +30,25 @@ MainMenuBar::MainMenuBar(Editor& editor, QWidget& window, TextArea& textArea)
     UpdateHistory();
 }
 
+QAction* MainMenuBar::Command(QMenu* menu, const QString& text, const QString& name, std::function<void()> command)
+{
+    auto* action = new QAction(text, menu);
+    action->setObjectName(name);
+    connect(action, &QAction::triggered, this,
+            [this, command = std::move(command)] { Guarded(m_editor.Dialogs(), &m_window, command); });
+    return action;
+}
+
 QAction* MainMenuBar::Add(QMenu* menu, const QString& text, const QString& name, std::function<void()> command,
                           const QList<QKeySequence>& keys)
 {
-    QAction* action = menu->addAction(text);
-    action->setObjectName(name);
+    QAction* action = Command(menu, text, name, std::move(command));
     if (!keys.isEmpty()) {
         action->setShortcuts(keys);
         // From the button editor, the buttons list and the other modeless windows too.
         action->setShortcutContext(Qt::ApplicationShortcut);
     }
-    connect(action, &QAction::triggered, this,
-            [this, command = std::move(command)] { Guarded(m_editor.Dialogs(), &m_window, command); });
+    menu->addAction(action);
     return action;
 }
 
@@ -60,10 +68,8 @@ void MainMenuBar::BuildFile()
         {QKeySequence(Qt::CTRL | Qt::Key_S)});
     Add(m_file, QStringLiteral("Save &As..."), QStringLiteral("ActionSaveAs"),
         [this] { m_editor.SaveAsCommand(&m_window); }, {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)});
-    // The export commands go here, one AddFileCommand line each (issue 21's
-    // "Export web page...", an Editor operation of its own), e.g.:
-    //   AddFileCommand(QStringLiteral("&Export web page..."), QStringLiteral("ActionExportWebPage"),
-    //                  [this] { m_editor.ExportWebPageCommand(&m_window); });
+    // The export commands' place, between Save As and Quit: AddFileCommand
+    // puts each one there (one line each, in the constructor after BuildFile).
     m_exportPlace = m_file->addSeparator();
     m_exportPlace->setObjectName(QStringLiteral("ExportPlace"));
     Add(m_file, QStringLiteral("&Quit"), QStringLiteral("ActionQuit"), [this] { m_window.close(); },
@@ -72,10 +78,7 @@ void MainMenuBar::BuildFile()
 
 QAction* MainMenuBar::AddFileCommand(const QString& text, const QString& name, std::function<void()> command)
 {
-    QAction* action = new QAction(text, m_file);
-    action->setObjectName(name);
-    connect(action, &QAction::triggered, this,
-            [this, command = std::move(command)] { Guarded(m_editor.Dialogs(), &m_window, command); });
+    QAction* action = Command(m_file, text, name, std::move(command));
     m_file->insertAction(m_exportPlace, action);
     return action;
 }

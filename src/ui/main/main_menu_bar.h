@@ -30,6 +30,8 @@ public:
     void FillRecent();
 
 private:
+    // An action that runs `command` guarded, not yet in any menu.
+    QAction* Command(QMenu* menu, const QString& text, const QString& name, std::function<void()> command);
     QAction* Add(QMenu* menu, const QString& text, const QString& name, std::function<void()> command,
                  const QList<QKeySequence>& keys = {});
     void BuildFile();
