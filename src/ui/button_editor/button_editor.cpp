@@ -130,25 +130,17 @@ void ButtonEditor::LoadButtonEditor()
     }
 }
 
-void ButtonEditor::ProjectLoaded()
-{
-    const int slot = m_editor.CurrentButton();
-    const MenuButton& button = m_editor.Project().Buttons.at(slot);
-    if (button.Used)
-        Fill(button, QString::number(slot));
-    else
-        Fill(MenuButton(), QString());
-    EnableFields(button.Used);
-}
+void ButtonEditor::ProjectLoaded() { ShowSlot(m_editor.CurrentButton()); }
 
 void ButtonEditor::ProjectRestored()
 {
     bool ok = false;
     const int slot = m_ui->Butt->text().toInt(&ok, 10);
-    if (!ok || slot < 0 || slot >= MenuProject::SlotCount) {
-        ProjectLoaded();
-        return;
-    }
+    ShowSlot(ok && slot >= 0 && slot < MenuProject::SlotCount ? slot : m_editor.CurrentButton());
+}
+
+void ButtonEditor::ShowSlot(int slot)
+{
     const MenuButton& button = m_editor.Project().Buttons.at(slot);
     if (button.Used)
         Fill(button, QString::number(slot));
