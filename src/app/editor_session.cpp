@@ -28,6 +28,7 @@ EditorSession::EditorSession()
 
 EditorSession::~EditorSession()
 {
+    m_editor->DetachWindows();
     if (m_contextHelp)
         qApp->removeEventFilter(m_contextHelp.get());
 }

@@ -3,6 +3,7 @@
 #include "model/design_size.h"
 #include "model/ini_file_version.h"
 #include "model/launcher_ini_layout.h"
+#include "model/logging_project_view.h"
 #include "model/menu_project.h"
 #include "model/project_view.h"
 #include "platform/code_page.h"
@@ -42,6 +43,8 @@ public:
     Loader(MenuProject& project, ProjectView& view) : m_project(project), m_view(view) {}
 
     void Run(const QString& iniName, IniFileVersion* version);
+    // What a file that holds nothing gives, the code page chosen as for a load.
+    void RunOnNothing();
 
 private:
     void ChooseCodePage();
@@ -107,6 +110,20 @@ void Loader::Run(const QString& iniName, IniFileVersion* version)
     m_view.RedrawCanvas();
     m_view.RefreshButtonListIfShown();
     m_view.FillPointList();
+}
+
+void Loader::RunOnNothing()
+{
+    ChooseCodePage();
+    ReadMain();
+    for (const auto& k : MainPictureTexts)
+        m_project.Main.*k.field = Text();
+    m_project.NormalPicture = QImage();
+    m_project.OverPicture = QImage();
+    m_project.ClickPicture = QImage();
+    ReadTextInfo();
+    ReadButtons();
+    ReadShape();
 }
 
 // The command line's code page wins; else the one the project keeps; else the
@@ -259,6 +276,14 @@ MenuButton ReadMenuButton(const ProfileFile& ini, int slot)
         b.*k.field = CutToCapacity(ReadText(ini, section, k.key), k.capacity);
     b.Used = b.PassesValidity();
     return b;
+}
+
+void ResetToNewProject(MenuProject& project, int sizeX, int sizeY)
+{
+    LoggingProjectView quiet;
+    Loader(project, quiet).RunOnNothing();
+    project.Main.SizeX = sizeX;
+    project.Main.SizeY = sizeY;
 }
 
 void LoadProject(MenuProject& project, const QString& iniName, ProjectView& view, IniFileVersion* version)

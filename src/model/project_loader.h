@@ -15,6 +15,11 @@ struct MenuButton;
 void LoadProject(MenuProject& project, const QString& iniName, ProjectView& view,
                  IniFileVersion* version = nullptr);
 
+// The project as loading a file that holds nothing makes it (the default title,
+// no pictures, no buttons, no shape; the code page chosen as a load chooses it),
+// with the given menu size. Reads and writes no file.
+void ResetToNewProject(MenuProject& project, int sizeX, int sizeY);
+
 // One [Button#N] section as loading reads it; Used is the validity rule's verdict
 // (a slot that fails it is dropped).
 MenuButton ReadMenuButton(const ProfileFile& ini, int slot);

@@ -1,3 +1,5 @@
+#include "support/user_actions.h"
+
 #include <QApplication>
 #include <gtest/gtest.h>
 
@@ -9,7 +11,7 @@ int main(int argc, char** argv)
     const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
     if (platform.isEmpty() || platform == "offscreen")
         qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" VYX_OWN_TESTDATA "/offscreen_screens.json");
-    QApplication app(argc, argv);
+    TestApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

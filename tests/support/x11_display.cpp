@@ -68,9 +68,9 @@ std::string ReadDisplayNumber(int fd)
 
 } // namespace
 
-X11Display::X11Display()
+X11Display::X11Display(const std::string& screen)
 {
-    if (!StartServer())
+    if (!StartServer(screen))
         return;
     if (!StartWindowManager()) {
         Stop(m_server);
@@ -84,7 +84,7 @@ X11Display::~X11Display()
     Stop(m_server);
 }
 
-bool X11Display::StartServer()
+bool X11Display::StartServer(const std::string& screen)
 {
     // -displayfd lets the server take the first free display itself, so lanes
     // running side by side never race for a number.
@@ -93,7 +93,7 @@ bool X11Display::StartServer()
         m_failure = "no pipe for Xvfb";
         return false;
     }
-    m_server = Spawn({"Xvfb", "-displayfd", std::to_string(fds[1]), "-screen", "0", "1280x1024x24", "-nolisten",
+    m_server = Spawn({"Xvfb", "-displayfd", std::to_string(fds[1]), "-screen", "0", screen, "-nolisten",
                       "tcp", "-noreset"});
     close(fds[1]);
     const std::string number = ReadDisplayNumber(fds[0]);

@@ -7,7 +7,8 @@
 // Both processes end with the object, or with the test program if it dies.
 class X11Display {
 public:
-    X11Display();
+    // `screen` as Xvfb takes it: WIDTHxHEIGHTxDEPTH.
+    explicit X11Display(const std::string& screen = "1280x1024x24");
     ~X11Display();
     X11Display(const X11Display&) = delete;
     X11Display& operator=(const X11Display&) = delete;
@@ -17,7 +18,7 @@ public:
     const std::string& Failure() const { return m_failure; }
 
 private:
-    bool StartServer();
+    bool StartServer(const std::string& screen);
     bool StartWindowManager();
 
     pid_t m_server = -1;

@@ -2,9 +2,11 @@
 #include "app/editor_session.h"
 #include "support/scoped_current_folder.h"
 #include "support/temp_folder.h"
+#include "ui/history_watch.h"
 #include "ui/core/editor.h"
 
 #include <QMessageBox>
+#include <QSettings>
 #include <QWidget>
 #include <QStringList>
 #include <gtest/gtest.h>
@@ -24,6 +26,8 @@ class SessionFixture {
 public:
     SessionFixture()
     {
+        // The recent files go to the test's own configuration folder, never the user's.
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, m_dir.File("config"));
         Shared().SetErrorListener([this](const QString& text, const QString&) { m_errors << text; });
         Shared().SetQuestionAnswerer([this](const QString& text, const QString& caption, QMessageBox::StandardButtons) {
             m_questions << caption + ": " + text;
@@ -41,6 +45,7 @@ public:
     ScopedCurrentFolder m_restore;
     TempFolder m_dir;
     EditorSession m_session;
+    HistoryWatch m_historyWatch{m_session.TheEditor()};
     QStringList m_errors;
     QStringList m_questions;
     QStringList m_fileRequests;

@@ -19,6 +19,8 @@
 #include <QPushButton>
 #include <QPixmap>
 #include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTest>
 #include <QTimer>
 
@@ -133,7 +135,7 @@ TEST_F(WindowManagerTest, TheMainWindowStartsCentredByItsFrame)
     Start(WarnedMenu);
     const QRect screen = m_session.Main().screen()->geometry();
     const QRect outer = m_session.Main().frameGeometry();
-    EXPECT_EQ(m_session.Main().size(), QSize(634, 382));
+    EXPECT_EQ(m_session.Main().size(), QSize(634, 382 + m_session.Main().MenuBarHeight()));
     EXPECT_EQ(outer.topLeft(), MainWindow::CentredPosition(screen.size(), outer.size()))
         << "frame " << outer.width() << "x" << outer.height();
 }
@@ -260,4 +262,31 @@ TEST_F(WindowManagerFocusTest, ThePathRuleWaitsUntilTheFieldIsLeft)
     QTest::keyClick(path, Qt::Key_Tab);
     EXPECT_EQ(path->text(), QStringLiteral("C:"));
     EXPECT_EQ(TheEditor().Project().Buttons[2].ShellRunPath, "C:");
+}
+
+// The menu bar adds its height to the window: on a laptop's 1366 x 768 screen a
+// 1024 x 768 menu then scrolls, and neither the strip nor the menu bar leaves the screen.
+class LaptopScreenTest : public WindowManagerTest {};
+
+TEST_F(LaptopScreenTest, TheMenuBarKeepsTheStripAndTheCanvasOnTheScreen)
+{
+    Start("[MAIN]\r\nProgram=Laptop\r\nSizeX=1024\r\nSizeY=768\r\n");
+    MainWindow& main = m_session.Main();
+    const QRect available = main.screen()->availableGeometry();
+    ASSERT_LE(main.screen()->geometry().height(), 768) << "run alone, the case gets its 1366 x 768 screen";
+    EXPECT_TRUE(QTest::qWaitFor([&] { return available.contains(main.frameGeometry()); }, 3000))
+        << "frame " << main.frameGeometry().width() << "x" << main.frameGeometry().height();
+    auto* menuBar = main.findChild<QWidget*>(QStringLiteral("MenuBar"));
+    auto* strip = main.findChild<QWidget*>(QStringLiteral("SaveButton"));
+    ASSERT_TRUE(menuBar && strip);
+    EXPECT_TRUE(menuBar->isVisible());
+    EXPECT_TRUE(available.contains(QRect(menuBar->mapToGlobal(QPoint(0, 0)), menuBar->size())));
+    EXPECT_TRUE(available.contains(QRect(strip->mapToGlobal(QPoint(0, 0)), strip->size())))
+        << "the strip stays in sight";
+    auto* canvas = main.findChild<QWidget*>(QStringLiteral("Image"));
+    EXPECT_EQ(canvas->size(), QSize(1024, 768)) << "the canvas keeps its real size";
+    auto* scroll = main.findChild<QScrollArea*>(QStringLiteral("CanvasScroll"));
+    ASSERT_NE(scroll, nullptr);
+    EXPECT_TRUE(scroll->verticalScrollBar()->isVisible()) << "the window scrolls, as before";
+    EXPECT_GE(canvas->mapTo(&main, QPoint(0, 0)).y(), menuBar->height()) << "the canvas begins under the menu bar";
 }

@@ -130,9 +130,17 @@ void ButtonEditor::LoadButtonEditor()
     }
 }
 
-void ButtonEditor::ProjectLoaded()
+void ButtonEditor::ProjectLoaded() { ShowSlot(m_editor.CurrentButton()); }
+
+void ButtonEditor::ProjectRestored()
 {
-    const int slot = m_editor.CurrentButton();
+    bool ok = false;
+    const int slot = m_ui->Butt->text().toInt(&ok, 10);
+    ShowSlot(ok && slot >= 0 && slot < MenuProject::SlotCount ? slot : m_editor.CurrentButton());
+}
+
+void ButtonEditor::ShowSlot(int slot)
+{
     const MenuButton& button = m_editor.Project().Buttons.at(slot);
     if (button.Used)
         Fill(button, QString::number(slot));
@@ -257,6 +265,8 @@ void ButtonEditor::ActionChange(int index)
         PrepareWinExec(QStringLiteral("mailto:"));
     SetShellRunEnable(m_ui->ComboBox1->currentText() == QLatin1String(ButtonAction::Run));
     ApplyButtonEdits();
+    // A picked action is one step; the address prefix typed after it is the next.
+    m_editor.EndGesture();
 }
 
 void ButtonEditor::PrepareWinExec(const QString& prefix)
@@ -271,17 +281,8 @@ void ButtonEditor::PrepareWinExec(const QString& prefix)
 
 void ButtonEditor::DeleteButton()
 {
-    const int slot = ShownSlot();
-    MenuButton& button = m_editor.Project().Buttons[slot];
-    const QString caption = QStringLiteral("Deleting #") + QString::number(slot) + QStringLiteral(" (")
-                            + Shown(button.Name) + QStringLiteral(")");
-    const auto answer = m_editor.Dialogs().Ask(this, QStringLiteral("Are you sure?"), caption,
-                                               QMessageBox::Yes | QMessageBox::No);
-    if (answer != QMessageBox::Yes)
-        return;
-    ToggleFrame(slot);
-    button.Used = false;
-    m_editor.RefreshButtonList();
+    // The same command as the Edit menu's: the question, the frame, the list, one step.
+    m_editor.DeleteButtonCommand(this, ShownSlot());
 }
 
 void ButtonEditor::ShellPathExit()
@@ -308,6 +309,7 @@ void ButtonEditor::PickFile(const Picker& picker)
     if (picker.Box == m_ui->Edit4)
         ProposeShellVerb(*name);
     picker.Box->setText(*name);
+    m_editor.EndGesture();
 }
 
 void ButtonEditor::ProposeShellVerb(const QString& relativeName)

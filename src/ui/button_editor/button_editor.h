@@ -29,6 +29,7 @@ public:
     void LoadButtonEditor() override;
     void ProjectLoaded() override;
     void FollowSort(const SlotMap& moved) override;
+    void ProjectRestored() override;
 
     void ApplyButtonEdits();
     void SetShellRunEnable(bool enabled);
@@ -47,6 +48,8 @@ private:
 
     void ConnectBoxes();
     void ConnectPickers();
+    // The slot's button in the fields, or empty disabled fields for an unused slot.
+    void ShowSlot(int slot);
     // Shows a button under a number label text, with the apply guarded off.
     void Fill(const MenuButton& button, const QString& number);
     void FillBoxes(const MenuButton& button);

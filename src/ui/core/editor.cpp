@@ -2,22 +2,67 @@
 
 #include "model/check_finding_target.h"
 #include "model/design_size.h"
+#include "model/mask_file.h"
 #include "model/project_check.h"
+#include "model/project_files.h"
 #include "model/project_loader.h"
-#include "ui/core/event_guard.h"
-#include "ui/core/read_only_question.h"
+#include "platform/code_page.h"
 #include "platform/file_names.h"
+#include "ui/core/event_guard.h"
+#include "ui/core/field_gestures.h"
+#include "ui/core/file_picker.h"
+#include "ui/core/read_only_question.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QScopedValueRollback>
+#include <QSettings>
 #include <algorithm>
 
-Editor::Editor()
-    : m_project(std::make_unique<MenuProject>()), m_mouse(*m_project, m_canvas, *this)
+namespace {
+
+const QString RecentKey = QStringLiteral("RecentFiles");
+const QString IniFilter = QStringLiteral("*.ini|*.ini|All|*.*");
+
+// The one setting the editor keeps outside the project files: the recent projects,
+// in the user's configuration folder (~/.config/vyxedit/vyxedit.ini).
+QSettings EditorSettings()
 {
+    return QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("vyxedit"), QStringLiteral("vyxedit"));
+}
+
+} // namespace
+
+GestureHold::GestureHold(Editor& editor) : m_editor(editor) { ++m_editor.m_gestureHolds; }
+
+GestureHold::~GestureHold() { --m_editor.m_gestureHolds; }
+
+Editor::Editor()
+    : m_project(std::make_unique<MenuProject>()), m_mouse(*m_project, m_canvas, *this),
+      m_fields(std::make_unique<FieldGestures>([this] { FieldLeft(); }))
+{
+    m_history.Start(*m_project);
 }
 
 Editor::~Editor() = default;
+
+void Editor::DetachWindows()
+{
+    m_fields.reset();
+    m_mainWindow = nullptr;
+    m_statusWindow = nullptr;
+    m_buttonEditor = nullptr;
+    m_buttonList = nullptr;
+    m_help = nullptr;
+    m_params = nullptr;
+    m_shapeWindow = nullptr;
+    m_maskMaker = nullptr;
+    m_autorunWizard = nullptr;
+    m_preview = nullptr;
+    m_checkWindow = nullptr;
+}
 
 void Editor::SetIniFileName(const QString& name)
 {
@@ -26,8 +71,104 @@ void Editor::SetIniFileName(const QString& name)
         m_mainWindow->SetIniFileName(name);
 }
 
+void Editor::EndGesture(const QString& label)
+{
+    if (m_restoring)
+        return;
+    if (m_history.Record(*m_project, label))
+        HistoryMoved();
+}
+
+void Editor::FieldLeft()
+{
+    if (m_gestureHolds == 0)
+        EndGesture();
+}
+
+bool Editor::CanUndo() const { return m_history.CanUndo() || m_history.Differs(*m_project); }
+
+QString Editor::UndoText() const
+{
+    const QString label =
+        m_history.Differs(*m_project) ? DescribeChange(m_history.Current(), ProjectState::Of(*m_project))
+                                      : m_history.UndoLabel();
+    return label.isEmpty() ? QStringLiteral("Undo") : QStringLiteral("Undo ") + label;
+}
+
+QString Editor::RedoText() const
+{
+    const QString label = m_history.Differs(*m_project) ? QString() : m_history.RedoLabel();
+    return label.isEmpty() ? QStringLiteral("Redo") : QStringLiteral("Redo ") + label;
+}
+
+void Editor::Undo()
+{
+    if (m_mouse.Dragging() || m_mouse.Drawing())
+        return;
+    EndGesture();
+    if (m_history.CanUndo())
+        Restore(m_history.Undo());
+}
+
+void Editor::Redo()
+{
+    if (m_mouse.Dragging() || m_mouse.Drawing())
+        return;
+    EndGesture();
+    if (m_history.CanRedo())
+        Restore(m_history.Redo());
+}
+
+void Editor::Restore(const ProjectState& state)
+{
+    const GestureHold hold(*this);
+    const QScopedValueRollback restoring(m_restoring, true);
+    const bool sizeChanged = state.Main.SizeX != m_project->Main.SizeX || state.Main.SizeY != m_project->Main.SizeY;
+    state.PutInto(*m_project);
+    // The texts' bytes are shown in the code page they were given in.
+    if (!state.ActiveCodePage.isEmpty() && state.ActiveCodePage != CodePage::Name())
+        CodePage::Select(state.ActiveCodePage);
+    RefreshWindows(sizeChanged);
+    if (m_buttonEditor)
+        m_buttonEditor->ProjectRestored();
+    HistoryMoved();
+}
+
+void Editor::RefreshWindows(bool sizeChanged)
+{
+    // The lit button and the rubber band belong to the canvas as it was.
+    m_mouse.PickButton(m_mouse.CurrentButton());
+    m_mouse.ClearBand();
+    const MainParams& main = m_project->Main;
+    ProjectFlagsChanged();
+    if (sizeChanged) {
+        const QSize size = BoundedDesignSize(main.SizeX, main.SizeY);
+        SetDesignSize(size.width(), size.height());
+    }
+    SetApplicationTitle(CodePage::ToUnicode(main.Title));
+    SetWindowCaption(CodePage::ToUnicode(main.WindowCaption()));
+    TextInfoLoaded();
+    RedrawCanvas();
+    RefreshButtonListIfShown();
+    FillPointList();
+}
+
+void Editor::HistoryMoved()
+{
+    if (m_mainWindow)
+        m_mainWindow->SetModified(m_history.IsModified());
+    emit HistoryChanged();
+}
+
+bool Editor::IsModified() const
+{
+    // A change not recorded yet (a field still being typed in) is weighed as it is.
+    return m_history.Differs(*m_project) ? !m_history.MatchesClean(*m_project) : m_history.IsModified();
+}
+
 void Editor::OpenProject()
 {
+    const GestureHold hold(*this);
     // The rubber band and the over state belong to the canvas of the old project.
     m_mouse.ClearBand();
     // Loading changes the current folder; a relative name in the box would then name another file.
@@ -42,11 +183,14 @@ void Editor::OpenProject()
     }
     m_failedLoadName.clear();
     ProjectReplaced();
+    AddRecent(m_iniFileName);
 }
 
 void Editor::ProjectReplaced()
 {
-    m_lastLoadedOrSaved.Take(*m_project);
+    // A load starts a new history.
+    m_history.Start(*m_project);
+    HistoryMoved();
     // The editor must not write the old project's button into the new one.
     if (m_buttonEditor)
         m_buttonEditor->ProjectLoaded();
@@ -54,15 +198,237 @@ void Editor::ProjectReplaced()
         m_checkWindow->ProjectLoaded();
 }
 
-bool Editor::KeepWorkBeforeOpen(QWidget* parent)
+bool Editor::KeepWorkBeforeOpen(QWidget* parent, const QString& caption)
 {
-    if (!m_lastLoadedOrSaved.Differs(*m_project))
+    EndGesture();
+    if (!IsModified())
         return true;
-    const auto answer = m_dialogs.Ask(parent, QStringLiteral("Save changes?"), QStringLiteral("Opening..."),
+    const auto answer = m_dialogs.Ask(parent, QStringLiteral("Save changes?"), caption,
                                       QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
     if (answer == QMessageBox::No)
         return true;
     return answer == QMessageBox::Yes && SaveWithReport(parent);
+}
+
+bool Editor::ConfirmClose(QWidget* parent)
+{
+    EndGesture();
+    // Mend of the Part, which asked always: only work that would be lost is asked about.
+    if (!IsModified()) {
+        HideToolWindows();
+        return true;
+    }
+    const auto answer = m_dialogs.Ask(parent, QStringLiteral("Save changes?"), QStringLiteral("Exiting..."),
+                                      QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+    if (answer == QMessageBox::No)
+        return true;
+    if (answer != QMessageBox::Yes)
+        return false;
+    HideToolWindows();
+    return SaveWithReport(parent);
+}
+
+bool Editor::ChooseIniFile(QWidget* parent)
+{
+    OpenFileRequest& request = m_dialogs.OpenFile();
+    request.Title = QStringLiteral("Uložit do INI souboru");
+    request.Filter = IniFilter;
+    const std::optional<QString> picked = m_dialogs.ExecuteOpenFile(parent);
+    if (!picked)
+        return false;
+    SetIniFileName(*picked);
+    SetCurrentFolder(QFileInfo(*picked).absolutePath());
+    return true;
+}
+
+void Editor::OpenCommand(QWidget* parent)
+{
+    Guarded(m_dialogs, parent, [&] {
+        // Asked before the dialog, so that Yes saves under the name the project has now.
+        if (!KeepWorkBeforeOpen(parent))
+            return;
+        ChooseIniFile(parent);
+        OpenProject();
+    });
+}
+
+void Editor::OpenRecent(QWidget* parent, const QString& file)
+{
+    Guarded(m_dialogs, parent, [&] {
+        if (!QFileInfo(file).isFile()) {
+            m_dialogs.ShowError(parent, QStringLiteral("File not found: %1").arg(file));
+            return;
+        }
+        if (!KeepWorkBeforeOpen(parent))
+            return;
+        SetIniFileName(file);
+        OpenProject();
+    });
+}
+
+void Editor::NewCommand(QWidget* parent)
+{
+    Guarded(m_dialogs, parent, [&] {
+        if (!KeepWorkBeforeOpen(parent, QStringLiteral("New menu...")))
+            return;
+        const std::optional<QString> picked = m_dialogs.ExecuteFolder(
+            parent, QStringLiteral("Folder of the new menu"), QFileInfo(AbsoluteName(m_iniFileName)).absolutePath());
+        if (!picked)
+            return;
+        const QString folder = AbsoluteName(*picked);
+        if (!QFileInfo(folder).isDir()) {
+            if (m_dialogs.Ask(parent, QStringLiteral("%1 does not exist. Create it?").arg(folder),
+                              QStringLiteral("New menu..."), QMessageBox::Yes | QMessageBox::No)
+                != QMessageBox::Yes)
+                return;
+            if (!QDir().mkpath(folder)) {
+                m_dialogs.ShowError(parent, QStringLiteral("Cannot create folder %1").arg(folder));
+                return;
+            }
+        }
+        const QString iniFile = QDir(folder).filePath(QStringLiteral("launcher.ini"));
+        if (QFileInfo::exists(iniFile)) {
+            // A new menu there would replace it at the first save.
+            if (m_dialogs.Ask(parent, QStringLiteral("%1 already holds a menu (launcher.ini). Open it?").arg(folder),
+                              QStringLiteral("New menu..."), QMessageBox::Yes | QMessageBox::No)
+                == QMessageBox::Yes) {
+                SetIniFileName(iniFile);
+                OpenProject();
+            }
+            return;
+        }
+        const std::optional<QSize> size =
+            m_dialogs.ExecuteSize(parent, QStringLiteral("Size of the new menu"), QSize(640, 460));
+        if (size)
+            StartNewProject(iniFile, *size);
+    });
+}
+
+void Editor::StartNewProject(const QString& iniFile, const QSize& size)
+{
+    const GestureHold hold(*this);
+    m_mouse.ClearBand();
+    const QString name = AbsoluteName(iniFile);
+    ResetToNewProject(*m_project, size.width(), size.height());
+    // Relative names picked from now on are the new folder's.
+    SetCurrentFolder(QFileInfo(name).absolutePath());
+    SetIniFileName(name);
+    m_fileVersion = IniFileVersion::OnDisk(name);
+    m_askedAbout = IniFileVersion();
+    m_failedLoadName.clear();
+    CloseStatus();
+    RefreshWindows(true);
+    ProjectReplaced();
+}
+
+bool Editor::CopyForSaveAs(QWidget* parent, const QString& from, const QString& to)
+{
+    if (QFileInfo(from).isDir())
+        return QDir().mkpath(to);
+    if (QFileInfo::exists(to)) {
+        if (ProjectFiles::SameContent(from, to))
+            return true;
+        const QString question = QStringLiteral("%1 already exists and differs from %2. Replace it?").arg(to, from);
+        if (m_dialogs.Ask(parent, question, QStringLiteral("Save As"), QMessageBox::Yes | QMessageBox::No)
+            != QMessageBox::Yes)
+            return true; // theirs is kept
+        if (!QFile::remove(to)) {
+            m_dialogs.ShowError(parent, QStringLiteral("Cannot replace %1").arg(to));
+            return false;
+        }
+    }
+    if (!QDir().mkpath(QFileInfo(to).absolutePath()) || !QFile::copy(from, to)) {
+        m_dialogs.ShowError(parent, QStringLiteral("Cannot copy %1 to %2").arg(from, to));
+        return false;
+    }
+    return true;
+}
+
+bool Editor::SaveAsCommand(QWidget* parent)
+{
+    bool saved = false;
+    Guarded(m_dialogs, parent, [&] {
+        EndGesture();
+        const QString oldIni = AbsoluteName(m_iniFileName);
+        const QString oldFolder = QFileInfo(oldIni).absolutePath();
+        OpenFileRequest request;
+        request.Title = QStringLiteral("Save menu as");
+        request.Filter = IniFilter;
+        request.InitialDir = oldFolder;
+        request.FileName = QFileInfo(oldIni).fileName();
+        request.DefaultExt = QStringLiteral("ini");
+        const std::optional<QString> picked = m_dialogs.ExecuteSaveFile(parent, request);
+        if (!picked)
+            return;
+        const QString newIni = AbsoluteName(*picked);
+        if (newIni == oldIni) {
+            saved = SaveWithReport(parent);
+            return;
+        }
+        MaskFile::NameFor(newIni); // a project named *.msk is refused before anything is copied
+        const QString newFolder = QFileInfo(newIni).absolutePath();
+        if (newFolder != oldFolder) {
+            const auto answer =
+                m_dialogs.Ask(parent, QStringLiteral("Copy the files this menu uses into %1?").arg(newFolder),
+                              QStringLiteral("Save As"), QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+            if (answer == QMessageBox::Yes) {
+                for (const ProjectFiles::Copy& copy : ProjectFiles::CopiesFor(*m_project, oldFolder, newFolder))
+                    if (!CopyForSaveAs(parent, copy.From, copy.To))
+                        return;
+            } else if (answer == QMessageBox::No) {
+                if (ProjectFiles::RewriteNames(*m_project, oldFolder, newIni) > 0)
+                    EndGesture(QStringLiteral("Names for %1").arg(QFileInfo(newFolder).fileName()));
+            } else {
+                return;
+            }
+        }
+        // The shape's mask goes with the project, under the new name.
+        const QString oldMask = MaskFile::NameFor(oldIni);
+        if (QFileInfo(oldMask).isFile() && !CopyForSaveAs(parent, oldMask, MaskFile::NameFor(newIni)))
+            return;
+        const QString oldCurrent = CurrentFolder();
+        SetIniFileName(newIni);
+        SetCurrentFolder(newFolder);
+        saved = SaveWithReport(parent);
+        if (!saved) {
+            SetIniFileName(oldIni);
+            SetCurrentFolder(oldCurrent);
+        }
+    });
+    return saved;
+}
+
+QStringList Editor::RecentFiles() const
+{
+    return RecentProjects(EditorSettings().value(RecentKey).toStringList()).Files();
+}
+
+void Editor::AddRecent(const QString& file)
+{
+    if (!QFileInfo(file).isFile())
+        return; // "INI not found.": nothing to open again
+    RecentProjects recent(RecentFiles());
+    recent.Add(file);
+    QSettings settings = EditorSettings();
+    settings.setValue(RecentKey, recent.Files());
+    emit HistoryChanged();
+}
+
+bool Editor::DeleteButtonCommand(QWidget* parent, int slot)
+{
+    if (slot < 0 || slot >= MenuProject::SlotCount || !m_project->Buttons[slot].Used)
+        return false;
+    MenuButton& button = m_project->Buttons[slot];
+    const QString caption = QStringLiteral("Deleting #") + QString::number(slot) + QStringLiteral(" (")
+                            + CodePage::ToUnicode(button.Name) + QStringLiteral(")");
+    if (m_dialogs.Ask(parent, QStringLiteral("Are you sure?"), caption, QMessageBox::Yes | QMessageBox::No)
+        != QMessageBox::Yes)
+        return false;
+    RedrawButton(slot); // its exclusive-or frame goes first
+    button.Used = false;
+    RefreshButtonList();
+    EndGesture();
+    return true;
 }
 
 bool Editor::ConfirmSaveOverFailedLoad(QWidget* parent)
@@ -78,16 +444,29 @@ bool Editor::ConfirmSaveOverFailedLoad(QWidget* parent)
 
 SaveResult Editor::SaveCurrentProject(bool replaceReadOnly)
 {
+    // What the user did before the save is one step; the save itself adds none.
+    EndGesture();
     // The absolute name goes back into the box even when writing then fails.
     QString name = m_iniFileName;
+    // A save with "Sort" ticked renumbers the buttons: the current state becomes the sorted one.
+    auto followSort = [this] {
+        if (m_history.Differs(*m_project))
+            m_history.ReplaceCurrent(*m_project);
+    };
     try {
         const SaveResult result = SaveProject(*m_project, name, *this, &m_fileVersion, replaceReadOnly);
         SetIniFileName(name);
-        if (result == SaveResult::Saved)
-            m_lastLoadedOrSaved.Take(*m_project);
+        followSort();
+        if (result == SaveResult::Saved) {
+            m_history.MarkClean();
+            AddRecent(name);
+        }
+        HistoryMoved();
         return result;
     } catch (...) {
         SetIniFileName(name);
+        followSort();
+        HistoryMoved();
         throw;
     }
 }
@@ -152,6 +531,7 @@ void Editor::NoticeOutsideChange(QWidget* parent)
 void Editor::SortButtonsCommand()
 {
     ButtonsSorted(m_project->SortButtons());
+    EndGesture(QStringLiteral("Sort"));
 }
 
 void Editor::DesignCommand()

@@ -6,14 +6,32 @@
 #include "model/menu_project.h"
 #include "model/mouse_editing.h"
 #include "model/project_saver.h"
-#include "model/project_snapshot.h"
+#include "model/project_history.h"
+#include "model/recent_projects.h"
 #include "model/project_view.h"
 #include "ui/core/shared_dialogs.h"
 #include "ui/core/window_views.h"
 
 #include <QImage>
 #include <QObject>
+#include <QSize>
 #include <memory>
+
+class Editor;
+class FieldGestures;
+
+// While it lives, the text fields' ends (focus moves the editor itself makes)
+// record no step: the command that holds it ends its gesture as a whole.
+class GestureHold {
+public:
+    explicit GestureHold(Editor& editor);
+    ~GestureHold();
+    GestureHold(const GestureHold&) = delete;
+    GestureHold& operator=(const GestureHold&) = delete;
+
+private:
+    Editor& m_editor;
+};
 
 // The one object the windows share: the project, the canvas, the shared dialogs
 // and the cross-window operations. Windows register their views at start-up.
@@ -24,6 +42,7 @@ public:
     ~Editor() override;
 
     MenuProject& Project() { return *m_project; }
+    const MenuProject& Project() const { return *m_project; }
     DesignCanvas& Canvas() { return m_canvas; }
     MouseEditing& Mouse() { return m_mouse; }
     ExtActionList& ExtActions() { return m_extActions; }
@@ -40,17 +59,65 @@ public:
     void SetAutorunWizard(AutorunWizardView* view) { m_autorunWizard = view; }
     void SetPreview(PreviewView* view) { m_preview = view; }
     void SetCheckWindow(CheckWindowView* view) { m_checkWindow = view; }
+    // Before the windows are destroyed: nothing they do while going reaches them again.
+    void DetachWindows();
 
     // The INI file box's text: the only record of which file the project is.
     QString IniFileName() const { return m_iniFileName; }
     void SetIniFileName(const QString& name);
 
+    // The undo history. A user's gesture ends at a mouse release on the canvas
+    // or the shape window, when a text field is left or Enter is released in it,
+    // at a dialog's OK and at a command; then EndGesture records a step when the
+    // project changed since the last one (labelled `label`, or by what changed).
+    const ProjectHistory& History() const { return m_history; }
+    void EndGesture(const QString& label = QString());
+    // A text field was left: EndGesture, unless a command holds the gestures.
+    void FieldLeft();
+    [[nodiscard]] GestureHold HoldGestures() { return GestureHold(*this); }
+    // Whether Undo / Redo would do something (a change not yet recorded counts for Undo).
+    bool CanUndo() const;
+    bool CanRedo() const { return m_history.CanRedo(); }
+    // "Undo Move Button#3" / "Redo Sort", or "Undo" / "Redo" alone when there is nothing.
+    QString UndoText() const;
+    QString RedoText() const;
+    // Puts the state before (after) the last step back and refreshes every window as
+    // a load does, without the load's log and without touching the file. Nothing
+    // happens during a drag on the canvas.
+    void Undo();
+    void Redo();
+    // The project differs from what was last loaded or saved.
+    bool IsModified() const;
+
     // Commands.
     void OpenProject(); // LoadProject with the INI file name
-    // Before Open replaces the project: when it differs from what was last
-    // loaded or saved, asks "Save changes?" and saves on Yes. False when Open
-    // must stop (Cancel, or the save failed).
-    bool KeepWorkBeforeOpen(QWidget* parent);
+    // Before Open, New or Close replaces the project: when it differs from what
+    // was last loaded or saved, asks "Save changes?" (`caption` names the
+    // command) and saves on Yes. False when the command must stop (Cancel, or
+    // the save failed).
+    bool KeepWorkBeforeOpen(QWidget* parent, const QString& caption = QStringLiteral("Opening..."));
+    // "Open" (the strip's button, the File menu, Ctrl+O): asks to keep the work,
+    // then for the file, then loads it.
+    void OpenCommand(QWidget* parent);
+    // The INI box's "..": puts the picked name into the box; true when a file was picked.
+    bool ChooseIniFile(QWidget* parent);
+    // File, Open Recent: keeps the work, then loads the file.
+    void OpenRecent(QWidget* parent, const QString& file);
+    // File, New: asks to keep the work, then for a folder (offering to make it)
+    // and the menu size; writes nothing until the first save.
+    void NewCommand(QWidget* parent);
+    // A new project of that size whose INI file is `iniFile` (not written yet).
+    void StartNewProject(const QString& iniFile, const QSize& size);
+    // File, Save As: a save dialog; into another folder it offers to copy the
+    // files the menu uses, or else rewrites their names to resolve from there.
+    // The mask file goes along under the new name. True when saved.
+    bool SaveAsCommand(QWidget* parent);
+    // Asks "Save changes?" only when the project is modified; false when closing must stop.
+    bool ConfirmClose(QWidget* parent);
+    // The projects last opened or saved (the user's configuration), newest first.
+    QStringList RecentFiles() const;
+    // Deletes a used button after the question; true when it was deleted.
+    bool DeleteButtonCommand(QWidget* parent, int slot);
     SaveResult SaveCurrentProject(bool replaceReadOnly);
     // Save with its messages shown; true only when the new file is in place.
     // A file changed outside the editor since it was loaded or saved asks
@@ -64,6 +131,7 @@ public:
     // "MASK": offers the background picture, then shows the mask maker modally.
     void MaskCommand(QWidget* parent);
     void ToggleStatusWindow();
+    bool StatusWindowShown() const { return m_statusWindow && m_statusWindow->IsShown(); }
     // The window manager raised the main window: the status window goes back over it.
     void MainWindowActivated();
     void ShowButtonList();
@@ -121,7 +189,19 @@ public:
     // Tells the main window which part of the canvas bitmap changed.
     void PublishCanvas();
 
+signals:
+    // The history, the modified mark or the recent files changed: the menus follow.
+    void HistoryChanged();
+
 private:
+    friend class GestureHold;
+    // Every window shows the project in memory, as after a load (no log).
+    void RefreshWindows(bool sizeChanged);
+    void Restore(const ProjectState& state);
+    void HistoryMoved();
+    void AddRecent(const QString& file);
+    // Copies one file for Save As; asks before replacing a different one. False when it failed.
+    bool CopyForSaveAs(QWidget* parent, const QString& from, const QString& to);
     // A load that stopped with an error read only part of its file: saving over it asks first.
     bool ConfirmSaveOverFailedLoad(QWidget* parent);
     // After every load, also one that stopped with an error.
@@ -137,7 +217,10 @@ private:
     SharedDialogs m_dialogs;
     QString m_iniFileName;
     QString m_failedLoadName;
-    ProjectSnapshot m_lastLoadedOrSaved;
+    ProjectHistory m_history;
+    int m_gestureHolds = 0;
+    bool m_restoring = false;
+    std::unique_ptr<FieldGestures> m_fields;
     IniFileVersion m_fileVersion;     // the INI file as last loaded or saved
     IniFileVersion m_askedAbout;      // the outside change the user last answered
     bool m_asking = false;            // the question's own box must not ask again

@@ -1,10 +1,14 @@
 #include "ui/core/shared_dialogs.h"
 
+#include "platform/picture_loader.h"
 #include "ui/core/color_convert.h"
 
 #include <QApplication>
 #include <QColorDialog>
+#include <QDialogButtonBox>
 #include <QDir>
+#include <QFormLayout>
+#include <QSpinBox>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QPointer>
@@ -117,6 +121,35 @@ std::optional<QString> SharedDialogs::ExecuteFolder(QWidget* parent, const QStri
     if (folder.isEmpty())
         return std::nullopt;
     return folder;
+}
+
+std::optional<QSize> SharedDialogs::ExecuteSize(QWidget* parent, const QString& title, const QSize& proposed)
+{
+    if (m_sizeAnswerer)
+        return m_sizeAnswerer(title, proposed);
+    const FocusReturn focus;
+    QDialog dialog(parent);
+    dialog.setWindowTitle(title);
+    auto* form = new QFormLayout(&dialog);
+    auto spin = [&](int value) {
+        auto* box = new QSpinBox(&dialog);
+        box->setRange(1, PictureLoader::MaxSide);
+        box->setValue(value);
+        return box;
+    };
+    QSpinBox* width = spin(proposed.width());
+    QSpinBox* height = spin(proposed.height());
+    width->setObjectName(QStringLiteral("SizeX"));
+    height->setObjectName(QStringLiteral("SizeY"));
+    form->addRow(QStringLiteral("Width (SizeX):"), width);
+    form->addRow(QStringLiteral("Height (SizeY):"), height);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    form->addRow(buttons);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return QSize(width->value(), height->value());
 }
 
 QStringList SharedDialogs::ToQtFilters(const QString& filter)

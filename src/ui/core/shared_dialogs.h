@@ -1,5 +1,6 @@
 #pragma once
 #include <QMessageBox>
+#include <QSize>
 #include <QString>
 #include <cstdint>
 #include <functional>
@@ -28,6 +29,7 @@ public:
         const QString& text, const QString& caption, QMessageBox::StandardButtons buttons)>;
     using ErrorListener = std::function<void(const QString& text, const QString& caption)>;
     using FolderAnswerer = std::function<std::optional<QString>(const QString& title, const QString& startFolder)>;
+    using SizeAnswerer = std::function<std::optional<QSize>(const QString& title, const QSize& proposed)>;
 
     OpenFileRequest& OpenFile() { return m_openFile; }
     // Runs the open-file dialog; nullopt when cancelled.
@@ -54,9 +56,14 @@ public:
     void SetFileAnswerer(FileAnswerer answerer) { m_fileAnswerer = std::move(answerer); }
     void SetColorAnswerer(ColorAnswerer answerer) { m_colorAnswerer = std::move(answerer); }
     void SetQuestionAnswerer(QuestionAnswerer answerer) { m_questionAnswerer = std::move(answerer); }
+    // Asks for a menu's width and height (1 .. 16384 each), `proposed` filled in;
+    // nullopt when cancelled.
+    std::optional<QSize> ExecuteSize(QWidget* parent, const QString& title, const QSize& proposed);
+
     void SetErrorListener(ErrorListener listener) { m_errorListener = std::move(listener); }
     void SetInformationListener(ErrorListener listener) { m_informationListener = std::move(listener); }
     void SetFolderAnswerer(FolderAnswerer answerer) { m_folderAnswerer = std::move(answerer); }
+    void SetSizeAnswerer(SizeAnswerer answerer) { m_sizeAnswerer = std::move(answerer); }
 
     // "desc|*.a;*.b|All|*.*" as Qt's name filters.
     static QStringList ToQtFilters(const QString& filter);
@@ -71,4 +78,5 @@ private:
     ErrorListener m_errorListener;
     ErrorListener m_informationListener;
     FolderAnswerer m_folderAnswerer;
+    SizeAnswerer m_sizeAnswerer;
 };

@@ -31,6 +31,9 @@ public:
     virtual void ProjectLoaded() = 0;
     // Slots were renumbered: keep showing the same button under its new number.
     virtual void FollowSort(const SlotMap& moved) = 0;
+    // Undo or Redo put another state into the project: show the same slot as it
+    // is now (nothing, and take no edits, when it is no longer used).
+    virtual void ProjectRestored() = 0;
 };
 
 class ButtonListView {
@@ -61,6 +64,8 @@ public:
     virtual bool ClickEditChecked() const = 0;
     virtual void CanvasChanged(const QRect& dirty) = 0;
     virtual void SetIniFileName(const QString& name) = 0;
+    // The project differs from what was last loaded or saved (the caption's mark).
+    virtual void SetModified(bool modified) = 0;
 };
 
 class ParamsDialogView {

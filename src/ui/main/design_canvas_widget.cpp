@@ -58,7 +58,12 @@ void DesignCanvasWidget::mouseMoveEvent(QMouseEvent* event)
 
 void DesignCanvasWidget::mouseReleaseEvent(QMouseEvent* event)
 {
-    Handle([&] { m_editor.Mouse().Release(event->position().toPoint()); });
+    {
+        const GestureHold hold = m_editor.HoldGestures();
+        Handle([&] { m_editor.Mouse().Release(event->position().toPoint()); });
+    }
+    // A move, a resize or a new button is one step.
+    m_editor.EndGesture();
 }
 
 void DesignCanvasWidget::leaveEvent(QEvent* event)

@@ -1,11 +1,9 @@
 #include "ui/main/ini_file_group.h"
 
-#include "platform/file_names.h"
 #include "ui/core/editor.h"
 #include "ui/core/event_guard.h"
 #include "ui/main/strip_layout.h"
 
-#include <QFileInfo>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -16,7 +14,7 @@ IniFileGroup::IniFileGroup(Editor& editor, QWidget* parent)
     m_fileBox = PlaceLineEdit(this, QStringLiteral("IniFile"), QRect(6, 18, 112, 20));
     connect(m_fileBox, &QLineEdit::textEdited, this, [this](const QString& text) { m_editor.SetIniFileName(text); });
     auto* browse = PlaceButton(this, QStringLiteral("BrowseButton"), QStringLiteral(".."), QRect(120, 18, 20, 20));
-    connect(browse, &QPushButton::clicked, this, [this] { Guarded(m_editor.Dialogs(), this, [this] { ChooseIniFile(); }); });
+    connect(browse, &QPushButton::clicked, this, [this] { Guarded(m_editor.Dialogs(), this, [this] { m_editor.ChooseIniFile(window()); }); });
     auto* open = PlaceButton(this, QStringLiteral("OpenButton"), QStringLiteral("&Open"), QRect(6, 40, 66, 18));
     connect(open, &QPushButton::clicked, this, &IniFileGroup::OpenCommand);
     auto* save = PlaceButton(this, QStringLiteral("SaveButton"), QStringLiteral("&Save"), QRect(74, 40, 66, 18));
@@ -32,28 +30,6 @@ void IniFileGroup::SetFileName(const QString& name)
         m_fileBox->setText(name);
 }
 
-bool IniFileGroup::ChooseIniFile()
-{
-    OpenFileRequest& request = m_editor.Dialogs().OpenFile();
-    request.Title = QStringLiteral("Uložit do INI souboru");
-    request.Filter = QStringLiteral("*.ini|*.ini|All|*.*");
-    const std::optional<QString> picked = m_editor.Dialogs().ExecuteOpenFile(window());
-    if (!picked)
-        return false;
-    m_editor.SetIniFileName(*picked);
-    SetCurrentFolder(QFileInfo(*picked).absolutePath());
-    return true;
-}
-
-void IniFileGroup::OpenCommand()
-{
-    Guarded(m_editor.Dialogs(), window(), [this] {
-        // Asked before the dialog, so that Yes saves under the name the project has now.
-        if (!m_editor.KeepWorkBeforeOpen(window()))
-            return;
-        ChooseIniFile();
-        m_editor.OpenProject();
-    });
-}
+void IniFileGroup::OpenCommand() { m_editor.OpenCommand(window()); }
 
 void IniFileGroup::SaveCommand() { m_editor.SaveWithReport(window()); }

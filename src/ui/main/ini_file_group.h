@@ -15,9 +15,6 @@ public:
     void SaveCommand();
 
 private:
-    // The ".." command; true when a file was picked.
-    bool ChooseIniFile();
-
     Editor& m_editor;
     QLineEdit* m_fileBox;
 };

@@ -3,6 +3,7 @@
 #include "ui/core/editor.h"
 #include "ui/main/design_canvas_widget.h"
 #include "ui/main/ini_file_group.h"
+#include "ui/main/main_menu_bar.h"
 #include "ui/main/system_group.h"
 #include "ui/widgets/text_area.h"
 #include "ui/main/text_item_group.h"
@@ -11,7 +12,6 @@
 #include <QTimer>
 #include <QScreen>
 #include <QScrollArea>
-#include <QShortcut>
 #include <QStyle>
 #include <algorithm>
 
@@ -35,6 +35,7 @@ MainWindow::MainWindow(Editor& editor, QWidget* parent)
     m_scroll->setFrameShape(QFrame::NoFrame);
     m_scroll->setFocusPolicy(Qt::NoFocus);
     m_scroll->setWidget(m_menuArea);
+    m_menuBar = new MainMenuBar(editor, *this, *m_textArea);
     m_iniGroup = new IniFileGroup(editor, this);
     m_textGroup = new TextItemGroup(editor, *m_textArea, this);
     m_systemGroup = new SystemGroup(editor, this);
@@ -45,14 +46,19 @@ MainWindow::MainWindow(Editor& editor, QWidget* parent)
     for (QWidget* group : {static_cast<QWidget*>(m_iniGroup), static_cast<QWidget*>(m_textGroup),
                            static_cast<QWidget*>(m_systemGroup)})
         group->setFont(stripFont);
-    // Also from the modeless windows (button editor, buttons list); a modal dialog still blocks them.
-    auto* open = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_O), this, nullptr, nullptr, Qt::ApplicationShortcut);
-    connect(open, &QShortcut::activated, m_iniGroup, &IniFileGroup::OpenCommand);
-    auto* save = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_S), this, nullptr, nullptr, Qt::ApplicationShortcut);
-    connect(save, &QShortcut::activated, m_iniGroup, &IniFileGroup::SaveCommand);
+    // Ctrl+O, Ctrl+S and the other keys are the menu bar's, from every window.
+    SetCaption(QString());
     SetCanvasSize(QSize(680, 521 - StripHeight - 1));
-    SetClientSize(QSize(680, 521));
+    SetClientSize(QSize(680, 521 + MenuBarHeight()));
 }
+
+MainWindow::~MainWindow()
+{
+    // The editor outlives its windows: nothing it tells reaches this one while it goes.
+    disconnect(&m_editor, nullptr, m_menuBar, nullptr);
+}
+
+int MainWindow::MenuBarHeight() const { return m_menuBar->sizeHint().height(); }
 
 QSize MainWindow::ClientSizeFor(int sizeX, int sizeY)
 {
@@ -64,7 +70,7 @@ QPoint MainWindow::CentredPosition(const QSize& screen, const QSize& frame)
     return QPoint(screen.width() / 2 - frame.width() / 2, screen.height() / 2 - frame.height() / 2);
 }
 
-QSize MainWindow::FittedClientSize(const QSize& design, const QSize& room, int scrollBar)
+QSize MainWindow::FittedClientSize(const QSize& design, const QSize& room, int scrollBar, int fixed)
 {
     QSize client = design.boundedTo(room);
     // A scroll bar for one direction takes room from the other.
@@ -72,7 +78,7 @@ QSize MainWindow::FittedClientSize(const QSize& design, const QSize& room, int s
         client.setWidth(std::min(design.width() + scrollBar, room.width()));
     if (client.width() < design.width())
         client.setHeight(std::min(design.height() + scrollBar, room.height()));
-    return client.expandedTo(QSize(MinClientWidth, StripHeight + 1));
+    return client.expandedTo(QSize(MinClientWidth, fixed));
 }
 
 QPoint MainWindow::PlacedPosition(const QRect& screen, const QRect& available, const QSize& frame)
@@ -101,16 +107,19 @@ void MainWindow::PlaceOnScreen()
     if (!where)
         return;
     const QMargins frame = FrameWait::FrameOf(*this);
-    const QSize design = m_canvas->size() + QSize(0, StripHeight + 1);
+    // SetDesignSize grows the window by the menu bar's height; only the canvas scrolls.
+    const int fixed = StripHeight + 1 + MenuBarHeight();
+    const QSize design = m_canvas->size() + QSize(0, fixed);
     SetClientSize(FittedClientSize(design, where->availableGeometry().size().shrunkBy(frame),
-                                   style()->pixelMetric(QStyle::PM_ScrollBarExtent)));
+                                   style()->pixelMetric(QStyle::PM_ScrollBarExtent), fixed));
     move(PlacedPosition(where->geometry(), where->availableGeometry(), size().grownBy(frame)));
 }
 
 void MainWindow::SetClientSize(const QSize& client)
 {
-    // The strip needs its width; the menu may shrink to nothing and scroll.
-    setMinimumSize(MinClientWidth, StripHeight + 1);
+    // The strip needs its width; the menu may shrink to nothing and scroll
+    // between the menu bar and the strip.
+    setMinimumSize(MinClientWidth, StripHeight + 1 + MenuBarHeight());
     resize(client);
     LayOut(client);
 }
@@ -125,13 +134,30 @@ void MainWindow::LayOut(const QSize& client)
 {
     const int w = client.width();
     const int stripTop = client.height() - StripHeight;
-    m_scroll->setGeometry(0, 0, w, stripTop - 1);
+    const int menuBar = MenuBarHeight();
+    m_menuBar->setGeometry(0, 0, w, menuBar);
+    m_scroll->setGeometry(0, menuBar, w, stripTop - 1 - menuBar);
     m_iniGroup->setGeometry(0, stripTop, 146, StripHeight);
     m_textGroup->setGeometry(146, stripTop, 172, StripHeight);
     m_systemGroup->setGeometry(w - 189, stripTop, 189, StripHeight);
 }
 
-void MainWindow::SetCaption(const QString& caption) { setWindowTitle(caption); }
+void MainWindow::SetCaption(const QString& caption)
+{
+    // The desktop's modified mark leads every caption, the button name under the pointer's too.
+    QString escaped = caption;
+    escaped.replace(QStringLiteral("[*]"), QStringLiteral("[*][*]"));
+    setWindowTitle(QStringLiteral("[*]") + escaped);
+}
+
+void MainWindow::SetModified(bool modified) { setWindowModified(modified); }
+
+QString MainWindow::ShownCaption() const
+{
+    QString shown = windowTitle();
+    shown.replace(0, 3, isWindowModified() ? QStringLiteral("*") : QString());
+    return shown.replace(QStringLiteral("[*][*]"), QStringLiteral("[*]"));
+}
 
 void MainWindow::SetApplicationTitle(const QString& title) { setWindowIconText(title); }
 
@@ -165,22 +191,10 @@ bool MainWindow::event(QEvent* event)
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {
-    if (!ConfirmClose()) {
+    if (!m_editor.ConfirmClose(this)) {
         event->ignore();
         return;
     }
     event->accept();
     emit Closed();
-}
-
-bool MainWindow::ConfirmClose()
-{
-    const auto answer = m_editor.Dialogs().Ask(this, QStringLiteral("Save changes?"), QStringLiteral("Exiting..."),
-                                               QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
-    if (answer == QMessageBox::No)
-        return true;
-    if (answer != QMessageBox::Yes)
-        return false;
-    m_editor.HideToolWindows();
-    return m_editor.SaveWithReport(this);
 }

@@ -7,13 +7,14 @@
 class DesignCanvasWidget;
 class Editor;
 class IniFileGroup;
+class MainMenuBar;
 class QScrollArea;
 class SystemGroup;
 class TextArea;
 class TextItemGroup;
 
-// The editor's frame: the canvas at the menu's real size above an 81-pixel
-// strip with the "INI File...", "Text Item..." and "System" groups.
+// The editor's frame: the menu bar, the canvas at the menu's real size and the
+// 81-pixel strip with the "INI File...", "Text Item..." and "System" groups.
 class MainWindow : public QWidget, public MainWindowView {
     Q_OBJECT
 public:
@@ -21,6 +22,7 @@ public:
     static constexpr int MinClientWidth = 634;
 
     explicit MainWindow(Editor& editor, QWidget* parent = nullptr);
+    ~MainWindow() override;
 
     // MainWindowView
     void SetDesignSize(int sizeX, int sizeY) override;
@@ -33,12 +35,22 @@ public:
     bool ClickEditChecked() const override;
     void CanvasChanged(const QRect& dirty) override;
     void SetIniFileName(const QString& name) override;
+    void SetModified(bool modified) override;
 
-    // Client size for a menu size, and the window's centred top-left corner.
+    MainMenuBar& MenuBar() const { return *m_menuBar; }
+    int MenuBarHeight() const;
+    // The whole client size for a menu size: ClientSizeFor and the menu bar.
+    QSize WindowSizeFor(int sizeX, int sizeY) const { return ClientSizeFor(sizeX, sizeY) + QSize(0, MenuBarHeight()); }
+    // The caption as the desktop shows it: the "[*]" placeholder turned into the mark or dropped.
+    QString ShownCaption() const;
+
+    // Client size of canvas and strip for a menu size (the menu bar comes on
+    // top), and the window's centred top-left corner.
     static QSize ClientSizeFor(int sizeX, int sizeY);
     static QPoint CentredPosition(const QSize& screen, const QSize& frame);
     // The client size that fits into `room`, the canvas scrolling in what is cut off.
-    static QSize FittedClientSize(const QSize& design, const QSize& room, int scrollBar);
+    // `fixed` is what never scrolls: the strip (and the menu bar).
+    static QSize FittedClientSize(const QSize& design, const QSize& room, int scrollBar, int fixed = StripHeight + 1);
     // Centred on the screen, then moved into its available area.
     static QPoint PlacedPosition(const QRect& screen, const QRect& available, const QSize& frame);
 
@@ -59,12 +71,12 @@ private:
     void LayOut(const QSize& client);
     // The canvas at the menu's real size, whatever part of it the window shows.
     void SetCanvasSize(const QSize& size);
-    bool ConfirmClose();
 
     Editor& m_editor;
     // Before the child widgets: their ChildAdded events reach event() while they are built.
     FrameWait m_frameWait;
     DesignCanvasWidget* m_canvas;
+    MainMenuBar* m_menuBar;
     QWidget* m_menuArea;
     QScrollArea* m_scroll;
     TextArea* m_textArea;

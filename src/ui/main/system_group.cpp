@@ -59,10 +59,14 @@ void SystemGroup::BuildCheckBoxes()
         main.UseCustomShape = checked;
         if (checked)
             main.HideBorder = true;
+        m_editor.EndGesture();
     });
     m_sort = PlaceCheckBox(this, QStringLiteral("SortCheck"), QStringLiteral("Sort"), QRect(6, 58, 50, 18));
     m_sort->setChecked(true);
-    connect(m_sort, &QCheckBox::clicked, this, [this](bool checked) { m_editor.Project().Main.ReSort = checked; });
+    connect(m_sort, &QCheckBox::clicked, this, [this](bool checked) {
+        m_editor.Project().Main.ReSort = checked;
+        m_editor.EndGesture();
+    });
     m_clickEdit = PlaceCheckBox(this, QStringLiteral("CheckBox1"), QStringLiteral("ClickEdit"), QRect(58, 58, 74, 18));
     m_clickEdit->setChecked(true);
 }

@@ -79,7 +79,10 @@ void TextItemGroup::BuildControls()
     PlaceLabel(this, QStringLiteral("<--->"), QRect(74, 40, 26, 18));
     m_width = PlaceSpin(QStringLiteral("Edit3"), QRect(100, 38, 52, 20), 0, 1024);
     auto* hide = PlaceButton(this, QStringLiteral("Button10"), QStringLiteral("Hide"), QRect(140, 16, 30, 20));
-    connect(hide, &QPushButton::clicked, this, [this] { m_x->setText(QStringLiteral("-1")); });
+    connect(hide, &QPushButton::clicked, this, [this] {
+        m_x->setText(QStringLiteral("-1"));
+        m_editor.EndGesture();
+    });
     m_bgColor = PlaceColorButton(QStringLiteral("SpeedButton1"), QStringLiteral("BgCol"), QRect(2, 60, 32, 18));
     m_textColor = PlaceColorButton(QStringLiteral("SpeedButton3"), QStringLiteral("TextCol"), QRect(35, 60, 38, 18));
     m_disablePointer = PlaceCheckBox(this, QStringLiteral("DisableSelText"), QStringLiteral("Disable Pointer"),
@@ -107,6 +110,8 @@ void TextItemGroup::Connect()
     connect(m_textColor, &QToolButton::clicked, this, [this] { PickColor(m_textColor, &TextInfo::FontColor); });
     connect(m_disablePointer, &QCheckBox::toggled, this,
             [this](bool checked) { m_editor.Project().Main.DisableSelText = checked; });
+    // The user's click is the gesture; a load's or an undo's toggle is not.
+    connect(m_disablePointer, &QCheckBox::clicked, this, [this] { m_editor.EndGesture(); });
 }
 
 void TextItemGroup::XChanged(const QString& text)
@@ -133,6 +138,7 @@ void TextItemGroup::PickColor(QToolButton* button, uint32_t TextInfo::*field)
     info.*field = *chosen;
     ShowCaptionColor(button, *chosen);
     m_area.ApplyColors(info.BackgroundColor, info.FontColor);
+    m_editor.EndGesture();
 }
 
 // The caption is drawn in the colour itself, on a face dark or light enough to read it.

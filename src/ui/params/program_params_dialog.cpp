@@ -199,6 +199,9 @@ void ProgramParamsDialog::OpenParams(int page)
 {
     FillParamsDialog();
     m_ui->PageControl1->setCurrentIndex(page);
+    // The dialog is one gesture: a picked picture takes effect at once, but only
+    // OK records the step (and Cancel puts the pictures back), however the focus moves.
+    const GestureHold hold = m_editor.HoldGestures();
     exec();
 }
 
@@ -247,9 +250,19 @@ void ProgramParamsDialog::FillAnimation(const AnimationGroup& group, int directi
 
 void ProgramParamsDialog::OkClick()
 {
-    ApplyParams();
-    ApplyCodePage();
-    accept();
+    // Closing moves the focus out of a field: the dialog's OK is the one step,
+    // also when a field's number stops it half-way (what was copied stays, as before).
+    const QString label = QStringLiteral("Program Parameters");
+    try {
+        const GestureHold hold = m_editor.HoldGestures();
+        ApplyParams();
+        ApplyCodePage();
+        accept();
+    } catch (...) {
+        m_editor.EndGesture(label);
+        throw;
+    }
+    m_editor.EndGesture(label);
 }
 
 void ProgramParamsDialog::FillCodePages()

@@ -50,14 +50,28 @@ void ShapeWindow::Handle(F&& handler)
     m_ui->Image->update();
 }
 
+template <typename F>
+void ShapeWindow::Command(const QString& label, F&& handler)
+{
+    {
+        const GestureHold hold = m_editor.HoldGestures();
+        Handle(std::forward<F>(handler));
+    }
+    m_editor.EndGesture(label);
+}
+
 void ShapeWindow::Connect()
 {
     ConnectPicture();
-    connect(m_ui->AddPoint, &QPushButton::clicked, this, [this] { Handle([this] { m_design.AddPointCommand(); }); });
+    connect(m_ui->AddPoint, &QPushButton::clicked, this,
+            [this] { Command(QStringLiteral("Add point"), [this] { m_design.AddPointCommand(); }); });
     connect(m_ui->ArrayList, &QPushButton::clicked, this, [this] { Handle([this] { m_design.ArrayList(); }); });
-    connect(m_ui->PressList, &QPushButton::clicked, this, [this] { Handle([this] { PressList(); }); });
-    connect(m_ui->Del, &QPushButton::clicked, this, [this] { Handle([this] { Delete(); }); });
-    connect(m_ui->ClearList, &QPushButton::clicked, this, [this] { Handle([this] { ClearList(); }); });
+    connect(m_ui->PressList, &QPushButton::clicked, this,
+            [this] { Command(QStringLiteral("Compact"), [this] { PressList(); }); });
+    connect(m_ui->Del, &QPushButton::clicked, this,
+            [this] { Command(QStringLiteral("Delete point"), [this] { Delete(); }); });
+    connect(m_ui->ClearList, &QPushButton::clicked, this,
+            [this] { Command(QStringLiteral("Clear list"), [this] { ClearList(); }); });
     connect(m_ui->Redraw, &QPushButton::clicked, this, [this] { Handle([this] { Redraw(); }); });
     connect(m_ui->PointList, &QListWidget::itemClicked, this,
             [this](QListWidgetItem* item) { Handle([this, item] { RowClick(item); }); });
@@ -69,8 +83,9 @@ void ShapeWindow::ConnectPicture()
 {
     connect(m_ui->Image, &PictureView::Pressed, this, [this](QPoint at) { Handle([this, at] { Press(at); }); });
     connect(m_ui->Image, &PictureView::Moved, this, [this](QPoint at) { Handle([this, at] { Move(at); }); });
+    // A point placed or dragged is one step.
     connect(m_ui->Image, &PictureView::Released, this,
-            [this](QPoint at) { Handle([this, at] { m_design.Release(at); }); });
+            [this](QPoint at) { Command(QStringLiteral("Shape points"), [this, at] { m_design.Release(at); }); });
 }
 
 void ShapeWindow::ConnectCoordinate(TSuperSpinEditI* edit, void (ShapeDesign::*store)(int32_t))

@@ -41,6 +41,9 @@ private:
     void ConnectCoordinate(TSuperSpinEditI* edit, void (ShapeDesign::*store)(int32_t));
     template <typename F>
     void Handle(F&& handler);
+    // A handler whose change is one step of the history.
+    template <typename F>
+    void Command(const QString& label, F&& handler);
 
     void Press(QPoint at);
     void Move(QPoint at);

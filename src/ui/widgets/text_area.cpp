@@ -29,6 +29,18 @@ TextArea::TextArea(QWidget* parent) : QTextEdit(parent)
     hide();
 }
 
+void TextArea::setVisible(bool visible)
+{
+    m_wanted = visible;
+    QTextEdit::setVisible(visible && m_viewed);
+}
+
+void TextArea::SetViewed(bool viewed)
+{
+    m_viewed = viewed;
+    QTextEdit::setVisible(m_wanted && m_viewed);
+}
+
 void TextArea::ShowStart(const QString& defaultFile)
 {
     setPlainText(QStringLiteral("Text"));

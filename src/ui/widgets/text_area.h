@@ -19,4 +19,14 @@ public:
     // What a freshly loaded project shows: its default file, else the
     // placeholder; never the text of the project before.
     void ShowStart(const QString& defaultFile);
+
+    // The project's values say whether the area shows; View, Text area can hide
+    // it besides, to see the canvas beneath, without changing the project.
+    void setVisible(bool visible) override;
+    void SetViewed(bool viewed);
+    bool Viewed() const { return m_viewed; }
+
+private:
+    bool m_wanted = false;
+    bool m_viewed = true;
 };

@@ -1,6 +1,7 @@
 #pragma once
 #include "ui/button_editor/button_editor.h"
 #include "ui/core/editor.h"
+#include "ui/history_watch.h"
 #include "ui/main/button_list_window.h"
 
 #include <QImage>
@@ -50,5 +51,6 @@ protected:
     Editor m_editor;
     ButtonEditor m_form{m_editor};
     ButtonListWindow m_list{m_editor};
+    HistoryWatch m_historyWatch{m_editor};
     QStringList m_errors;
 };

@@ -93,7 +93,7 @@ TEST_F(CanvasMouseTest, EnteringShowsTheOverPictureAndNamesTheButton)
     Move({130, 115});
     EXPECT_EQ(Pixel({130, 115}), QColor(Qt::yellow).rgb());
     EXPECT_EQ(Pixel({90, 90}), QColor(Qt::darkBlue).rgb());
-    EXPECT_EQ(m_session.Main().windowTitle(), QStringLiteral("Co Menu  Play"));
+    EXPECT_EQ(m_session.Main().ShownCaption(), QStringLiteral("Co Menu  Play"));
     EXPECT_FALSE(m_session.Buttons().isVisible()) << "ClickEdit is ticked: entering does not pick";
     Move({300, 300});
     EXPECT_EQ(Pixel({130, 115}), QColor(Qt::darkBlue).rgb());
@@ -209,7 +209,7 @@ TEST_F(CanvasMouseTest, LeavingTheCanvasFromAButtonOntoTheTextAreaRestoresIt)
 {
     QWidget* area = m_session.Main().findChild<QWidget*>("TextArea");
     ASSERT_TRUE(area && area->isVisible());
-    ASSERT_EQ(area->geometry(), QRect(InMain({300, 150}), QSize(100, 60)));
+    ASSERT_EQ(area->geometry(), QRect(300, 150, 100, 60)) << "over the canvas, in the scrolled menu area";
     Pointer(&m_session.Main(), InMain({290, 170}));
     ASSERT_EQ(Pixel({290, 170}), Over());
     Pointer(&m_session.Main(), InMain({305, 170}));

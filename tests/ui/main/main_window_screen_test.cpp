@@ -37,7 +37,7 @@ protected:
 TEST_F(MainWindowScreenTest, AMenuThatFitsIsShownWhole)
 {
     Start("[MAIN]\r\nSizeX=1024\r\nSizeY=768\r\n");
-    EXPECT_EQ(Window().size(), QSize(1024, 850));
+    EXPECT_EQ(Window().size(), QSize(1024, 850 + Window().MenuBarHeight()));
     EXPECT_EQ(Canvas()->size(), QSize(1024, 768));
     EXPECT_EQ(Scroll()->viewport()->size(), QSize(1024, 768));
     const QRect screen = Window().screen()->geometry();

@@ -53,11 +53,14 @@ protected:
 TEST_F(MainWindowTest, SizesTheWindowToTheMenuWithAMinimumWidth)
 {
     Start();
-    EXPECT_EQ(Window().size(), QSize(634, 282));
+    // The menu bar comes on top of the canvas and the strip.
+    const int bar = Window().MenuBarHeight();
+    EXPECT_GT(bar, 10);
+    EXPECT_EQ(Window().size(), QSize(634, 282 + bar));
     Window().SetDesignSize(635, 460);
-    EXPECT_EQ(Window().size(), QSize(635, 542));
+    EXPECT_EQ(Window().size(), QSize(635, 542 + bar));
     Window().SetDesignSize(634, 10);
-    EXPECT_EQ(Window().size(), QSize(634, 92));
+    EXPECT_EQ(Window().size(), QSize(634, 92 + bar));
     EXPECT_EQ(MainWindow::CentredPosition(QSize(1025, 769), QSize(101, 51)), QPoint(462, 359));
 }
 
@@ -67,13 +70,13 @@ TEST_F(MainWindowTest, StartingWithoutAnIniShowsTheWarningAndDefaults)
     m_session.Start(QString());
     EXPECT_EQ(TheEditor().IniFileName(), m_dir.File("launcher.ini"));
     EXPECT_TRUE(TheEditor().WarningsShown());
-    EXPECT_EQ(Window().size(), QSize(640, 542));
+    EXPECT_EQ(Window().size(), QSize(640, 542 + Window().MenuBarHeight()));
 }
 
 TEST_F(MainWindowTest, ShowsTheCaptionAndTheProjectsCheckBoxes)
 {
     Start();
-    EXPECT_EQ(Window().windowTitle(), QStringLiteral("ACME Demo"));
+    EXPECT_EQ(Window().ShownCaption(), QStringLiteral("ACME Demo"));
     EXPECT_FALSE(Child<QCheckBox>("SortCheck")->isChecked());
     EXPECT_TRUE(Child<QCheckBox>("CheckBox1")->isChecked());
     EXPECT_TRUE(Child<QCheckBox>("DisableSelText")->isChecked());
@@ -96,9 +99,20 @@ TEST_F(MainWindowTest, TheWizardButtonOpensTheAutorunWizardModally)
     EXPECT_TRUE(shownModal);
 }
 
+TEST_F(MainWindowTest, ClosingWithNoChangeAsksNothing)
+{
+    Start();
+    TheEditor().Project().Main.Title = "Changed";
+    TheEditor().EndGesture();
+    TheEditor().Undo(); // back to the state loaded
+    EXPECT_TRUE(Window().close());
+    EXPECT_TRUE(m_questions.isEmpty()) << m_questions.join('\n').toStdString();
+}
+
 TEST_F(MainWindowTest, ClosingAsksAndCancelKeepsEverythingOpen)
 {
     Start();
+    TheEditor().Project().Main.Title = "Changed";
     m_answer = QMessageBox::Cancel;
     EXPECT_FALSE(Window().close());
     EXPECT_EQ(m_questions, QStringList{QStringLiteral("Exiting...: Save changes?")});
@@ -277,7 +291,7 @@ TEST_F(MainWindowTest, ALargerProjectGetsACanvasOfItsSize)
     m_pickedFile = m_dir.File("big.ini");
     Click("OpenButton");
     EXPECT_EQ(TheEditor().Canvas().Image().size(), QSize(900, 700));
-    EXPECT_EQ(Window().size(), QSize(900, 782));
+    EXPECT_EQ(Window().size(), QSize(900, 782 + Window().MenuBarHeight()));
 }
 
 TEST_F(MainWindowTest, TheStatusButtonTogglesAndActivationBringsBackWarnings)

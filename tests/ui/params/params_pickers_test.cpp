@@ -128,7 +128,7 @@ TEST_F(ParamsPickersTest, MainBackgroundResizesAtOnceAndCancelPutsBackWhatWasThe
     EXPECT_EQ(Child("BackgroundEdit")->text(), "big.bmp");
     EXPECT_EQ(Child("SizeXEdit")->text(), "800");
     EXPECT_EQ(Child("SizeYEdit")->text(), "600");
-    EXPECT_EQ(m_session.Main().size(), MainWindow::ClientSizeFor(800, 600));
+    EXPECT_EQ(m_session.Main().size(), m_session.Main().WindowSizeFor(800, 600));
     const QImage& canvas = TheEditor().Canvas().Image();
     ASSERT_EQ(canvas.size(), QSize(800, 600));
     // The whole picture is on the canvas, the button's frame over it.
@@ -140,7 +140,7 @@ TEST_F(ParamsPickersTest, MainBackgroundResizesAtOnceAndCancelPutsBackWhatWasThe
     Click("CancelButton");
     EXPECT_EQ(TheEditor().Project().NormalPicture, before);
     EXPECT_EQ(TheEditor().Project().OverPicture, beforeOver);
-    EXPECT_EQ(m_session.Main().size(), MainWindow::ClientSizeFor(320, 200));
+    EXPECT_EQ(m_session.Main().size(), m_session.Main().WindowSizeFor(320, 200));
     ASSERT_EQ(TheEditor().Canvas().Image().height(), 200);
     EXPECT_NE(TheEditor().Canvas().Image().pixel(300, 150), picture.pixel(300, 150)) << "the picked picture is gone";
     EXPECT_EQ(Main().SizeX, 320);

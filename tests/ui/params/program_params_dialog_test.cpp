@@ -220,7 +220,7 @@ TEST_F(ProgramParamsDialogTest, OkShowsTheNewTitleInTheMainWindowAtOnce)
     Retype("TitleEdit", "Fresh");
     Retype("CompanyEdit", "Firm");
     Ok();
-    EXPECT_EQ(m_session.Main().windowTitle(), "Firm Fresh");
+    EXPECT_EQ(m_session.Main().ShownCaption(), "*Firm Fresh") << "with the modified mark";
     EXPECT_EQ(m_session.Main().windowIconText(), "Fresh");
 }
 
@@ -309,7 +309,7 @@ TEST_F(ProgramParamsDialogTest, SizeFieldsPutBackTheProjectValueAndClampWhenLeft
     Ok();
     EXPECT_EQ(Main().SizeX, 1024);
     EXPECT_EQ(Main().SizeY, 768);
-    EXPECT_EQ(m_session.Main().size(), MainWindow::ClientSizeFor(1024, 768));
+    EXPECT_EQ(m_session.Main().size(), m_session.Main().WindowSizeFor(1024, 768));
 }
 
 TEST_F(ProgramParamsDialogTest, NonIntegerSizeStopsOkAfterTitleAndCompany)
@@ -341,7 +341,7 @@ TEST_F(ProgramParamsDialogTest, ResizingOnOkRedrawsTheCanvasItRecreated)
     Open(3);
     Retype("SizeXEdit", "700");
     Ok();
-    EXPECT_EQ(m_session.Main().size(), MainWindow::ClientSizeFor(700, 200));
+    EXPECT_EQ(m_session.Main().size(), m_session.Main().WindowSizeFor(700, 200));
     const QImage& canvas = TheEditor().Canvas().Image();
     ASSERT_EQ(canvas.size(), QSize(700, 200));
     // The button's frame is back on the new bitmap.

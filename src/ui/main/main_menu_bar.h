@@ -1,0 +1,54 @@
+#pragma once
+#include <QMenuBar>
+#include <functional>
+
+class Editor;
+class QAction;
+class QMenu;
+class TextArea;
+
+// The main window's menu bar above the strip: File, Edit, View, Tools, Help.
+// Every command runs the same Editor operation as the strip's button for it;
+// the file and history keys work from every window of the editor (a modal
+// dialog still blocks them), as Ctrl+S always did.
+class MainMenuBar : public QMenuBar {
+    Q_OBJECT
+public:
+    MainMenuBar(Editor& editor, QWidget& window, TextArea& textArea);
+
+    QMenu* FileMenu() const { return m_file; }
+    // Adds a command to the File menu at the place kept for the export commands
+    // (after Save As), run guarded like the others: one line for a new command.
+    QAction* AddFileCommand(const QString& text, const QString& name, std::function<void()> command);
+
+    QAction* UndoAction() const { return m_undo; }
+    QAction* RedoAction() const { return m_redo; }
+    QMenu* RecentMenu() const { return m_recent; }
+
+    // The Undo and Redo items name their steps; the recent files follow the list.
+    void UpdateHistory();
+    void FillRecent();
+
+private:
+    // An action that runs `command` guarded, not yet in any menu.
+    QAction* Command(QMenu* menu, const QString& text, const QString& name, std::function<void()> command);
+    QAction* Add(QMenu* menu, const QString& text, const QString& name, std::function<void()> command,
+                 const QList<QKeySequence>& keys = {});
+    void BuildFile();
+    void BuildEdit();
+    void BuildView();
+    void BuildTools();
+    void BuildHelp();
+
+    Editor& m_editor;
+    QWidget& m_window;
+    TextArea& m_textArea;
+    QMenu* m_file = nullptr;
+    QMenu* m_recent = nullptr;
+    QAction* m_exportPlace = nullptr;
+    QAction* m_undo = nullptr;
+    QAction* m_redo = nullptr;
+    QAction* m_statusShown = nullptr;
+    QAction* m_textAreaShown = nullptr;
+    bool m_editMenuOpen = false;
+};
