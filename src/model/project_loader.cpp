@@ -122,7 +122,7 @@ void Loader::RunOnNothing()
     m_project.OverPicture = QImage();
     m_project.ClickPicture = QImage();
     ReadTextInfo();
-    ReadButtons();
+    TakeButtons(ReadButtonRecords());
     ReadShape();
 }
 
