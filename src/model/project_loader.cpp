@@ -9,6 +9,7 @@
 #include "platform/code_page.h"
 #include "platform/file_names.h"
 #include "platform/picture_loader.h"
+#include "platform/picture_threads.h"
 #include "platform/profile_file.h"
 #include "platform/profile_values.h"
 
@@ -170,15 +171,17 @@ void Loader::StartBackgrounds()
 {
     m_view.SetStatus(QStringLiteral("Loading backgrounds..."));
     m_pixelBudget = PictureLoader::MaxPixels;
-    // The three are independent: two decode on threads of their own, the first
+    // The three are independent: two decode on the picture threads, the first
     // on this thread when it is taken, after the buttons are read. They are
     // taken in order, so the log, the budget and the first error are those of
     // one after another.
     for (size_t i = 0; i < m_decoded.size(); ++i) {
         const QString stored = Unicode(ReadText(m_ini, MainSection, MainPictureTexts[i].key));
-        if (!stored.isEmpty() && StoredFileExists(stored))
-            m_decoded[i] = std::async(i == 0 ? std::launch::deferred : std::launch::async,
-                                      [path = LocalPathOf(stored)] { return PictureLoader::LoadPicture(path); });
+        if (stored.isEmpty() || !StoredFileExists(stored))
+            continue;
+        const QString path = LocalPathOf(stored);
+        m_decoded[i] = i == 0 ? std::async(std::launch::deferred, [path] { return PictureLoader::LoadPicture(path); })
+                              : PictureThreads::LoadPicture(path);
     }
 }
 
