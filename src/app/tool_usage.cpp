@@ -67,6 +67,22 @@ const std::map<QString, CommandText>& Commands()
           "  --cd-root DIR          also check autorun.inf there and that every file lies inside it\n"
           "  --json                 print the findings as JSON\n",
           "0 no error (warnings allowed), 1 an error found or the project not loaded, 2 wrong arguments."}},
+        {QStringLiteral("html"),
+         {"html [--codepage NAME] FILE.ini -o FOLDER [--cd-root DIR]",
+          "write the menu as a web page for machines that will not start the player",
+          "Loads FILE.ini and writes FOLDER/index.html with its pictures and sounds in\n"
+          "FOLDER/index_files: the background at the menu's size, a link per button over its\n"
+          "rectangle (its over picture under the pointer and the focus, its click picture while\n"
+          "pressed), the text area with the help files, the sounds, the custom shape and the\n"
+          "title. A RUN or WINEXEC button links to its file relative to the page, an http:,\n"
+          "https: or mailto: target opens it. BMP pictures become PNG, JPEG is copied. The page\n"
+          "works from file:// with no network. An older export in FOLDER is replaced whole; an\n"
+          "index.html the export did not write is not replaced. Prints one line for each name\n"
+          "that does not resolve and for whatever else the page cannot show.\n",
+          VYX_CODE_PAGE_OPTION
+          "  -o FOLDER              the folder to write (created when missing)\n"
+          "  --cd-root DIR          resolve names from the root of the disc (\\name) there\n",
+          "0 written (warnings allowed), 1 not loaded or not written, 2 wrong arguments."}},
         {QStringLiteral("iso"),
          {"iso [--codepage NAME] CD_ROOT -o DISC.iso [--volume LABEL] [--ini FILE] [--force] [--keep-backups]",
           "check the project, then build the disc image through xorriso",

@@ -1,6 +1,7 @@
 #include "app/tool_autorun.h"
 #include "app/tool_check.h"
 #include "app/tool_commands.h"
+#include "app/tool_html.h"
 #include "app/tool_iso.h"
 #include "app/tool_mask.h"
 #include "app/tool_rtf_text.h"
@@ -22,6 +23,7 @@ int main(int argc, char** argv)
         {QStringLiteral("autorun"), &RunAutorun},
         {QStringLiteral("check"), &RunCheck},
         {QStringLiteral("dump"), &RunDump},
+        {QStringLiteral("html"), &RunHtml},
         {QStringLiteral("iso"), &RunIso},
         {QStringLiteral("resave"), &RunResave},
         {QStringLiteral("rtf-text"), &RunRtfText},
