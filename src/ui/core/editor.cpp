@@ -4,10 +4,13 @@
 #include "model/design_size.h"
 #include "model/project_check.h"
 #include "model/project_loader.h"
+#include "model/web_page_export.h"
 #include "ui/core/event_guard.h"
 #include "platform/file_names.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QScopedValueRollback>
 #include <algorithm>
 
@@ -232,6 +235,26 @@ void Editor::CheckCommand()
 {
     if (m_checkWindow)
         m_checkWindow->ShowCheck();
+}
+
+bool Editor::ExportWebPage(QWidget* parent)
+{
+    const QString caption = QStringLiteral("Export web page");
+    const QString projectFolder = QFileInfo(AbsoluteName(m_iniFileName)).absolutePath();
+    const std::optional<QString> folder = m_dialogs.ExecuteFolder(parent, caption, projectFolder);
+    if (!folder)
+        return false;
+    return Guarded(m_dialogs, parent, [&] {
+        const QString cdRoot = m_autorunWizard ? m_autorunWizard->CdRootFolder() : QString();
+        const CheckFindings problems = WebPageExport::Write(*m_project, m_iniFileName, *folder, cdRoot);
+        QString text = QStringLiteral("Web page written: %1/index.html").arg(QDir::cleanPath(*folder));
+        constexpr int Shown = 15; // what a box holds; vyxtool html lists them all
+        for (qsizetype i = 0; i < std::min<qsizetype>(problems.size(), Shown); ++i)
+            text += (i == 0 ? QStringLiteral("\n\nNot shown or linked:\n") : QStringLiteral("\n")) + problems[i].Line();
+        if (problems.size() > Shown)
+            text += QStringLiteral("\n... and %1 more").arg(problems.size() - Shown);
+        m_dialogs.ShowInformation(parent, text, caption);
+    });
 }
 
 CheckFindings Editor::CheckProject() const

@@ -76,6 +76,10 @@ public:
     void PreviewCommand();
     // "Check": what would go wrong on the disc with the project in memory.
     void CheckCommand();
+    // "Export web page...": asks for a folder and writes the project in memory
+    // there as a web page; what the page cannot show or link is listed after.
+    // False when cancelled or when the page could not be written (error box).
+    bool ExportWebPage(QWidget* parent);
     // The project in memory checked against the files beside its INI file.
     CheckFindings CheckProject() const;
     // Shows where a finding's field is edited: its button, its Program
