@@ -19,6 +19,7 @@ struct AutorunRequest {
     QString IconArgument;
     bool CreateLauncherFolder = false;
     bool Print = false;
+    bool Force = false;
 };
 
 QString TakeValue(QStringList& args, const QString& option)
@@ -55,6 +56,8 @@ bool TakeFlag(AutorunRequest& request, const QString& option)
         request.CreateLauncherFolder = true;
     else if (option == u"--print")
         request.Print = true;
+    else if (option == u"--force")
+        request.Force = true;
     else
         return false;
     return true;
@@ -156,9 +159,9 @@ int RunAutorun(const QStringList& arguments, QTextStream& out, QTextStream& err)
             return 0;
         }
         if (request.CreateLauncherFolder)
-            WriteAutorunWithFolder(request.CdRoot, lines, launcherPath);
+            WriteAutorunWithFolder(request.CdRoot, lines, launcherPath, request.Force);
         else
-            WriteAutorunFile(request.CdRoot, lines);
+            WriteAutorunFile(request.CdRoot, lines, request.Force);
         out << "autorun.inf was saved as " << AutorunFileName(request.CdRoot) << '\n';
     } catch (const VyxError& e) {
         err << e.Message() << '\n';

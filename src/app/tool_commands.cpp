@@ -109,7 +109,7 @@ int RunDump(const QStringList& args, QTextStream& out, QTextStream& err)
 int RunResave(const QStringList& args, QTextStream& out, QTextStream& err)
 {
     OneFileCall call;
-    if (!TakeOneFile(args, QStringLiteral("INI file"), err, call, {QStringLiteral("--no-backup")}))
+    if (!TakeOneFile(args, QStringLiteral("INI file"), err, call, {QStringLiteral("--no-backup"), QStringLiteral("--force")}))
         return 2;
     if (!IniFileExists(call.file, err))
         return 1;
@@ -122,7 +122,8 @@ int RunResave(const QStringList& args, QTextStream& out, QTextStream& err)
         if (!call.flags.contains(QLatin1String("--no-backup")))
             KeepProjectBackup(call.file);
         // Another writer's change since the load stops the save (exit 1), as it would ask in the editor.
-        const SaveResult result = SaveProject(*project, call.file, view, &version);
+        const SaveResult result = SaveProject(*project, call.file, view, &version,
+                                              call.flags.contains(QLatin1String("--force")));
         PrintLog(view.Log(), out);
         if (result == SaveResult::TemporaryFileMissing) {
             err << "Error when saving INI file\n";

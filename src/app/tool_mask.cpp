@@ -137,7 +137,7 @@ int RunMask(const QStringList& args, QTextStream& out, QTextStream& err)
         }
         if (!options->Force)
             MaskFile::CheckReplaceable(target);
-        MaskFile::Write(region, target);
+        MaskFile::Write(region, target, options->Force);
         out << target << ": " << region.Rects().size() << " rectangles, " << region.Data().size() << " bytes\n";
     } catch (const VyxError& e) {
         err << e.Message() << '\n';

@@ -24,13 +24,14 @@ const std::map<QString, CommandText>& Commands()
           "an error (\"INI not found\").\n",
           VYX_CODE_PAGE_OPTION, "0 loaded, 1 not found or loading stopped at an error, 2 wrong arguments."}},
         {QStringLiteral("resave"),
-         {"resave [--codepage NAME] [--no-backup] FILE.ini", "load and save the project through the editor's own code",
+         {"resave [--codepage NAME] [--no-backup] [--force] FILE.ini", "load and save the project through the editor's own code",
           "Loads FILE.ini and saves it again as the editor's Save does (through a .tmp file of the\n"
           "same name, keeping the previous version as .bak), printing the status log. Nothing is\n"
-          "saved when FILE.ini is missing, when the backup cannot be made, or when another program\n"
-          "changed FILE.ini since it was read.\n",
+          "saved when FILE.ini is missing, when the backup cannot be made, when it is read-only\n"
+          "(unless --force), or when another program changed FILE.ini since it was read.\n",
           VYX_CODE_PAGE_OPTION
-          "  --no-backup            save even when the previous version cannot be kept as .bak\n",
+          "  --no-backup            save even when the previous version cannot be kept as .bak\n"
+          "  --force                replace FILE.ini even when it is read-only (its mode is kept)\n",
           "0 saved, 1 loading or saving failed (the file is kept), 2 wrong arguments."}},
         {QStringLiteral("rtf-text"),
          {"rtf-text [--codepage NAME] FILE", "print a help file's text as the text area shows it",
@@ -44,12 +45,12 @@ const std::map<QString, CommandText>& Commands()
           "whose colour is not close to the mask colour is part of the window. Writes the .msk file\n"
           "named by -o, or named after the INI file with \".msk\". When nothing is opaque it writes no\n"
           "file and says so on standard error. An existing file that is not a mask file (its first\n"
-          "bytes are not a region header) is not replaced without --force.\n",
+          "bytes are not a region header), or a read-only file, is not replaced without --force.\n",
           "  --color RRGGBB         the transparent colour, hexadecimal red, green, blue\n"
           "  --tolerance N          how far a colour may be from it, 0..100 (default 10)\n"
           "  -o FILE.msk            the mask file to write\n"
           "  --ini FILE.ini         write the mask beside this project, as the editor names it\n"
-          "  --force                replace the target even when it is not a mask file\n",
+          "  --force                replace the target even when it is read-only or not a mask file\n",
           "0 written or nothing opaque, 1 any error (message on standard error), 2 wrong arguments."}},
         {QStringLiteral("mask-info"),
          {"mask-info FILE.msk", "print a mask file's header and rectangles as JSON",
@@ -119,7 +120,8 @@ const std::map<QString, CommandText>& Commands()
           "  --create-launcher-dir  create the player's folder when it is missing (nothing is\n"
           "                         created when autorun.inf cannot be written)\n"
           "  --print                print autorun.inf's bytes (code page, CR LF) instead of\n"
-          "                         writing it\n",
+          "                         writing it\n"
+          "  --force                replace autorun.inf even when it is read-only\n",
           "0 written or printed, 1 any error (message on standard error), 2 an unknown code page."}},
     };
     return commands;

@@ -83,19 +83,16 @@ QString AutorunFileName(const QString& cdRoot)
     return cdRoot + QStringLiteral("autorun.inf");
 }
 
-void WriteAutorunFile(const QString& cdRoot, const QStringList& lines)
+void WriteAutorunFile(const QString& cdRoot, const QStringList& lines, bool replaceReadOnly)
 {
     const QString name = AutorunFileName(cdRoot);
-    FileReplacer replacer(DiscLocalPath(name));
-    if (replacer.Open() && replacer.Write(AutorunFileBytes(lines)) && replacer.Install())
-        return;
-    QString reason = replacer.Result().error;
-    if (!replacer.TempPath().isEmpty())
-        reason.replace(replacer.TempPath(), name);
-    throw VyxError(QStringLiteral("Cannot create file ") + name + u'\n' + reason);
+    ReplaceOptions options;
+    options.replaceReadOnly = replaceReadOnly;
+    ReplaceFileOrThrow(DiscLocalPath(name), AutorunFileBytes(lines), options, name);
 }
 
-void WriteAutorunWithFolder(const QString& cdRoot, const QStringList& lines, const QString& launcherPath)
+void WriteAutorunWithFolder(const QString& cdRoot, const QStringList& lines, const QString& launcherPath,
+                            bool replaceReadOnly)
 {
     const QFileInfo root(DiscLocalPath(cdRoot));
     if (!root.isDir() || !root.isWritable() || QFileInfo(DiscLocalPath(AutorunFileName(cdRoot))).isDir())
@@ -105,7 +102,7 @@ void WriteAutorunWithFolder(const QString& cdRoot, const QStringList& lines, con
     if (create && !CreateDiscFolder(launcherPath))
         throw VyxError(QStringLiteral("Cannot create folder ") + ShownDiscPath(launcherPath));
     try {
-        WriteAutorunFile(cdRoot, lines);
+        WriteAutorunFile(cdRoot, lines, replaceReadOnly);
     } catch (const VyxError&) {
         if (create)
             QDir().rmdir(DiscLocalPath(launcherPath));

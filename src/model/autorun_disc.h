@@ -33,13 +33,15 @@ QString AutorunFileName(const QString& cdRoot);
 // Replaces CD root + "autorun.inf" with the lines (CR LF, code page) in one
 // step, so a failed write keeps the old file. Throws "Cannot create file %s"
 // with the reason when it cannot; the message names autorun.inf, not the
-// temporary file behind it.
-void WriteAutorunFile(const QString& cdRoot, const QStringList& lines);
+// temporary file behind it. A read-only autorun.inf is replaced only with
+// `replaceReadOnly` (else ReadOnlyFileError).
+void WriteAutorunFile(const QString& cdRoot, const QStringList& lines, bool replaceReadOnly = false);
 // The same, creating the launcher folder first when it is missing, so that no
 // autorun.inf points into nothing; a failure leaves the disc as it was (the
 // folder made is removed again). Throws "Cannot create folder %s" or the
 // write's message.
-void WriteAutorunWithFolder(const QString& cdRoot, const QStringList& lines, const QString& launcherPath);
+void WriteAutorunWithFolder(const QString& cdRoot, const QStringList& lines, const QString& launcherPath,
+                            bool replaceReadOnly = false);
 // Whether CD root + "autorun.inf" holds exactly the bytes the lines make.
 bool AutorunFileHolds(const QString& cdRoot, const QStringList& lines);
 // A disc path as this system shows its local paths ("/" on Linux).

@@ -20,11 +20,11 @@ QString NameFor(const QString& iniFileName)
     return ChangeFileExt(iniFileName, QStringLiteral(".msk"));
 }
 
-void Write(const Region& region, const QString& fileName)
+void Write(const Region& region, const QString& fileName, bool replaceReadOnly)
 {
-    const ReplaceResult result = ReplaceFileContents(fileName, region.Data());
-    if (!result.ok)
-        throw VyxError(QStringLiteral("Cannot create file %1").arg(fileName));
+    ReplaceOptions options;
+    options.replaceReadOnly = replaceReadOnly;
+    ReplaceFileOrThrow(fileName, region.Data(), options, fileName);
 }
 
 Region Read(const QString& fileName)
@@ -44,10 +44,10 @@ void CheckReplaceable(const QString& fileName)
 
 } // namespace MaskFile
 
-bool SaveMaskFile(const TPlasmaRegion& region, const QString& iniFileName)
+bool SaveMaskFile(const TPlasmaRegion& region, const QString& iniFileName, bool replaceReadOnly)
 {
     if (!region.HasRegion())
         return false;
-    MaskFile::Write(region.Current(), MaskFile::NameFor(iniFileName));
+    MaskFile::Write(region.Current(), MaskFile::NameFor(iniFileName), replaceReadOnly);
     return true;
 }

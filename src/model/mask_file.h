@@ -18,8 +18,9 @@ QString NameFor(const QString& iniFileName);
 
 // Writes the region data through one file replacement (a temporary file beside
 // the target, flushed and renamed into place), so a failure keeps the old file.
-// Throws VyxError "Cannot create file <name>" when that fails.
-void Write(const Region& region, const QString& fileName);
+// Throws VyxError "Cannot create file <name>" and the reason when that fails;
+// a read-only file is replaced only with `replaceReadOnly` (else ReadOnlyFileError).
+void Write(const Region& region, const QString& fileName, bool replaceReadOnly = false);
 
 // Reads and checks a mask file; throws VyxError when it cannot be read or is malformed.
 Region Read(const QString& fileName);
@@ -33,4 +34,4 @@ void CheckReplaceable(const QString& fileName);
 
 // Writes the region to the project's mask file; without a region it writes
 // nothing and returns false.
-bool SaveMaskFile(const TPlasmaRegion& region, const QString& iniFileName);
+bool SaveMaskFile(const TPlasmaRegion& region, const QString& iniFileName, bool replaceReadOnly = false);

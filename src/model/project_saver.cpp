@@ -22,7 +22,7 @@ class Saver {
 public:
     Saver(MenuProject& project, ProjectView& view) : m_project(project), m_view(view) {}
 
-    SaveResult Run(QString& iniName, IniFileVersion* version);
+    SaveResult Run(QString& iniName, IniFileVersion* version, bool replaceReadOnly);
 
 private:
     void WriteMain();
@@ -52,7 +52,7 @@ private:
     bool m_warned = false;
 };
 
-SaveResult Saver::Run(QString& iniName, IniFileVersion* version)
+SaveResult Saver::Run(QString& iniName, IniFileVersion* version, bool replaceReadOnly)
 {
     m_view.ClearLog();
     m_view.SetStatus(QStringLiteral("Saving..."));
@@ -67,7 +67,7 @@ SaveResult Saver::Run(QString& iniName, IniFileVersion* version)
     m_view.AddLine(QStringLiteral("Program: ") + CodePage::ToUnicode(m_project.Main.Title));
 
     // The temporary file exists before any step is logged as saved.
-    FileReplacer replacer(iniName, {QStringLiteral(".tmp"), QStringLiteral(".bak")});
+    FileReplacer replacer(iniName, {QStringLiteral(".tmp"), QStringLiteral(".bak"), replaceReadOnly});
     Check(replacer, replacer.Open());
     m_ini.Reserve(2048, 64 * 1024); // a full project: 101 buttons and 100 points
 
@@ -104,7 +104,9 @@ void Saver::Check(const FileReplacer& replacer, bool ok)
 {
     if (ok)
         return;
-    Stop(replacer.Result().error);
+    m_view.AddWarning(replacer.Result().error);
+    ThrowIfReadOnly(replacer.Result());
+    throw VyxError(replacer.Result().error);
 }
 
 void Saver::Stop(const QString& message)
@@ -199,7 +201,8 @@ void Saver::WriteShape()
 
 } // namespace
 
-SaveResult SaveProject(MenuProject& project, QString& iniName, ProjectView& view, IniFileVersion* version)
+SaveResult SaveProject(MenuProject& project, QString& iniName, ProjectView& view, IniFileVersion* version,
+                       bool replaceReadOnly)
 {
-    return Saver(project, view).Run(iniName, version);
+    return Saver(project, view).Run(iniName, version, replaceReadOnly);
 }

@@ -19,5 +19,7 @@ enum class SaveResult {
 // With a `version`, a file on disk that is no longer that version stops the save
 // before anything is moved (VyxError "... was changed by another program ..."),
 // and a save records the version it wrote.
+// A read-only file is replaced only with `replaceReadOnly` (keeping its mode);
+// otherwise the save throws ReadOnlyFileError before anything is written.
 SaveResult SaveProject(MenuProject& project, QString& iniName, ProjectView& view,
-                       IniFileVersion* version = nullptr);
+                       IniFileVersion* version = nullptr, bool replaceReadOnly = false);

@@ -102,6 +102,7 @@ bool FileReplacer::ResolveTarget()
     // Its owner's write bit says so, also to root, whom access() would let write anything.
     if (info.exists() && !m_options.replaceReadOnly && !(info.permissions() & QFileDevice::WriteOwner)) {
         m_result.readOnly = true;
+        m_result.readOnlyPath = m_targetPath;
         return Fail(QStringLiteral("%1 is read-only").arg(m_targetPath));
     }
     return true;
@@ -207,10 +208,34 @@ void FileReplacer::Discard()
     m_lockFd = -1;
 }
 
+ReadOnlyFileError::ReadOnlyFileError(const QString& path)
+    : VyxError(QStringLiteral("%1 is read-only").arg(path))
+{
+}
+
+void ThrowIfReadOnly(const ReplaceResult& result)
+{
+    if (result.readOnly)
+        throw ReadOnlyFileError(result.readOnlyPath);
+}
+
 ReplaceResult ReplaceFileContents(const QString& target, const QByteArray& bytes, const ReplaceOptions& options)
 {
     FileReplacer replacer(target, options);
     if (replacer.Open() && replacer.Write(bytes))
         replacer.Install();
     return replacer.Result();
+}
+
+void ReplaceFileOrThrow(const QString& target, const QByteArray& bytes, const ReplaceOptions& options,
+                        const QString& shownName)
+{
+    FileReplacer replacer(target, options);
+    if (replacer.Open() && replacer.Write(bytes) && replacer.Install())
+        return;
+    ThrowIfReadOnly(replacer.Result());
+    QString reason = replacer.Result().error;
+    if (!replacer.TempPath().isEmpty())
+        reason.replace(replacer.TempPath(), shownName);
+    throw VyxError(QStringLiteral("Cannot create file ") + shownName + u'\n' + reason);
 }

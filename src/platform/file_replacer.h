@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+#include "platform/vyx_error.h"
+
 // The companions are named after the file actually replaced (a symlink's
 // target, not the link): its name with the extension given.
 struct ReplaceOptions {
@@ -18,13 +20,28 @@ struct ReplaceResult {
     QString error;        // when !ok: the message, naming the reason (no permission, disk full, a folder in the way, ...)
     QStringList warnings; // e.g. a backup that could not be made
     bool readOnly = false; // refused: the target is read-only (error says "PATH is read-only")
+    QString readOnlyPath;  // then: the file refused (symlinks followed)
 };
+
+// A write refused because its file is read-only: the caller may ask the user
+// and write again with `replaceReadOnly`.
+class ReadOnlyFileError : public VyxError {
+public:
+    explicit ReadOnlyFileError(const QString& path);
+};
+
+// Throws ReadOnlyFileError when `result` was refused for a read-only target.
+void ThrowIfReadOnly(const ReplaceResult& result);
 
 // Replaces the file `target` with `bytes`: follows a symlink and replaces the link's target, writes a
 // temporary file beside the target, flushes it, renames it into place, flushes the folder, removes the
 // temporary on failure, never uses the target's own name as temporary or backup name.
 // Stale hidden temporary files that killed writers left beside the target go first.
 ReplaceResult ReplaceFileContents(const QString& target, const QByteArray& bytes, const ReplaceOptions& options = {});
+// The same, throwing on failure: ReadOnlyFileError, or VyxError "Cannot create
+// file `shownName`" and the reason (naming `shownName`, not the temporary file).
+void ReplaceFileOrThrow(const QString& target, const QByteArray& bytes, const ReplaceOptions& options,
+                        const QString& shownName);
 
 // The same replacement in its three steps, for a writer that must know the
 // temporary file exists before it reports progress. Each step returns false on

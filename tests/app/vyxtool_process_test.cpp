@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QImage>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -130,6 +131,45 @@ TEST(VyxtoolProcess, ResaveStopsWhenThePreviousVersionCannotBeKept)
     const ProgramRun forced = Tool({"resave", "--no-backup", dir.File("launcher.ini")});
     EXPECT_EQ(forced.exitCode, 0) << forced.err.constData();
     EXPECT_TRUE(dir.Read("launcher.ini").contains("ReSort=1\r\n"));
+}
+
+// A read-only file is its owner's "do not change": each writer refuses it and
+// names it, and --force replaces it keeping the mode.
+TEST(VyxtoolProcess, AReadOnlyTargetIsReplacedOnlyWithForce)
+{
+    TempFolder dir;
+    QDir(dir.Path()).mkpath("Launcher");
+    dir.Write("Launcher/launcher.exe", "MZ");
+    dir.Write("launcher.ini", "[MAIN]\r\nProgram=Kept\r\n");
+    dir.Write("autorun.inf", "[autorun]\r\nopen=old.exe\r\n");
+    QImage picture(4, 2, QImage::Format_RGB32);
+    picture.fill(0xFF0000FF);
+    picture.save(dir.File("menu.bmp"), "BMP");
+    ASSERT_EQ(Tool({"mask", dir.File("menu.bmp"), "--color", "FFFFFF", "--ini", dir.File("launcher.ini")}).exitCode, 0);
+    picture.setPixel(0, 0, 0xFFFFFFFF); // the next mask differs
+    picture.save(dir.File("menu.bmp"), "BMP");
+    const struct {
+        const char* file;
+        QStringList args;
+    } writers[] = {
+        {"launcher.ini", {"resave", "--no-backup", dir.File("launcher.ini")}},
+        {"autorun.inf", {"autorun", dir.Path()}},
+        {"launcher.msk", {"mask", dir.File("menu.bmp"), "--color", "FFFFFF", "--ini", dir.File("launcher.ini")}},
+    };
+    for (const auto& writer : writers) {
+        const QString path = dir.File(writer.file);
+        const QByteArray before = dir.Read(writer.file);
+        ASSERT_EQ(::chmod(QFile::encodeName(path).constData(), 0444), 0);
+        const ProgramRun refused = Tool(writer.args);
+        EXPECT_EQ(refused.exitCode, 1) << writer.file;
+        EXPECT_TRUE(refused.err.contains((path + " is read-only").toUtf8())) << refused.err.constData();
+        EXPECT_EQ(dir.Read(writer.file), before) << writer.file;
+
+        const ProgramRun forced = Tool(writer.args + QStringList{"--force"});
+        EXPECT_EQ(forced.exitCode, 0) << writer.file << forced.err.constData();
+        EXPECT_NE(dir.Read(writer.file), before) << writer.file;
+        EXPECT_EQ(QFile(path).permissions() & QFileDevice::WriteOwner, 0) << writer.file << " stays read-only";
+    }
 }
 
 TEST(VyxtoolProcess, DumpSaysWhenTheIniFileIsNotText)

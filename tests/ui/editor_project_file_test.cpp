@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QLineEdit>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -65,6 +66,28 @@ TEST_F(EditorProjectFileTest, SavingAFailedLoadToAnotherNameOrAfterAGoodLoadAsks
     TheEditor().OpenProject();
     EXPECT_TRUE(TheEditor().SaveWithReport(nullptr));
     EXPECT_TRUE(m_questions.isEmpty());
+}
+
+TEST_F(EditorProjectFileTest, SavingOverAReadOnlyFileAsksAndKeepsItsMode)
+{
+    const QByteArray original = "[MAIN]\r\nProgram=Protected\r\n";
+    m_dir.Write("launcher.ini", original);
+    QFile::setPermissions(m_dir.File("launcher.ini"), QFileDevice::ReadOwner);
+    m_session.Start(m_dir.File("launcher.ini"));
+    m_session.Main().show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&m_session.Main()));
+    TheEditor().Project().Main.Company = "Saved";
+
+    m_answer = QMessageBox::No;
+    QTest::keyClick(&m_session.Main(), Qt::Key_S, Qt::ControlModifier);
+    EXPECT_EQ(m_questions, QStringList{"Confirm: " + m_dir.File("launcher.ini") + " is read-only. Replace it anyway?"});
+    EXPECT_EQ(m_dir.Read("launcher.ini"), original);
+    EXPECT_TRUE(m_errors.isEmpty()) << m_errors.join('\n').toStdString();
+
+    m_answer = QMessageBox::Yes;
+    QTest::keyClick(&m_session.Main(), Qt::Key_S, Qt::ControlModifier);
+    EXPECT_TRUE(m_dir.Read("launcher.ini").contains("Company=Saved\r\n"));
+    EXPECT_EQ(QFile::permissions(m_dir.File("launcher.ini")) & QFileDevice::WriteOwner, 0) << "its mode is kept";
 }
 
 TEST_F(EditorProjectFileTest, AHugeMenuSizeIsBoundedForTheCanvasAndTheWindowPaints)

@@ -7,6 +7,7 @@
 #include "ui/help/help_viewer.h"
 #include "ui/main/button_list_window.h"
 #include "ui/main/main_window.h"
+#include "ui/main/system_group.h"
 #include "ui/params/program_params_dialog.h"
 #include "ui/preview/preview_window.h"
 #include "ui/status/status_window.h"
@@ -14,6 +15,7 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QProcess>
 #include <QPushButton>
 #include <QPixmap>
 #include <QScreen>
@@ -46,6 +48,59 @@ TEST_F(WindowManagerTest, TheStatusWindowStaysAboveTheMainWindow)
     EXPECT_TRUE(QTest::qWaitFor([&] { return Above(status, m_session.Main()); }, 3000))
         << "after the main window was activated";
     EXPECT_TRUE(m_session.Main().isActiveWindow());
+}
+
+namespace {
+
+// A user's click through the X server: the window manager sees it too.
+void ClickOnScreen(QWidget& widget)
+{
+    const QPoint at = widget.mapToGlobal(widget.rect().center());
+    QProcess::execute(QStringLiteral("xdotool"), {QStringLiteral("mousemove"), QString::number(at.x()),
+                                                  QString::number(at.y()), QStringLiteral("click"), QStringLiteral("1")});
+}
+
+} // namespace
+
+// openbox raises the main window on a click in it; the status window goes back
+// over it, and the press that uncovers it does not also hide it.
+TEST_F(WindowManagerTest, AfterHelpOnePressOnStatusShowsItAndTheNextHidesIt)
+{
+    Start(BigMenu);
+    StatusWindow& status = m_session.Status();
+    auto* statusButton = m_session.Main().findChild<QWidget*>(QStringLiteral("StatusButton"));
+    ASSERT_TRUE(WaitActive(m_session.Main()));
+    const QRect available = m_session.Main().screen()->availableGeometry();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return available.contains(m_session.Main().frameGeometry()); }, 3000));
+    status.CloseStatus();
+    ClickOnScreen(*statusButton);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return status.isVisible() && Above(status, m_session.Main()); }, 3000));
+
+    ClickOnScreen(*m_session.Main().findChild<QWidget*>(QStringLiteral("HelpButton")));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return m_session.Help().isActiveWindow(); }, 5000));
+    ClickOnScreen(*statusButton);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return m_session.Main().isActiveWindow() && Above(status, m_session.Main()); },
+                                3000));
+    QTest::qWait(300);
+    EXPECT_TRUE(status.isVisible()) << "one press shows it";
+    ClickOnScreen(*statusButton);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !status.isVisible(); }, 3000)) << "the next one hides it";
+}
+
+// The window manager may resize and maximise it; the menu keeps its real size
+// and scrolls, the strip stays along the bottom.
+TEST_F(WindowManagerTest, TheMainWindowResizesWithTheStripAtTheBottom)
+{
+    Start(BigMenu);
+    QProcess::execute(QStringLiteral("xdotool"), {QStringLiteral("windowsize"), QString::number(m_session.Main().winId()),
+                                                  QStringLiteral("700"), QStringLiteral("500")});
+    EXPECT_TRUE(QTest::qWaitFor([&] { return m_session.Main().size() == QSize(700, 500); }, 3000))
+        << m_session.Main().width() << "x" << m_session.Main().height();
+    const QWidget* system = m_session.Main().findChild<SystemGroup*>();
+    ASSERT_NE(system, nullptr);
+    EXPECT_EQ(system->geometry().bottom(), 499);
+    EXPECT_EQ(system->geometry().right(), 699);
+    EXPECT_EQ(m_session.Main().findChild<QWidget*>(QStringLiteral("Image"))->size(), QSize(1600, 1300));
 }
 
 TEST_F(WindowManagerTest, HelpFromTheModalParametersDialogStaysAboveIt)

@@ -6,6 +6,7 @@
 #include "model/project_loader.h"
 #include "model/web_page_export.h"
 #include "ui/core/event_guard.h"
+#include "ui/core/read_only_question.h"
 #include "platform/file_names.h"
 
 #include <QApplication>
@@ -78,12 +79,12 @@ bool Editor::ConfirmSaveOverFailedLoad(QWidget* parent)
            QMessageBox::Yes;
 }
 
-SaveResult Editor::SaveCurrentProject()
+SaveResult Editor::SaveCurrentProject(bool replaceReadOnly)
 {
     // The absolute name goes back into the box even when writing then fails.
     QString name = m_iniFileName;
     try {
-        const SaveResult result = SaveProject(*m_project, name, *this, &m_fileVersion);
+        const SaveResult result = SaveProject(*m_project, name, *this, &m_fileVersion, replaceReadOnly);
         SetIniFileName(name);
         if (result == SaveResult::Saved)
             m_lastLoadedOrSaved.Take(*m_project);
@@ -103,7 +104,10 @@ bool Editor::SaveWithReport(QWidget* parent)
         const OutsideChange change = AskAboutOutsideChange(parent);
         if (change == OutsideChange::Reloaded || change == OutsideChange::Cancelled)
             return;
-        if (SaveCurrentProject() == SaveResult::TemporaryFileMissing)
+        std::optional<SaveResult> result;
+        if (!WriteAskingAboutReadOnly(m_dialogs, parent, [&](bool anyway) { result = SaveCurrentProject(anyway); }))
+            return;
+        if (result == SaveResult::TemporaryFileMissing)
             m_dialogs.ShowError(parent, QStringLiteral("Error when saving INI file"), QStringLiteral("Error"));
         else
             saved = true;
@@ -176,7 +180,7 @@ void Editor::ToggleStatusWindow()
 {
     if (!m_statusWindow)
         return;
-    if (m_statusWindow->IsShown())
+    if (m_statusWindow->IsShown() && !m_statusWindow->IsCovered())
         m_statusWindow->HideStatus();
     else
         m_statusWindow->ShowStatus();
@@ -355,6 +359,16 @@ void Editor::CloseStatus()
 {
     if (m_statusWindow)
         m_statusWindow->CloseStatus();
+}
+
+void Editor::MainWindowActivated()
+{
+    if (!m_statusWindow)
+        return;
+    if (m_statusWindow->WarningsShown() && !m_statusWindow->IsShown())
+        m_statusWindow->ShowStatus();
+    else
+        m_statusWindow->KeepAbove();
 }
 
 bool Editor::WarningsShown() const { return m_statusWindow && m_statusWindow->WarningsShown(); }

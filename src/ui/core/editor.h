@@ -51,7 +51,7 @@ public:
     // loaded or saved, asks "Save changes?" and saves on Yes. False when Open
     // must stop (Cancel, or the save failed).
     bool KeepWorkBeforeOpen(QWidget* parent);
-    SaveResult SaveCurrentProject();
+    SaveResult SaveCurrentProject(bool replaceReadOnly);
     // Save with its messages shown; true only when the new file is in place.
     // A file changed outside the editor since it was loaded or saved asks
     // first: Overwrite saves, Reload loads the file as it is now.
@@ -64,6 +64,8 @@ public:
     // "MASK": offers the background picture, then shows the mask maker modally.
     void MaskCommand(QWidget* parent);
     void ToggleStatusWindow();
+    // The window manager raised the main window: the status window goes back over it.
+    void MainWindowActivated();
     void ShowButtonList();
     void HideToolWindows();
     void ShowHelpTopic(const QString& topic);

@@ -11,6 +11,12 @@
 class StatusWindowView : public StatusSink {
 public:
     virtual bool IsShown() const = 0;
+    // Raises a shown window over the main window, which the window manager has
+    // just raised on its activation.
+    virtual void KeepAbove() = 0;
+    // Another window lay over it when the user turned to the main window just
+    // now: a press on "status" then raises it rather than hiding it.
+    virtual bool IsCovered() const = 0;
 };
 
 class ButtonEditorView {

@@ -18,7 +18,7 @@
 MainWindow::MainWindow(Editor& editor, QWidget* parent)
     // A normal window, not a Qt::Tool one: closing it must end the program.
     : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
-                          | Qt::WindowCloseButtonHint),
+                          | Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint),
       m_editor(editor)
 {
     setObjectName(QStringLiteral("MainForm"));
@@ -109,7 +109,20 @@ void MainWindow::PlaceOnScreen()
 
 void MainWindow::SetClientSize(const QSize& client)
 {
-    setFixedSize(client);
+    // The strip needs its width; the menu may shrink to nothing and scroll.
+    setMinimumSize(MinClientWidth, StripHeight + 1);
+    resize(client);
+    LayOut(client);
+}
+
+void MainWindow::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    LayOut(size());
+}
+
+void MainWindow::LayOut(const QSize& client)
+{
     const int w = client.width();
     const int stripTop = client.height() - StripHeight;
     m_scroll->setGeometry(0, 0, w, stripTop - 1);
@@ -142,8 +155,8 @@ bool MainWindow::event(QEvent* event)
 {
     if (m_frameWait.FramedNow(*this, *event))
         PlaceOnScreen();
-    if (event->type() == QEvent::WindowActivate && m_editor.WarningsShown())
-        m_editor.ShowStatus();
+    if (event->type() == QEvent::WindowActivate)
+        m_editor.MainWindowActivated();
     // Asked once the activation is over: a question box inside it would deactivate the window again.
     if (event->type() == QEvent::WindowActivate)
         QTimer::singleShot(0, this, [this] { m_editor.NoticeOutsideChange(this); });

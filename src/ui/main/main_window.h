@@ -49,11 +49,14 @@ signals:
 protected:
     void closeEvent(QCloseEvent* event) override;
     bool event(QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     // Sizes and centres the window by its frame, inside the screen's available area.
     void PlaceOnScreen();
     void SetClientSize(const QSize& client);
+    // The strip along the bottom edge, the scrolled menu above it.
+    void LayOut(const QSize& client);
     // The canvas at the menu's real size, whatever part of it the window shows.
     void SetCanvasSize(const QSize& size);
     bool ConfirmClose();

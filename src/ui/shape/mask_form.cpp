@@ -5,6 +5,7 @@
 #include "ui/core/color_convert.h"
 #include "ui/core/editor.h"
 #include "ui/core/event_guard.h"
+#include "ui/core/read_only_question.h"
 #include "ui_mask_form.h"
 
 #include <QCoreApplication>
@@ -108,8 +109,7 @@ void MaskForm::MakeMask()
         SetStatus(QStringLiteral("Done. (nothing opaque, not saved)"));
     } else {
         SetStatus(QStringLiteral("Saving..."));
-        SaveMaskFile(m_maker.PlasmaRegion(), m_editor.IniFileName());
-        SetStatus(QStringLiteral("Done. (saved)"));
+        SetStatus(WriteMask() ? QStringLiteral("Done. (saved)") : QStringLiteral("Done. (not saved)"));
     }
     WarnOfSizeMismatch();
     Preview();
@@ -131,8 +131,14 @@ void MaskForm::SaveMask()
         return;
     }
     SetStatus(QStringLiteral("Saving..."));
-    SaveMaskFile(m_maker.PlasmaRegion(), m_editor.IniFileName());
-    SetStatus(QStringLiteral("Done. (saved)"));
+    SetStatus(WriteMask() ? QStringLiteral("Done. (saved)") : QStringLiteral("Not saved"));
+}
+
+bool MaskForm::WriteMask()
+{
+    return WriteAskingAboutReadOnly(m_editor.Dialogs(), this, [this](bool anyway) {
+        SaveMaskFile(m_maker.PlasmaRegion(), m_editor.IniFileName(), anyway);
+    });
 }
 
 void MaskForm::Preview() { m_maker.Preview(); }

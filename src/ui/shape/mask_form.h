@@ -40,6 +40,8 @@ private:
     void SelectMaskFile();
     void MakeMask();
     void SaveMask();
+    // False when the user chose not to replace a read-only mask file.
+    bool WriteMask();
     // A mask of another size than the menu leaves the player's window empty or cut.
     void WarnOfSizeMismatch();
     void Preview();

@@ -6,6 +6,7 @@
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QWindow>
 #include <algorithm>
 
 namespace {
@@ -35,6 +36,10 @@ StatusWindow::StatusWindow(QWidget* parent)
     m_ui->Log->setPalette(palette);
 
     connect(m_ui->CloseButton, &QPushButton::clicked, this, &QWidget::close);
+    connect(qApp, &QGuiApplication::focusWindowChanged, this, [this](QWindow* focused) {
+        if (focused && focused != windowHandle())
+            m_focusedSince << focused;
+    });
     CentreOnScreen();
 }
 
@@ -82,6 +87,26 @@ void StatusWindow::ShowStatus()
     // but without taking the focus from it.
     show();
     raise();
+    m_focusedSince.clear();
+    m_uncoveredByActivation = false;
+}
+
+void StatusWindow::KeepAbove()
+{
+    if (!isVisible())
+        return;
+    raise();
+    const QWindow* main = QGuiApplication::focusWindow();
+    m_uncoveredByActivation = std::any_of(m_focusedSince.cbegin(), m_focusedSince.cend(),
+                                          [main](const QPointer<QWindow>& window) { return window && window != main; });
+    m_focusedSince.clear();
+    m_keptAbove.start();
+}
+
+bool StatusWindow::IsCovered() const
+{
+    constexpr int ActivatingPressMs = 1000;
+    return m_uncoveredByActivation && m_keptAbove.elapsed() < ActivatingPressMs;
 }
 
 void StatusWindow::HideStatus()

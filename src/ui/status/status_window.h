@@ -1,6 +1,10 @@
 #pragma once
 #include "ui/core/window_views.h"
 
+#include <QElapsedTimer>
+#include <QList>
+#include <QPointer>
+#include <QWindow>
 #include <QWidget>
 #include <memory>
 
@@ -29,6 +33,8 @@ public:
     void CloseStatus() override;
     bool WarningsShown() const override { return m_warningsShown; }
     bool IsShown() const override { return isVisible(); }
+    void KeepAbove() override;
+    bool IsCovered() const override;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -38,4 +44,11 @@ private:
 
     std::unique_ptr<Ui::StatusWindow> m_ui;
     bool m_warningsShown = false;
+    // The windows that took the focus since this one was last raised.
+    QList<QPointer<QWindow>> m_focusedSince;
+    // Another window than the main one lay over it when the main window's
+    // activation raised it again: the press that activated the main window may
+    // be the one on "status".
+    bool m_uncoveredByActivation = false;
+    QElapsedTimer m_keptAbove;
 };

@@ -2,8 +2,10 @@
 
 #include "model/autorun_disc.h"
 #include "model/autorun_open_line.h"
+#include "platform/code_page.h"
 #include "platform/file_names.h"
 #include "platform/shell_execute.h"
+#include "ui/controls/code_page_guard.h"
 #include "ui/controls/progress.h"
 #include "ui/controls/super_edit.h"
 #include "ui/controls/super_memo.h"
@@ -11,6 +13,7 @@
 #include "ui/core/color_convert.h"
 #include "ui/core/editor.h"
 #include "ui/core/event_guard.h"
+#include "ui/core/read_only_question.h"
 #include "ui/wizard/iso_image_maker.h"
 
 #include <QCheckBox>
@@ -54,6 +57,8 @@ AutorunWizard::AutorunWizard(Editor& editor, QWidget* parent)
     setWindowTitle(QStringLiteral("autorun.inf Vyx wizard"));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     m_form.Build(this);
+    MarkLocalPath(m_form.CDroot1);
+    GuardProjectTexts(this);
     Connect();
     ConnectPickers();
     ShowPageFrame(0);
@@ -307,6 +312,8 @@ std::optional<QString> AutorunWizard::PickDiscFile(const QString& title, const Q
     if (!name)
         ShowMessage(*picked + QStringLiteral(" is not inside the CD root ") + CdRoot()
                     + QStringLiteral(". Only files on the disc can be used."));
+    else
+        CodePage::Require(*name); // autorun.inf would name a file that is not there
     return name;
 }
 
@@ -440,7 +447,8 @@ void AutorunWizard::Finish()
     }
     if (!ConfirmProgramPresent() || !ConfirmReplace())
         return;
-    SaveAutorun();
+    if (!SaveAutorun())
+        return;
     m_editor.Dialogs().ShowInformation(this, QStringLiteral("autorun.inf was saved as ") + AutorunFileName(CdRoot()),
                                        Caption);
     accept();
@@ -469,11 +477,14 @@ bool AutorunWizard::ConfirmReplace()
         == QMessageBox::Yes;
 }
 
-void AutorunWizard::SaveAutorun()
+bool AutorunWizard::SaveAutorun()
 {
-    WriteAutorunFile(CdRoot(), FileLines());
+    if (!WriteAskingAboutReadOnly(m_editor.Dialogs(), this,
+                                  [this](bool anyway) { WriteAutorunFile(CdRoot(), FileLines(), anyway); }))
+        return false;
     if (!DiscFolderExists(LauncherPath()) && m_form.CreateAtEnd->isChecked())
         CreateDiscFolder(LauncherPath());
+    return true;
 }
 
 void AutorunWizard::MakeIsoImage()
@@ -494,7 +505,7 @@ bool AutorunWizard::OfferToSaveBeforeImage()
         m_editor.Dialogs().Ask(this, QStringLiteral("autorun.inf is not saved yet. Save it first?"), Caption,
                                QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);
     if (answer == QMessageBox::Yes)
-        SaveAutorun();
+        return SaveAutorun();
     return answer != QMessageBox::Cancel;
 }
 

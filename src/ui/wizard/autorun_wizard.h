@@ -79,7 +79,8 @@ private:
     // False when the user goes back to page 2 rather than write a disc that cannot start.
     bool ConfirmProgramPresent();
     bool ConfirmReplace();
-    void SaveAutorun();
+    // False when the user chose not to replace a read-only autorun.inf.
+    bool SaveAutorun();
     void MakeIsoImage();
     // False when the user cancels.
     bool OfferToSaveBeforeImage();

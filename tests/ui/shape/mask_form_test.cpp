@@ -12,6 +12,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QFile>
 #include <QTest>
 #include <QTimer>
 #include <functional>
@@ -175,11 +176,28 @@ TEST_F(MaskFormTest, AFailedWriteKeepsTheOldMaskAndShowsTheError)
         FailingFileOperations files(FailingFileOperations::Step::Replace);
         Click("MakeMask");
     }
-    EXPECT_EQ(m_errors, QStringList{QStringLiteral("Cannot create file %1").arg(m_dir.File("menu.msk"))});
+    ASSERT_EQ(m_errors.size(), 1);
+    EXPECT_TRUE(m_errors[0].startsWith(QStringLiteral("Cannot create file %1\n").arg(m_dir.File("menu.msk"))))
+        << "and the reason: " << m_errors[0].toStdString();
     EXPECT_EQ(m_dir.Read("menu.msk"), QByteArray("old mask"));
     EXPECT_EQ(Status(), QStringLiteral("Saving..."));
     EXPECT_EQ(Form().Maker().Shown(), Bar()) << "no preview";
     EXPECT_TRUE(Form().Maker().PlasmaRegion().HasRegion()) << "the region stays";
+}
+
+TEST_F(MaskFormTest, AReadOnlyMaskIsReplacedOnlyWhenTheUserSaysSo)
+{
+    m_dir.Write("menu.msk", "old mask");
+    QFile::setPermissions(m_dir.File("menu.msk"), QFileDevice::ReadOwner);
+    Form().UsePicture(Bar());
+    Click("MakeMask");
+    EXPECT_EQ(m_questions, QStringList{"Confirm: " + m_dir.File("menu.msk") + " is read-only. Replace it anyway?"});
+    EXPECT_EQ(Status(), QStringLiteral("Done. (not saved)"));
+    EXPECT_EQ(m_dir.Read("menu.msk"), QByteArray("old mask"));
+    m_answer = QMessageBox::Yes;
+    Click("MakeMask");
+    EXPECT_EQ(m_dir.Read("menu.msk"), Region::FromRect(1, 2, 4, 4).Data());
+    EXPECT_TRUE(m_errors.isEmpty());
 }
 
 TEST_F(MaskFormTest, AProjectNamedMskIsNotOverwritten)
@@ -281,6 +299,20 @@ TEST_F(MaskFormTest, ToleranceFromTheSpinEdit)
     Child<TSuperSpinEditI>("Tolerance")->SetValue(15);
     Click("MakeMask");
     EXPECT_FALSE(Form().Maker().PlasmaRegion().HasRegion());
+}
+
+// Past 100 every colour would count as the mask colour and the window vanish.
+TEST_F(MaskFormTest, ATypedToleranceBeyondOneHundredBuildsWithOneHundred)
+{
+    QImage picture = FilledPicture(3, 1, White);
+    picture.setPixel(1, 0, 0xFF878787); // 120 below white in each channel
+    Form().UsePicture(picture);
+    auto* tolerance = Child<TSuperSpinEditI>("Tolerance");
+    QTest::mouseClick(tolerance, Qt::LeftButton);
+    QTest::keyClick(tolerance, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(tolerance, QStringLiteral("150"));
+    Click("MakeMask");
+    EXPECT_EQ(Form().Maker().PlasmaRegion().Current().Data(), Region::FromRect(1, 0, 2, 1).Data());
 }
 
 } // namespace

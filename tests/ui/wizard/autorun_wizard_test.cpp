@@ -424,3 +424,29 @@ TEST_F(AutorunWizardTest, EnterOnAFocusedBrowseButtonPressesIt)
 }
 
 } // namespace
+
+// windows-1252 has no "ř": autorun.inf would name a splash that is not there.
+TEST_F(AutorunWizardTest, ACharacterTheCodePageCannotHoldIsRefusedTypedOrPicked)
+{
+    GoTo(5);
+    Tick("CustomSplash");
+    auto* splash = Child<QLineEdit>("EditSplash");
+    QTest::keyClick(splash, Qt::Key_A, Qt::ControlModifier);
+    for (const QChar c : QStringLiteral("Sřez.bmp"))
+        QTest::sendKeyEvent(QTest::Click, splash, Qt::Key_unknown, QString(c), Qt::NoModifier);
+    EXPECT_EQ(splash->text(), "Sez.Bmp");
+
+    m_disc.Write(QStringLiteral("Launcher/Sřez.bmp"), "BM");
+    m_picked = m_disc.File(QStringLiteral("Launcher/Sřez.bmp"));
+    Click("SplashBrowse");
+    EXPECT_EQ(splash->text(), "Sez.Bmp");
+    ASSERT_EQ(m_errors.size(), 1);
+    EXPECT_TRUE(m_errors[0].contains(QStringLiteral("\"ř\""))) << m_errors[0].toStdString();
+
+    GoTo(1);
+    const QString czechRoot = Root() + QStringLiteral("Disk č/");
+    QDir().mkpath(czechRoot);
+    Type("CDroot1", czechRoot.left(czechRoot.size() - 2));
+    QTest::sendKeyEvent(QTest::Click, Child<QLineEdit>("CDroot1"), Qt::Key_unknown, QStringLiteral("č/"), Qt::NoModifier);
+    EXPECT_EQ(Text("CDroot1"), czechRoot) << "a folder of this machine is not stored";
+}
