@@ -7,7 +7,7 @@
 set -euo pipefail
 
 packages=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev libgl1-mesa-dev
-          libjpeg62-turbo-dev libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth imagemagick openbox xdotool x11-utils
+          libjpeg62-turbo-dev zlib1g-dev qt6-image-formats-plugins qt6-svg-dev libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth imagemagick openbox xdotool x11-utils
           desktop-file-utils groff-base dpkg-dev xorriso)
 for option in "$@"; do
   case "$option" in

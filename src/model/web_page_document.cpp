@@ -15,6 +15,7 @@
 #include <QSet>
 #include <QStringList>
 #include <QUrl>
+#include <future>
 #include <map>
 
 namespace {
@@ -93,6 +94,8 @@ public:
     WebPage Build();
 
 private:
+    void StartDecoding(std::initializer_list<QByteArray> storedNames);
+    QImage Decoded(const QString& path);
     QString Picture(const QByteArray& storedName, const QString& key, const QString& role);
     QString Sound(const QString& storedName, const QString& section, const QString& key);
     QString Help(const QByteArray& storedName, const QString& section, const QString& key);
@@ -111,6 +114,7 @@ private:
     WebPage m_page;
     QSet<QString> m_usedNames;
     std::map<QString, QString> m_copied;        // local path -> asset name
+    std::map<QString, std::future<QImage>> m_decoding; // local path -> its picture, being decoded
     std::map<QString, QString> m_sounds;        // local path -> audio element id
     std::map<QString, QString> m_helpIds;       // local path -> help element id
     QString m_helpHtml;
@@ -126,6 +130,7 @@ QString AssetHref(const QString& name)
 WebPage PageBuilder::Build()
 {
     const MainParams& m = m_project.Main;
+    StartDecoding({m.BackgroundFile, m.BackOverFile, m.BackClickFile});
     const QString background = Picture(m.BackgroundFile, QStringLiteral("background"), QStringLiteral("background"));
     const QString over = Picture(m.BackOverFile, QStringLiteral("backover"), QStringLiteral("over"));
     const QString click = Picture(m.BackClickFile, QStringLiteral("backclick"), QStringLiteral("click"));
@@ -161,6 +166,32 @@ WebPage PageBuilder::Build()
     return std::move(m_page);
 }
 
+bool IsJpeg(const QString& path)
+{
+    const QString ext = ExtractFileExt(path).toLower();
+    return ext == u".jpg" || ext == u".jpeg";
+}
+
+// The pictures that become PNG are decoded side by side, while the page is built.
+void PageBuilder::StartDecoding(std::initializer_list<QByteArray> storedNames)
+{
+    for (const QByteArray& storedName : storedNames) {
+        const QString path = storedName.isEmpty() ? QString() : m_names.Resolve(Unicode(storedName));
+        if (!path.isEmpty() && !IsJpeg(path) && !m_decoding.contains(path))
+            m_decoding.emplace(path, std::async(std::launch::async, [path] { return PictureLoader::LoadPicture(path); }));
+    }
+}
+
+QImage PageBuilder::Decoded(const QString& path)
+{
+    const auto started = m_decoding.find(path);
+    if (started == m_decoding.end())
+        return PictureLoader::LoadPicture(path);
+    std::future<QImage> decoding = std::move(started->second);
+    m_decoding.erase(started);
+    return decoding.get();
+}
+
 // BMP becomes PNG (every browser shows it, and it is smaller); JPEG is copied.
 QString PageBuilder::Picture(const QByteArray& storedName, const QString& key, const QString& role)
 {
@@ -174,14 +205,13 @@ QString PageBuilder::Picture(const QByteArray& storedName, const QString& key, c
     }
     if (const auto known = m_copied.find(path); known != m_copied.end())
         return AssetHref(known->second);
-    const QString ext = ExtractFileExt(path).toLower();
     WebPageAsset asset;
     try {
-        if (ext == u".jpg" || ext == u".jpeg") {
+        if (IsJpeg(path)) {
             asset.Source = path;
             asset.Name = UniqueName(role + QStringLiteral(".jpg"));
         } else {
-            asset.Picture = PictureLoader::LoadPicture(path);
+            asset.Picture = Decoded(path);
             asset.Name = UniqueName(role + QStringLiteral(".png"));
         }
     } catch (const VyxError& e) {

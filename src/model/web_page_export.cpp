@@ -4,12 +4,12 @@
 #include "model/web_page_link.h"
 #include "platform/file_names.h"
 #include "platform/file_operations.h"
+#include "platform/png_encoder.h"
 #include "platform/vyx_error.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QImageWriter>
 #include <QTemporaryDir>
 #include <cerrno>
 #include <future>
@@ -36,14 +36,11 @@ void CheckReplaceable(const QString& pagePath)
         throw VyxError(QStringLiteral("%1 was not written by the web page export and is not replaced").arg(pagePath));
 }
 
-// A PNG of the picture. Qt's PNG writer takes the zlib level from the quality
-// (80 is level 1, the fastest that packs): near the speed of a copy, and far
-// smaller than an uncompressed BMP.
 bool WritePng(const QImage& picture, const QString& path)
 {
-    QImageWriter writer(path, "png");
-    writer.setQuality(80);
-    return writer.write(picture);
+    const QByteArray png = PngEncoder::Encode(picture);
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly | QIODevice::NewOnly) && file.write(png) == png.size() && file.flush();
 }
 
 void WriteAssets(const WebPage& page, const QString& folder)

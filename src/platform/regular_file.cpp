@@ -6,6 +6,7 @@
 
 #include <QDir>
 
+#include <algorithm>
 #include <cerrno>
 #include <utility>
 #include <fcntl.h>
@@ -83,8 +84,13 @@ std::optional<QByteArray> Read(const QString& path, qint64 maxBytes, FileStamp* 
     qint64 modifiedNs = 0;
     if (!OpenChecked(file, path, maxBytes, modifiedNs))
         return std::nullopt;
-    // One byte more than allowed: the file may grow while it is read.
-    QByteArray bytes = file.read(maxBytes + 1);
+    // One byte more than the file holds: the file may grow while it is read,
+    // and then the rest, up to one byte more than allowed, follows. Asking for
+    // the cap at once would allocate all of it for every small file.
+    const qint64 expected = std::min(file.size(), maxBytes) + 1;
+    QByteArray bytes = file.read(expected);
+    if (bytes.size() == expected && expected <= maxBytes)
+        bytes += file.read(maxBytes + 1 - expected);
     if (file.error() != QFileDevice::NoError)
         throw VyxError(QStringLiteral("Cannot read file %1: %2").arg(Shown(path), file.errorString()));
     if (bytes.size() > maxBytes)
