@@ -15,6 +15,10 @@
 #include <QScopedValueRollback>
 #include <algorithm>
 
+namespace {
+const QString WebPageCaption = QStringLiteral("Export web page");
+} // namespace
+
 Editor::Editor()
     : m_project(std::make_unique<MenuProject>()), m_mouse(*m_project, m_canvas, *this)
 {
@@ -243,21 +247,24 @@ void Editor::CheckCommand()
 
 bool Editor::ExportWebPage(QWidget* parent)
 {
-    const QString caption = QStringLiteral("Export web page");
     const QString projectFolder = QFileInfo(AbsoluteName(m_iniFileName)).absolutePath();
-    const std::optional<QString> folder = m_dialogs.ExecuteFolder(parent, caption, projectFolder);
+    const std::optional<QString> folder = m_dialogs.ExecuteFolder(parent, WebPageCaption, projectFolder);
     if (!folder)
         return false;
+    return WriteWebPage(parent, *folder, m_autorunWizard ? m_autorunWizard->CdRootFolder() : QString());
+}
+
+bool Editor::WriteWebPage(QWidget* parent, const QString& folder, const QString& cdRoot)
+{
     return Guarded(m_dialogs, parent, [&] {
-        const QString cdRoot = m_autorunWizard ? m_autorunWizard->CdRootFolder() : QString();
-        const CheckFindings problems = WebPageExport::Write(*m_project, m_iniFileName, *folder, cdRoot);
-        QString text = QStringLiteral("Web page written: %1/index.html").arg(QDir::cleanPath(*folder));
+        const CheckFindings problems = WebPageExport::Write(*m_project, m_iniFileName, folder, cdRoot);
+        QString text = QStringLiteral("Web page written: %1/index.html").arg(QDir::cleanPath(folder));
         constexpr int Shown = 15; // what a box holds; vyxtool html lists them all
         for (qsizetype i = 0; i < std::min<qsizetype>(problems.size(), Shown); ++i)
             text += (i == 0 ? QStringLiteral("\n\nNot shown or linked:\n") : QStringLiteral("\n")) + problems[i].Line();
         if (problems.size() > Shown)
             text += QStringLiteral("\n... and %1 more").arg(problems.size() - Shown);
-        m_dialogs.ShowInformation(parent, text, caption);
+        m_dialogs.ShowInformation(parent, text, WebPageCaption);
     });
 }
 
