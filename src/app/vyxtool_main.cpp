@@ -1,6 +1,7 @@
 #include "app/tool_autorun.h"
 #include "app/tool_check.h"
 #include "app/tool_commands.h"
+#include "app/tool_convert.h"
 #include "app/tool_html.h"
 #include "app/tool_iso.h"
 #include "app/tool_mask.h"
@@ -22,6 +23,7 @@ int main(int argc, char** argv)
     const std::map<QString, ToolCommand> commands = {
         {QStringLiteral("autorun"), &RunAutorun},
         {QStringLiteral("check"), &RunCheck},
+        {QStringLiteral("convert"), &RunConvert},
         {QStringLiteral("dump"), &RunDump},
         {QStringLiteral("html"), &RunHtml},
         {QStringLiteral("iso"), &RunIso},
