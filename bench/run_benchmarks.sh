@@ -14,7 +14,7 @@ repetitions=${2:-5}
 out=$(mktemp -d)
 trap 'rm -rf "$out"' EXIT
 
-for program in load_bench canvas_bench save_bench mask_bench; do
+for program in load_bench canvas_bench save_bench mask_bench web_page_bench; do
     if [ ! -x "$bench_dir/$program" ]; then
         echo "$bench_dir/$program is missing: build it first" >&2
         exit 2
@@ -73,4 +73,8 @@ verdict = "" if qregion["ratio"] >= 100 else "  MISSED"
 print(f"qregion-per-run/mask-build ratio: {qregion['ratio']:.1f} (target >= 100){verdict}")
 ratio("noise mask-build/scan", noise["ratio"], 3)
 ratio("plasma mask-build/scan", plasma["ratio"], 3)
+
+web = medians["BM_WebPageAgainstCopy"]
+print(f"web page export {web['export_ms']:.3f} ms, copying its files {web['copy_ms']:.3f} ms (medians)")
+ratio("web-page-export/copy", web["ratio"], 3)
 PY

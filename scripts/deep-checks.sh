@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The deeper checks, after scripts/test.sh: the whole test suite under the
 # sanitizers, every committed fuzz input replayed, and the picture corpus under
-# valgrind's memcheck (over the normal build in build/ or $VYX_BUILD_DIR).
+# valgrind's memcheck, and the demo's web page in headless Chromium (over the
+# normal build in build/ or $VYX_BUILD_DIR).
 # Prints how long each lane took.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
@@ -16,3 +17,4 @@ lane() {
 lane "sanitizer build and tests" bash "$root/scripts/check-sanitizers.sh"
 lane "fuzz corpus replay" bash "$root/scripts/fuzz-replay.sh"
 lane "pictures under memcheck" bash "$root/scripts/valgrind-pictures.sh" "$build"
+lane "web page in Chromium" bash "$root/scripts/browser-checks.sh" "$build"

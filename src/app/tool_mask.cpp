@@ -3,7 +3,7 @@
 #include "app/tool_commands.h"
 #include "model/mask_builder.h"
 #include "model/mask_file.h"
-#include "platform/picture_loader.h"
+#include "platform/picture_converter.h"
 #include "platform/vyx_error.h"
 
 #include <QJsonArray>
@@ -20,6 +20,7 @@ struct MaskOptions {
     QString Output; // -o
     QString Ini;    // --ini
     bool Force = false; // replace a target that is not a mask file
+    bool Alpha = false; // the region from the alpha channel rather than a colour
 };
 
 // "RRGGBB" as a 0x00BBGGRR colour.
@@ -78,6 +79,8 @@ std::optional<MaskOptions> ParseOptions(const QStringList& args, QTextStream& er
             options.Ini = args[++i];
         } else if (arg == u"--force") {
             options.Force = true;
+        } else if (arg == u"--alpha") {
+            options.Alpha = true;
         } else if (options.Picture.isEmpty() && !arg.startsWith(u'-')) {
             options.Picture = arg;
         } else {
@@ -85,8 +88,9 @@ std::optional<MaskOptions> ParseOptions(const QStringList& args, QTextStream& er
             return std::nullopt;
         }
     }
-    if (options.Picture.isEmpty() || !colorGiven || options.Output.isEmpty() == options.Ini.isEmpty()) {
-        err << "usage: vyxtool mask PICTURE --color RRGGBB [--tolerance N] [--force] (-o FILE.msk | --ini FILE.ini)\n";
+    if (options.Picture.isEmpty() || colorGiven == options.Alpha || options.Output.isEmpty() == options.Ini.isEmpty()) {
+        err << "usage: vyxtool mask PICTURE (--color RRGGBB [--tolerance N] | --alpha) [--force] "
+               "(-o FILE.msk | --ini FILE.ini)\n";
         return std::nullopt;
     }
     return options;
@@ -129,8 +133,10 @@ int RunMask(const QStringList& args, QTextStream& out, QTextStream& err)
         return 2;
     try {
         const QString target = options->Output.isEmpty() ? MaskFile::NameFor(options->Ini) : options->Output;
-        const QImage picture = PictureLoader::LoadPicture(options->Picture);
-        const Region region = MaskBuilder::Build(picture, options->Color, options->Tolerance);
+        const Region region = options->Alpha
+                                  ? MaskBuilder::BuildFromAlpha(PictureConverter::Read(options->Picture))
+                                  : MaskBuilder::Build(PictureConverter::ReadOpaque(options->Picture), options->Color,
+                                                       options->Tolerance);
         if (region.IsEmpty()) {
             err << "Nothing in " << options->Picture << " is opaque: no mask file written\n";
             return 0;

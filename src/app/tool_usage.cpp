@@ -38,16 +38,28 @@ const std::map<QString, CommandText>& Commands()
           "Prints the text of a button's help file, one line per paragraph; a file that is not RTF is\n"
           "plain text in the code page.\n",
           VYX_CODE_PAGE_OPTION, "0 printed, 1 unreadable file, 2 wrong arguments."}},
+        {QStringLiteral("convert"),
+         {"convert PICTURE [-o OUT.jpg|OUT.bmp] [--quality N]",
+          "write a picture of any format as the JPEG or BMP file launcher.exe shows",
+          "Reads PICTURE in any format Qt's image plugins read (PNG, WebP, TIFF, GIF, SVG, ...) and\n"
+          "writes it as JPEG or BMP, transparent parts over white. Without -o the file goes beside\n"
+          "PICTURE under its name: .bmp for a picture of at most 256 colours, else .jpg. A file\n"
+          "already there is kept when it holds the same picture and refused otherwise.\n",
+          "  -o OUT.jpg|OUT.bmp     the file to write; its extension chooses the format\n"
+          "  --quality N            the JPEG quality, 1..100 (default 90)\n",
+          "0 written, 1 unreadable picture or file not written, 2 wrong arguments."}},
         {QStringLiteral("mask"),
-         {"mask PICTURE --color RRGGBB [--tolerance N] [--force] (-o FILE.msk | --ini FILE.ini)",
+         {"mask PICTURE (--color RRGGBB [--tolerance N] | --alpha) [--force] (-o FILE.msk | --ini FILE.ini)",
           "build the menu window's shape mask from a picture",
-          "Builds the window region from a BMP or JPEG picture as the mask maker does: every pixel\n"
-          "whose colour is not close to the mask colour is part of the window. Writes the .msk file\n"
+          "Builds the window region from a picture (BMP, JPEG or any format Qt reads) as the mask\n"
+          "maker does: every pixel whose colour is not close to the mask colour is part of the\n"
+          "window; with --alpha every pixel whose alpha is at least half. Writes the .msk file\n"
           "named by -o, or named after the INI file with \".msk\". When nothing is opaque it writes no\n"
           "file and says so on standard error. An existing file that is not a mask file (its first\n"
           "bytes are not a region header), or a read-only file, is not replaced without --force.\n",
           "  --color RRGGBB         the transparent colour, hexadecimal red, green, blue\n"
           "  --tolerance N          how far a colour may be from it, 0..100 (default 10)\n"
+          "  --alpha                the window is where the picture's alpha is at least 128\n"
           "  -o FILE.msk            the mask file to write\n"
           "  --ini FILE.ini         write the mask beside this project, as the editor names it\n"
           "  --force                replace the target even when it is read-only or not a mask file\n",
@@ -68,6 +80,22 @@ const std::map<QString, CommandText>& Commands()
           "  --cd-root DIR          also check autorun.inf there and that every file lies inside it\n"
           "  --json                 print the findings as JSON\n",
           "0 no error (warnings allowed), 1 an error found or the project not loaded, 2 wrong arguments."}},
+        {QStringLiteral("html"),
+         {"html [--codepage NAME] FILE.ini -o FOLDER [--cd-root DIR]",
+          "write the menu as a web page for machines that will not start the player",
+          "Loads FILE.ini and writes FOLDER/index.html with its pictures and sounds in\n"
+          "FOLDER/index_files: the background at the menu's size, a link per button over its\n"
+          "rectangle (its over picture under the pointer and the focus, its click picture while\n"
+          "pressed), the text area with the help files, the sounds, the custom shape and the\n"
+          "title. A RUN or WINEXEC button links to its file relative to the page, an http:,\n"
+          "https: or mailto: target opens it. BMP pictures become PNG, JPEG is copied. The page\n"
+          "works from file:// with no network. An older export in FOLDER is replaced whole; an\n"
+          "index.html the export did not write is not replaced. Prints one line for each name\n"
+          "that does not resolve and for whatever else the page cannot show.\n",
+          VYX_CODE_PAGE_OPTION
+          "  -o FOLDER              the folder to write (created when missing)\n"
+          "  --cd-root DIR          resolve names from the root of the disc (\\name) there\n",
+          "0 written (warnings allowed), 1 not loaded or not written, 2 wrong arguments."}},
         {QStringLiteral("iso"),
          {"iso [--codepage NAME] CD_ROOT -o DISC.iso [--volume LABEL] [--ini FILE] [--force] [--keep-backups]",
           "check the project, then build the disc image through xorriso",

@@ -1,6 +1,8 @@
 #include "app/tool_autorun.h"
 #include "app/tool_check.h"
 #include "app/tool_commands.h"
+#include "app/tool_convert.h"
+#include "app/tool_html.h"
 #include "app/tool_iso.h"
 #include "app/tool_mask.h"
 #include "app/tool_rtf_text.h"
@@ -21,7 +23,9 @@ int main(int argc, char** argv)
     const std::map<QString, ToolCommand> commands = {
         {QStringLiteral("autorun"), &RunAutorun},
         {QStringLiteral("check"), &RunCheck},
+        {QStringLiteral("convert"), &RunConvert},
         {QStringLiteral("dump"), &RunDump},
+        {QStringLiteral("html"), &RunHtml},
         {QStringLiteral("iso"), &RunIso},
         {QStringLiteral("resave"), &RunResave},
         {QStringLiteral("rtf-text"), &RunRtfText},

@@ -43,4 +43,18 @@ Region Build(const QImage& source, uint32_t maskColor, int tolerance, const std:
     return builder.Take();
 }
 
+Region BuildFromAlpha(const QImage& source)
+{
+    constexpr uint32_t Transparent = 0xFFFFFF;
+    const QImage picture = source.convertToFormat(QImage::Format_ARGB32);
+    QImage twoColors(picture.size(), QImage::Format_RGB32);
+    for (int y = 0; y < picture.height(); ++y) {
+        const auto* in = reinterpret_cast<const QRgb*>(picture.constScanLine(y));
+        auto* out = reinterpret_cast<QRgb*>(twoColors.scanLine(y));
+        for (int x = 0; x < picture.width(); ++x)
+            out[x] = qAlpha(in[x]) >= 128 ? 0xFF000000 : 0xFF000000 | Transparent;
+    }
+    return Build(twoColors, Transparent, 0);
+}
+
 } // namespace MaskBuilder

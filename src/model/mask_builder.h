@@ -43,4 +43,9 @@ int Percent(int y, int height);
 Region Build(const QImage& picture, uint32_t maskColor, int tolerance,
              const std::function<void(int y)>& rowStarted = {});
 
+// The region of the pixels whose alpha is at least half (128): the colour
+// rule's build on the picture those pixels make black and the others white,
+// so the bytes are the ones the mask maker writes for the same opaque pixels.
+Region BuildFromAlpha(const QImage& picture);
+
 } // namespace MaskBuilder

@@ -1,7 +1,7 @@
 #include "model/mask_maker.h"
 
 #include "model/mask_builder.h"
-#include "platform/picture_loader.h"
+#include "platform/picture_converter.h"
 
 #include <QPainter>
 
@@ -13,7 +13,7 @@ void MaskMaker::UsePicture(const QImage& picture)
 
 void MaskMaker::LoadSourcePicture(const QString& localPath)
 {
-    UsePicture(PictureLoader::LoadPicture(localPath));
+    UsePicture(PictureConverter::ReadOpaque(localPath));
 }
 
 void MaskMaker::PickColor(QPoint at)

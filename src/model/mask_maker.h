@@ -23,7 +23,8 @@ public:
 
     // Both pictures become copies of `picture`.
     void UsePicture(const QImage& picture);
-    // Loads a source picture by its extension into both pictures; a picture
+    // Loads a source picture into both pictures: BMP and JPEG as the player
+    // reads them, any other format Qt reads over white; a picture
     // that cannot be read throws VyxError and changes nothing.
     void LoadSourcePicture(const QString& localPath);
     // The shown picture's colour at `at` becomes the mask colour (a pick

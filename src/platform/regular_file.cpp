@@ -4,9 +4,9 @@
 #include "platform/file_stamp.h"
 #include "platform/vyx_error.h"
 
-#include <algorithm>
 #include <QDir>
 
+#include <algorithm>
 #include <cerrno>
 #include <utility>
 #include <fcntl.h>
@@ -84,12 +84,13 @@ std::optional<QByteArray> Read(const QString& path, qint64 maxBytes, FileStamp* 
     qint64 modifiedNs = 0;
     if (!OpenChecked(file, path, maxBytes, modifiedNs))
         return std::nullopt;
-    // Sized by the file, not by the limit: a buffer of the limit's size costs
-    // a fresh mapping and its page faults on every read. One byte more than
-    // the file holds tells whether it grew while it was read.
-    QByteArray bytes = file.read(std::min(file.size(), maxBytes) + 1);
-    if (bytes.size() > file.size() && bytes.size() <= maxBytes)
-        bytes += file.read(maxBytes + 1 - bytes.size());
+    // One byte more than the file holds: the file may grow while it is read,
+    // and then the rest, up to one byte more than allowed, follows. Asking for
+    // the cap at once would allocate all of it for every small file.
+    const qint64 expected = std::min(file.size(), maxBytes) + 1;
+    QByteArray bytes = file.read(expected);
+    if (bytes.size() == expected && expected <= maxBytes)
+        bytes += file.read(maxBytes + 1 - expected);
     if (file.error() != QFileDevice::NoError)
         throw VyxError(QStringLiteral("Cannot read file %1: %2").arg(Shown(path), file.errorString()));
     if (bytes.size() > maxBytes)

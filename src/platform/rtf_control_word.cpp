@@ -14,6 +14,7 @@ std::unordered_map<std::string_view, RtfControlWord> MakeTable()
         {"pntext", {Kind::ListText}},
         {"listtext", {Kind::ListText}},
         {"pn", {Kind::ListDefinition}},
+        {"fldinst", {Kind::FieldInstruction}},
         {"par", {Kind::Paragraph}},
         {"sect", {Kind::Paragraph}},
         {"line", {Kind::Line}},
@@ -81,11 +82,11 @@ std::unordered_map<std::string_view, RtfControlWord> MakeTable()
                                   "ulthdashdd", "ulthldash", "ululdbwave", "ulw", "ulwave"})
         table.emplace(word, RtfControlWord{Kind::Underline});
     // Groups that hold no body text: document data, page furniture, notes,
-    // pictures and objects, field instructions, bookmarks, list and style tables.
+    // pictures and objects, bookmarks, list and style tables.
     for (std::string_view word :
          {"stylesheet", "info", "pict", "header", "headerl", "headerr", "headerf", "footer",
           "footerl", "footerr", "footerf", "footnote", "annotation", "atnid", "atnauthor",
-          "atndate", "atnref", "atrfstart", "atrfend", "fldinst", "datafield", "objdata",
+          "atndate", "atnref", "atrfstart", "atrfend", "datafield", "objdata",
           "objclass", "objname", "themedata", "colorschememapping", "latentstyles", "listtable",
           "listoverridetable", "rsidtbl", "generator", "xmlnstbl", "mmathPr", "pgdsctbl",
           "filetbl", "revtbl", "template", "nonshppict", "shpinst", "bkmkstart", "bkmkend", "xe",

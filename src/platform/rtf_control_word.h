@@ -8,7 +8,7 @@ public:
     enum class Kind {
         Unknown,
         // groups whose first word names them
-        FontTable, ColorTable, ListText, ListDefinition, SkippedDestination,
+        FontTable, ColorTable, ListText, ListDefinition, FieldInstruction, SkippedDestination,
         // text
         Paragraph, Line, Tab, Cell, Row, Character, UnicodeCharacter, UnicodeSkip, Binary,
         // character format

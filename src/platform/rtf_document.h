@@ -25,6 +25,7 @@ struct RtfCharFormat {
     QString m_fontFace;                    // empty = the view's default
     std::optional<RtfColor> m_color;       // none = the view's text colour
     std::optional<RtfColor> m_background;  // none = no highlight
+    QString m_link;                        // a HYPERLINK field's target; empty = none
 
     bool operator==(const RtfCharFormat&) const = default;
 };

@@ -18,6 +18,7 @@ constexpr int MaxFontSize = 3276;
 constexpr int MaxFallback = 64;
 constexpr size_t MaxTableEntries = 4096;
 constexpr qsizetype MaxFaceLength = 256;
+constexpr qsizetype MaxInstructionLength = 4096;
 
 bool IsLetter(char c)
 {
@@ -38,6 +39,51 @@ bool IsText(char c)
 int Twips(int value)
 {
     return std::clamp(value, -MaxTwips, MaxTwips);
+}
+
+// The words of a field instruction; a quoted word keeps its blanks.
+QStringList InstructionWords(const QString& instruction)
+{
+    QStringList words;
+    QString word;
+    bool quoted = false;
+    bool any = false;
+    for (QChar c : instruction) {
+        if (c == u'"') {
+            quoted = !quoted;
+            any = true;
+        } else if (!quoted && c.isSpace()) {
+            if (any)
+                words << word;
+            word.clear();
+            any = false;
+        } else {
+            word += c;
+            any = true;
+        }
+    }
+    if (any)
+        words << word;
+    return words;
+}
+
+// The target of "HYPERLINK "url" [\o "tip"] [\t "frame"]"; a jump to a
+// bookmark inside the document (\l) or any other field gives none.
+QString HyperlinkTarget(const QString& instruction)
+{
+    const QStringList words = InstructionWords(instruction);
+    if (words.isEmpty() || words.first().compare(u"HYPERLINK", Qt::CaseInsensitive) != 0)
+        return {};
+    for (qsizetype i = 1; i < words.size(); ++i) {
+        const QString& word = words[i];
+        if (word == u"\\l")
+            return {};
+        if (word == u"\\o" || word == u"\\t" || word == u"\\m")
+            ++i; // the switch's argument
+        else if (!word.startsWith(u'\\'))
+            return word;
+    }
+    return {};
 }
 
 } // namespace
@@ -133,6 +179,8 @@ void RtfReader::CloseGroup()
         FinishListText();
     if (closing == Destination::FontTable)
         FinishFont();
+    if (closing == Destination::FieldInstruction && parent != Destination::FieldInstruction)
+        FinishFieldInstruction();
     m_states.pop_back();
 }
 
@@ -270,6 +318,7 @@ void RtfReader::ControlWord(const ControlToken& token)
     case Destination::ColorTable:
         ColorTableWord(word.m_kind, token);
         break;
+    case Destination::FieldInstruction:
     case Destination::Skipped:
         break;
     }
@@ -297,6 +346,10 @@ bool RtfReader::EnterDestination(RtfControlWord::Kind kind)
         return true;
     case Kind::ListDefinition:
         state.m_destination = Destination::ListDefinition;
+        return true;
+    case Kind::FieldInstruction:
+        state.m_destination = Destination::FieldInstruction;
+        m_fieldInstruction.clear();
         return true;
     case Kind::SkippedDestination:
         state.m_destination = Destination::Skipped;
@@ -375,6 +428,7 @@ bool RtfReader::CharacterFormatWord(RtfControlWord::Kind kind, const ControlToke
         plain.m_destination = state.m_destination;
         plain.m_unicodeSkip = state.m_unicodeSkip;
         plain.m_paragraph = state.m_paragraph;
+        plain.m_link = state.m_link; // \plain inside a link's text keeps the link
         state = plain;
         return true;
     }
@@ -466,6 +520,7 @@ void RtfReader::TextByte(char byte, bool escaped)
         codePage = CodePageOfFont(state.m_font);
         break;
     case Destination::ListText:
+    case Destination::FieldInstruction:
         codePage = CodePageOfFont(state.m_font);
         break;
     case Destination::FontTable:
@@ -541,6 +596,10 @@ void RtfReader::Deliver(const QString& text)
         if (m_listText.size() < MaxFaceLength)
             m_listText += text;
         break;
+    case Destination::FieldInstruction:
+        if (m_fieldInstruction.size() < MaxInstructionLength)
+            m_fieldInstruction += text;
+        break;
     case Destination::FontTable:
         if (m_fontBeingDefined >= 0 && !m_fonts[m_fontBeingDefined].m_named
             && m_fonts[m_fontBeingDefined].m_face.size() < MaxFaceLength)
@@ -574,6 +633,14 @@ void RtfReader::FinishListText()
     m_listText.clear();
 }
 
+// The field's result, the group that follows the instruction, links to its target.
+void RtfReader::FinishFieldInstruction()
+{
+    Flush();
+    m_states[m_states.size() - 2].m_link = HyperlinkTarget(m_fieldInstruction);
+    m_fieldInstruction.clear();
+}
+
 void RtfReader::FinishFont()
 {
     Flush();
@@ -605,6 +672,7 @@ RtfCharFormat RtfReader::CurrentFormat() const
     format.m_underline = state.m_underline;
     format.m_strike = state.m_strike;
     format.m_fontSize = state.m_fontSize;
+    format.m_link = state.m_link;
     auto font = m_fonts.find(state.m_font < 0 ? m_defaultFont : state.m_font);
     if (font != m_fonts.end())
         format.m_fontFace = font->second.m_face;

@@ -29,7 +29,7 @@ public:
     static QString PlainText(const RtfDocument& document);
 
 private:
-    enum class Destination { Body, ListText, ListDefinition, FontTable, ColorTable, Skipped };
+    enum class Destination { Body, ListText, ListDefinition, FieldInstruction, FontTable, ColorTable, Skipped };
 
     // What a group carries and restores when it ends.
     struct GroupState {
@@ -44,6 +44,7 @@ private:
         int m_color = -1;
         int m_background = -1;
         int m_unicodeSkip = 1;
+        QString m_link;  // set by a HYPERLINK field's instruction for its result
         RtfParagraphFormat m_paragraph;
     };
 
@@ -86,6 +87,7 @@ private:
     bool ConsumesFallback();
     void FinishListText();
     void FinishFont();
+    void FinishFieldInstruction();
 
     GroupState& State() { return m_states.back(); }
     QString CodePageOfFont(int font) const;
@@ -112,5 +114,6 @@ private:
     bool m_colorHasValue = false;
 
     QString m_listText;
+    QString m_fieldInstruction;
     RtfDocumentBuilder m_builder;
 };

@@ -70,6 +70,34 @@ TEST(MaskTool, ToleranceBelowTheDifferenceKeepsThePixelOpaque)
     EXPECT_EQ(json["Rects"].toArray(), (QJsonArray{QJsonArray{0, 0, 2, 1}, QJsonArray{3, 0, 4, 1}, QJsonArray{0, 1, 4, 2}}));
 }
 
+// A PNG with transparency: its converted BMP keyed on white gives the same
+// mask file as its alpha channel, and a second convert keeps the BMP.
+TEST(MaskTool, AlphaMaskAndConvertedPictureAgree)
+{
+    TempFolder dir;
+    QImage picture(5, 3, QImage::Format_ARGB32);
+    picture.fill(qRgba(0, 0, 200, 255));
+    picture.setPixel(1, 0, 0);
+    picture.setPixel(4, 2, 0);
+    const QString png = dir.File("logo.png");
+    ASSERT_TRUE(picture.save(png));
+
+    const ToolRun converted = Tool({"convert", png});
+    ASSERT_EQ(converted.exitCode, 0) << converted.err.constData();
+    EXPECT_EQ(converted.out, (dir.File("logo.bmp") + "\n").toUtf8()) << "two colours: BMP";
+    ASSERT_EQ(Tool({"mask", png, "--alpha", "-o", dir.File("alpha.msk")}).exitCode, 0);
+    ASSERT_EQ(Tool({"mask", dir.File("logo.bmp"), "--color", "FFFFFF", "--tolerance", "0", "-o", dir.File("colour.msk")}).exitCode, 0);
+    EXPECT_EQ(dir.Read("alpha.msk"), dir.Read("colour.msk"));
+    EXPECT_EQ(dir.Read("alpha.msk").size(), 32 + 4 * 16);
+
+    EXPECT_EQ(Tool({"convert", png}).exitCode, 0) << "the same picture is there already";
+    EXPECT_EQ(Tool({"convert", png, "-o", dir.File("alpha.msk")}).exitCode, 1) << "not JPEG or BMP";
+    EXPECT_EQ(Tool({"convert", png, "--quality", "0"}).exitCode, 2);
+    dir.Write("cut.png", dir.Read("logo.png").left(40));
+    EXPECT_EQ(Tool({"convert", dir.File("cut.png")}).exitCode, 1);
+    EXPECT_FALSE(dir.Exists("cut.bmp"));
+}
+
 TEST(MaskTool, ReadsJpegPictures)
 {
     TempFolder dir;

@@ -141,6 +141,30 @@ TEST(MaskBuilder, OnePassEqualsThePerRunUnionByteForByte)
     }
 }
 
+// Alpha at least half is opaque; the bytes are those of the colour rule on a
+// picture whose transparent pixels alone have the mask colour.
+TEST(MaskBuilder, TheAlphaMaskIsTheColourRulesRegionOfTheSameOpaquePixels)
+{
+    constexpr uint32_t Magenta = 0xFF00FF;
+    const int alphas[] = {0, 127, 128, 255};
+    for (quint32 seed = 1; seed <= 20; ++seed) {
+        const QImage colours = RandomPicture(1 + int(seed * 11 % 41), 1 + int(seed * 3 % 19), seed);
+        QImage withAlpha(colours.size(), QImage::Format_ARGB32);
+        QImage keyed = colours.copy();
+        QRandomGenerator random(seed);
+        for (int y = 0; y < colours.height(); ++y)
+            for (int x = 0; x < colours.width(); ++x) {
+                // Runs of one alpha, as the colours have, and single pixels.
+                const int alpha = alphas[(x > 0 && random.bounded(3) != 0) ? qAlpha(withAlpha.pixel(x - 1, y)) / 64 % 4
+                                                                            : random.bounded(4)];
+                withAlpha.setPixel(x, y, (colours.pixel(x, y) & 0xFFFFFF) | (uint32_t(alpha) << 24));
+                if (alpha < 128)
+                    keyed.setPixel(x, y, 0xFFFF00FF);
+            }
+        ASSERT_EQ(MaskBuilder::BuildFromAlpha(withAlpha).Data(), PerRunUnion(keyed, Magenta, 0).Data()) << "seed " << seed;
+    }
+}
+
 TEST(MaskBuilder, OtherPictureFormatsAreScannedAsTheirColours)
 {
     QImage indexed(2, 1, QImage::Format_Indexed8);

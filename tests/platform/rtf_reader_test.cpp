@@ -259,6 +259,24 @@ TEST(RtfReaderText, DestinationsThatHoldNoBodyText)
     EXPECT_EQ("Visible link shown end", Plain(document));
 }
 
+TEST(RtfReaderText, HyperlinkFieldsMarkTheirResultWithTheTarget)
+{
+    RtfDocument document = ReadRtf(
+        "{\\rtf1 See {\\field{\\*\\fldinst{ HYPERLINK \"http://ex.com/a b\" \\\\o \"tip\"}}"
+        "{\\fldrslt{\\ul\\plain site}}} and "
+        "{\\field{\\*\\fldinst HYPERLINK \\\\l \"mark\"}{\\fldrslt here}}"
+        "{\\field{\\*\\fldinst PAGE}{\\fldrslt 3}} after}");
+    EXPECT_EQ("See site and here3 after", Plain(document));
+    std::vector<std::pair<QString, QString>> links;
+    for (const RtfRun& run : document.m_paragraphs.at(0).m_runs)
+        links.emplace_back(run.m_text, run.m_format.m_link);
+    const std::vector<std::pair<QString, QString>> expected = {
+        {QStringLiteral("See "), QString()},
+        {QStringLiteral("site"), QStringLiteral("http://ex.com/a b")},
+        {QStringLiteral(" and here3 after"), QString()}};
+    EXPECT_EQ(expected, links) << "a bookmark jump and other fields link nowhere";
+}
+
 TEST(RtfReaderText, BulletsFromListMarkers)
 {
     RtfDocument document = ReadRtf(

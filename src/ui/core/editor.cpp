@@ -6,6 +6,7 @@
 #include "model/project_check.h"
 #include "model/project_files.h"
 #include "model/project_loader.h"
+#include "model/web_page_export.h"
 #include "platform/code_page.h"
 #include "platform/file_names.h"
 #include "ui/core/event_guard.h"
@@ -23,6 +24,7 @@
 
 namespace {
 
+const QString WebPageCaption = QStringLiteral("Export web page");
 const QString RecentKey = QStringLiteral("RecentFiles");
 const QString IniFilter = QStringLiteral("*.ini|*.ini|All|*.*");
 
@@ -616,6 +618,29 @@ void Editor::CheckCommand()
 {
     if (m_checkWindow)
         m_checkWindow->ShowCheck();
+}
+
+bool Editor::ExportWebPage(QWidget* parent)
+{
+    const QString projectFolder = QFileInfo(AbsoluteName(m_iniFileName)).absolutePath();
+    const std::optional<QString> folder = m_dialogs.ExecuteFolder(parent, WebPageCaption, projectFolder);
+    if (!folder)
+        return false;
+    return WriteWebPage(parent, *folder, m_autorunWizard ? m_autorunWizard->CdRootFolder() : QString());
+}
+
+bool Editor::WriteWebPage(QWidget* parent, const QString& folder, const QString& cdRoot)
+{
+    return Guarded(m_dialogs, parent, [&] {
+        const CheckFindings problems = WebPageExport::Write(*m_project, m_iniFileName, folder, cdRoot);
+        QString text = QStringLiteral("Web page written: %1/index.html").arg(QDir::cleanPath(folder));
+        constexpr int Shown = 15; // what a box holds; vyxtool html lists them all
+        for (qsizetype i = 0; i < std::min<qsizetype>(problems.size(), Shown); ++i)
+            text += (i == 0 ? QStringLiteral("\n\nNot shown or linked:\n") : QStringLiteral("\n")) + problems[i].Line();
+        if (problems.size() > Shown)
+            text += QStringLiteral("\n... and %1 more").arg(problems.size() - Shown);
+        m_dialogs.ShowInformation(parent, text, WebPageCaption);
+    });
 }
 
 CheckFindings Editor::CheckProject() const

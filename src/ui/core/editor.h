@@ -146,6 +146,15 @@ public:
     void PreviewCommand();
     // "Check": what would go wrong on the disc with the project in memory.
     void CheckCommand();
+    // "Export web page...": asks for a folder and writes the project in memory
+    // there as a web page; what the page cannot show or link is listed after.
+    // False when cancelled or when the page could not be written (error box).
+    bool ExportWebPage(QWidget* parent);
+    // Writes the project in memory as a web page into `folder` and says what
+    // it wrote and what the page cannot show or link; names from the root of
+    // the disc resolve against `cdRoot` when it is given. False when the page
+    // could not be written (error box).
+    bool WriteWebPage(QWidget* parent, const QString& folder, const QString& cdRoot);
     // The project in memory checked against the files beside its INI file.
     CheckFindings CheckProject() const;
     // Shows where a finding's field is edited: its button, its Program

@@ -21,7 +21,8 @@ MainMenuBar::MainMenuBar(Editor& editor, QWidget& window, TextArea& textArea)
     // Inside the window on every desktop, so that its height is the one SetDesignSize adds.
     setNativeMenuBar(false);
     BuildFile();
-    // The File menu's export commands: AddFileCommand(...) lines here.
+    AddFileCommand(QStringLiteral("Export &web page..."), QStringLiteral("ActionExportWebPage"),
+                   [this] { m_editor.ExportWebPage(&m_window); });
     BuildEdit();
     BuildView();
     BuildTools();
@@ -68,8 +69,7 @@ void MainMenuBar::BuildFile()
         {QKeySequence(Qt::CTRL | Qt::Key_S)});
     Add(m_file, QStringLiteral("Save &As..."), QStringLiteral("ActionSaveAs"),
         [this] { m_editor.SaveAsCommand(&m_window); }, {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)});
-    // The export commands' place, between Save As and Quit: AddFileCommand
-    // puts each one there (one line each, in the constructor after BuildFile).
+    // The export commands' place, between Save As and Quit, where AddFileCommand puts them.
     m_exportPlace = m_file->addSeparator();
     m_exportPlace->setObjectName(QStringLiteral("ExportPlace"));
     Add(m_file, QStringLiteral("&Quit"), QStringLiteral("ActionQuit"), [this] { m_window.close(); },

@@ -449,6 +449,9 @@ void AutorunWizard::Finish()
         return;
     if (!SaveAutorun())
         return;
+    // The menu as a web page too, for machines that never start the player.
+    if (m_form.WriteWebPage->isChecked() && !m_editor.WriteWebPage(this, CdRoot(), CdRoot()))
+        return;
     m_editor.Dialogs().ShowInformation(this, QStringLiteral("autorun.inf was saved as ") + AutorunFileName(CdRoot()),
                                        Caption);
     accept();

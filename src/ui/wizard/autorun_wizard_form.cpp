@@ -251,4 +251,6 @@ void AutorunWizardForm::BuildAutorunPage(QWidget* page)
     PlaceLabel(page, QStringLiteral("Click Finish to save autorun.inf"), QRect(16, 116, 300, 16));
     MakeIso = PlaceButton(page, QStringLiteral("MakeIsoImage"), QStringLiteral("Make ISO image..."),
                           QRect(346, 114, 120, 24));
+    WriteWebPage = PlaceCheck(page, QStringLiteral("WriteWebPage"), QStringLiteral("Also write index.html at the CD root"),
+                              QRect(16, 140, 300, 20));
 }

@@ -69,6 +69,7 @@ struct AutorunWizardForm {
     // 8: autorun.inf
     TSuperMemo* Preview = nullptr;
     QPushButton* MakeIso = nullptr;
+    QCheckBox* WriteWebPage = nullptr;
 
     // Titles as the page control's tabs name them, and the bold title bars.
     static const QList<const char*>& TabNames();

@@ -238,6 +238,22 @@ TEST_F(AutorunWizardTest, FinishWritesTheThreeLinesAndSaysWhere)
     EXPECT_TRUE(m_errors.isEmpty());
 }
 
+TEST_F(AutorunWizardTest, TheWebPageOptionWritesIndexHtmlAtTheCdRootAtFinish)
+{
+    m_editor.SetIniFileName(m_disc.File(QStringLiteral("Launcher/launcher.ini")));
+    m_editor.Project().Main.Title = "Disc & menu";
+    Next(7);
+    Tick("WriteWebPage");
+    Click("FinishButton");
+    EXPECT_TRUE(m_errors.isEmpty()) << m_errors.value(0).toStdString();
+    EXPECT_TRUE(m_disc.Read("index.html").contains("<title>Disc &amp; menu</title>"));
+    EXPECT_TRUE(QFileInfo(m_disc.File("index_files")).isDir());
+    EXPECT_TRUE(m_disc.Exists("autorun.inf"));
+    EXPECT_EQ(m_messages, (QStringList{"Export web page: Web page written: " + Root() + "index.html",
+                                       "vyx autorun wizard: autorun.inf was saved as " + Root() + "autorun.inf"}));
+    EXPECT_EQ(m_wizard.result(), QDialog::Accepted);
+}
+
 TEST_F(AutorunWizardTest, FinishWithoutThePlayerAsksAndCreatesTheFolderWhenWritten)
 {
     Next();
