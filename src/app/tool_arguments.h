@@ -1,4 +1,5 @@
 #pragma once
+#include "platform/file_names.h"
 #include "platform/vyx_error.h"
 
 #include <QStringList>
@@ -16,4 +17,20 @@ bool ParseArguments(Parser parse, const QStringList& args, QTextStream& err, Req
         err << e.Message() << '\n';
         return false;
     }
+}
+
+// The one file a command works on is its first operand, made absolute; a
+// second is refused ("expected one INI file, got also b.ini").
+inline void TakeOperand(QString& operand, const QString& arg, const char* kind)
+{
+    if (!operand.isEmpty())
+        throw VyxError(QStringLiteral("expected one %1, got also %2").arg(QLatin1String(kind), arg));
+    operand = AbsoluteName(arg);
+}
+
+// A call without the operand: "expected one " + what.
+inline void RequireOperand(const QString& operand, const char* what)
+{
+    if (operand.isEmpty())
+        throw VyxError(QStringLiteral("expected one ") + QLatin1String(what));
 }

@@ -32,14 +32,11 @@ CheckRequest ParseRequest(QStringList args)
             request.CdRoot = AbsoluteName(args.takeFirst());
         } else if (arg.startsWith(u'-') && arg.size() > 1) {
             throw VyxError(QStringLiteral("unknown option ") + arg);
-        } else if (request.IniFile.isEmpty()) {
-            request.IniFile = AbsoluteName(arg);
         } else {
-            throw VyxError(QStringLiteral("expected one INI file, got also ") + arg);
+            TakeOperand(request.IniFile, arg, "INI file");
         }
     }
-    if (request.IniFile.isEmpty())
-        throw VyxError(QStringLiteral("expected one INI file name"));
+    RequireOperand(request.IniFile, "INI file name");
     if (!request.CdRoot.isEmpty() && !QFileInfo(request.CdRoot).isDir())
         throw VyxError(QStringLiteral("the CD root is not a folder: ") + request.CdRoot);
     return request;

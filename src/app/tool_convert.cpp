@@ -35,14 +35,11 @@ ConvertRequest ParseRequest(QStringList args)
                 throw VyxError(QStringLiteral("--quality wants a whole number from 1 to 100, not ") + value);
         } else if (option) {
             throw VyxError(QStringLiteral("unknown option ") + arg);
-        } else if (request.Picture.isEmpty()) {
-            request.Picture = AbsoluteName(arg);
         } else {
-            throw VyxError(QStringLiteral("expected one picture, got also ") + arg);
+            TakeOperand(request.Picture, arg, "picture");
         }
     }
-    if (request.Picture.isEmpty())
-        throw VyxError(QStringLiteral("expected one picture file name"));
+    RequireOperand(request.Picture, "picture file name");
     return request;
 }
 

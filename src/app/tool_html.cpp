@@ -41,14 +41,11 @@ HtmlRequest ParseRequest(QStringList args)
             request.CdRoot = TakeValue(args, arg, "a folder");
         } else if (!optionsEnded && arg.startsWith(u'-') && arg.size() > 1) {
             throw VyxError(QStringLiteral("unknown option ") + arg);
-        } else if (request.IniFile.isEmpty()) {
-            request.IniFile = AbsoluteName(arg);
         } else {
-            throw VyxError(QStringLiteral("expected one INI file, got also ") + arg);
+            TakeOperand(request.IniFile, arg, "INI file");
         }
     }
-    if (request.IniFile.isEmpty())
-        throw VyxError(QStringLiteral("expected one INI file name"));
+    RequireOperand(request.IniFile, "INI file name");
     if (request.Folder.isEmpty())
         throw VyxError(QStringLiteral("-o FOLDER names the folder to write"));
     if (!request.CdRoot.isEmpty() && !QFileInfo(request.CdRoot).isDir())
