@@ -20,6 +20,12 @@ public:
 
     // Only this slot, made current (a plain click); -1 clears.
     void SelectOnly(int slot);
+    // A selected slot becomes the current one; nothing else changes.
+    void MakeCurrent(int slot)
+    {
+        if (Contains(slot))
+            m_current = slot;
+    }
     // Adds the slot and makes it current, or takes it out; the current one then
     // passes to the lowest slot left.
     void Toggle(int slot);

@@ -3,11 +3,11 @@
 #include "model/logging_project_view.h"
 #include "model/project_loader.h"
 #include "model/project_saver.h"
+#include "support/saved_section.h"
 #include "support/scoped_current_folder.h"
 #include "support/temp_folder.h"
 #include "support/used_button.h"
 
-#include <QRegularExpression>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -19,13 +19,6 @@ protected:
     {
         ResetToNewProject(*m_project, 640, 480);
         m_project->Main.ReSort = false;
-    }
-
-    // The [Button#N] section of a saved file, header to the next header.
-    static QByteArray SectionOf(const QByteArray& file, int slot)
-    {
-        const QRegularExpression re(QStringLiteral("\\[Button#%1\\]\\r\\n(?:[^\\[][^\\r]*\\r\\n)*").arg(slot));
-        return re.match(QString::fromLatin1(file)).captured(0).toLatin1();
     }
 
     std::vector<QRect> RectsAt(const std::vector<int>& chosen) const
@@ -55,8 +48,8 @@ TEST_F(ButtonClipboardTest, CopiedTextIsTheSavedSectionsByteForByteAndReadsBackT
     const QByteArray file = m_dir.Read("launcher.ini");
 
     const QByteArray text = ButtonsToText(*m_project, {2, 7});
-    ASSERT_FALSE(SectionOf(file, 2).isEmpty());
-    EXPECT_EQ(text, SectionOf(file, 2) + SectionOf(file, 7));
+    ASSERT_FALSE(SavedSection(file, 2).isEmpty());
+    EXPECT_EQ(text, SavedSection(file, 2) + SavedSection(file, 7));
 
     const std::vector<MenuButton> back = ButtonsFromText(text);
     ASSERT_EQ(back.size(), 2u);

@@ -1,9 +1,11 @@
 #include "ui/main/design_canvas_widget.h"
 
+#include "ui/core/button_commands.h"
 #include "ui/core/editor.h"
 #include "ui/core/event_guard.h"
 
 #include <QChildEvent>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -27,6 +29,7 @@ DesignCanvasWidget::DesignCanvasWidget(Editor& editor, QWidget* parent) : QWidge
 {
     setObjectName(QStringLiteral("Image"));
     setMouseTracking(true);
+    setFocusPolicy(Qt::ClickFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
@@ -48,7 +51,17 @@ void DesignCanvasWidget::Handle(F&& handler)
 
 void DesignCanvasWidget::mousePressEvent(QMouseEvent* event)
 {
-    Handle([&] { m_editor.Mouse().Press(event->position().toPoint()); });
+    setFocus(Qt::MouseFocusReason);
+    Handle([&] {
+        m_editor.Mouse().Press(event->position().toPoint());
+        if (event->button() != Qt::LeftButton)
+            return;
+        const bool ctrl = event->modifiers() & Qt::ControlModifier;
+        if (m_editor.Mouse().OverButton())
+            m_editor.Buttons().Press(m_editor.CurrentButton(), ctrl);
+        else if (!ctrl)
+            m_editor.Buttons().ClearSelection();
+    });
 }
 
 void DesignCanvasWidget::mouseMoveEvent(QMouseEvent* event)
@@ -60,7 +73,13 @@ void DesignCanvasWidget::mouseReleaseEvent(QMouseEvent* event)
 {
     {
         const GestureHold hold = m_editor.HoldGestures();
-        Handle([&] { m_editor.Mouse().Release(event->position().toPoint()); });
+        Handle([&] {
+            const int usedBefore = m_editor.Project().UsedButtonCount();
+            m_editor.Mouse().Release(event->position().toPoint());
+            // A button just drawn is the one selected.
+            if (m_editor.Project().UsedButtonCount() > usedBefore)
+                m_editor.PickButton(m_editor.CurrentButton());
+        });
     }
     // A move, a resize or a new button is one step.
     m_editor.EndGesture();
@@ -86,4 +105,68 @@ bool DesignCanvasWidget::eventFilter(QObject* watched, QEvent* event)
     if (event->type() == QEvent::Enter)
         Handle([this] { m_editor.Mouse().LeavePointer(); });
     return QWidget::eventFilter(watched, event);
+}
+
+bool DesignCanvasWidget::event(QEvent* event)
+{
+    // Tab and Shift+Tab walk the buttons rather than the focus chain.
+    if (event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const bool plain = !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
+        if (plain && (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab)) {
+            const bool backwards = key->key() == Qt::Key_Backtab || (key->modifiers() & Qt::ShiftModifier);
+            Handle([&] { m_editor.Buttons().Walk(backwards); });
+            return true;
+        }
+    }
+    return QWidget::event(event);
+}
+
+void DesignCanvasWidget::keyPressEvent(QKeyEvent* event)
+{
+    Handle([&] { PressKey(event); });
+}
+
+void DesignCanvasWidget::PressKey(const QKeyEvent* event)
+{
+    MouseEditing& mouse = m_editor.Mouse();
+    if (event->key() == Qt::Key_Escape) {
+        if (mouse.Dragging() || mouse.Drawing())
+            mouse.CancelGesture();
+        else
+            m_editor.Buttons().ClearSelection();
+        return;
+    }
+    // Keys during a drag would fight the pointer for the same button.
+    if (mouse.Dragging() || mouse.Drawing() || ArrowKey(event))
+        return;
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
+        m_editor.Project().Buttons[m_editor.CurrentButton()].Used && !m_editor.Buttons().Selection().IsEmpty()) {
+        m_editor.ShowButtonEditor();
+        m_editor.LoadButtonEditor();
+    }
+}
+
+bool DesignCanvasWidget::ArrowKey(const QKeyEvent* event)
+{
+    QPoint step;
+    switch (event->key()) {
+    case Qt::Key_Left: step = {-1, 0}; break;
+    case Qt::Key_Right: step = {1, 0}; break;
+    case Qt::Key_Up: step = {0, -1}; break;
+    case Qt::Key_Down: step = {0, 1}; break;
+    default: return false;
+    }
+    ButtonCommands& buttons = m_editor.Buttons();
+    if (buttons.Selection().IsEmpty())
+        return true;
+    // Alt, not Ctrl: Ctrl picks buttons with the mouse, and window managers
+    // (openbox's defaults among them) take Ctrl+Alt and Shift+Alt arrows, not Alt alone.
+    if (event->modifiers() & Qt::AltModifier) {
+        buttons.Resize(step.x(), step.y());
+        return true;
+    }
+    const int distance = (event->modifiers() & Qt::ShiftModifier) ? 10 : 1;
+    buttons.Move(step.x() * distance, step.y() * distance);
+    return true;
 }
