@@ -8,6 +8,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPen>
 
 namespace {
 
@@ -40,6 +41,41 @@ void DesignCanvasWidget::paintEvent(QPaintEvent* event)
     painter.fillRect(event->rect(), palette().window());
     if (!image.isNull())
         painter.drawImage(event->rect().topLeft(), image, event->rect());
+    PaintSelection(painter);
+}
+
+std::array<QRect, 8> DesignCanvasWidget::HandlesOf(const QRect& button)
+{
+    const QRect o = button.adjusted(-OutlineGap, -OutlineGap, OutlineGap, OutlineGap);
+    const QPoint points[8] = {o.topLeft(),    o.topRight(),        o.bottomLeft(),       o.bottomRight(),
+                              {o.center().x(), o.top()}, {o.center().x(), o.bottom()}, {o.left(), o.center().y()},
+                              {o.right(), o.center().y()}};
+    std::array<QRect, 8> handles;
+    for (int i = 0; i < 8; ++i)
+        handles[size_t(i)] = QRect(points[i] - QPoint(HandleSize / 2, HandleSize / 2), QSize(HandleSize, HandleSize));
+    return handles;
+}
+
+void DesignCanvasWidget::PaintSelection(QPainter& painter) const
+{
+    const ButtonSelection& selection = m_editor.Buttons().Selection();
+    if (selection.IsEmpty())
+        return;
+    const MenuProject& project = m_editor.Project();
+    // Only over the menu: the canvas past a narrow menu's edge is no part of it.
+    painter.setClipRect(QRect(0, 0, project.Main.SizeX, project.Main.SizeY));
+    const QColor accent(0, 120, 215);
+    for (int slot : selection.Slots()) {
+        const QRect button = ButtonRect(project.Buttons[slot]);
+        painter.setPen(QPen(accent, 1, Qt::DashLine));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(button.adjusted(-OutlineGap, -OutlineGap, OutlineGap - 1, OutlineGap - 1));
+        // The current button's handles are filled: it is the one the button editor shows.
+        painter.setPen(QPen(accent, 1));
+        painter.setBrush(slot == selection.Current() ? QBrush(accent) : QBrush(Qt::white));
+        for (const QRect& handle : HandlesOf(button))
+            painter.drawRect(handle.adjusted(0, 0, -1, -1));
+    }
 }
 
 template <typename F>
@@ -47,6 +83,9 @@ void DesignCanvasWidget::Handle(F&& handler)
 {
     Guarded(m_editor.Dialogs(), this, std::forward<F>(handler));
     m_editor.PublishCanvas();
+    // The outlines lie outside the buttons' rectangles the bitmap marks as changed.
+    if (!m_editor.Buttons().Selection().IsEmpty())
+        update();
 }
 
 void DesignCanvasWidget::mousePressEvent(QMouseEvent* event)

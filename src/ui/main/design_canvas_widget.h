@@ -1,7 +1,9 @@
 #pragma once
 #include <QWidget>
+#include <array>
 
 class Editor;
+class QPainter;
 
 // Shows the canvas bitmap and hands pointer events to mouse editing; takes the
 // keyboard focus on a click, for the keys that move, resize and walk the selection.
@@ -26,7 +28,16 @@ private:
     void Handle(F&& handler);
     // An arrow key: moves, or with Alt resizes, the selection (false for other keys).
     bool ArrowKey(const QKeyEvent* event);
+    // The selection over the bitmap: an outline and eight handles per button.
+    void PaintSelection(QPainter& painter) const;
     void PressKey(const QKeyEvent* event);
 
     Editor& m_editor;
+
+public:
+    // The outline runs this far outside a selected button, so that its frame stays in sight.
+    static constexpr int OutlineGap = 2;
+    static constexpr int HandleSize = 6;
+    // Where the eight handles of a button's outline are (corners, then edge middles).
+    static std::array<QRect, 8> HandlesOf(const QRect& button);
 };

@@ -239,3 +239,28 @@ TEST_F(CanvasKeysTest, TheEditMenuNamesTheCanvasKeysWhichLeaveTextFieldsAlone)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(CanvasKeysTest, TheSelectionIsDrawnOverTheBitmapNeverIntoIt)
+{
+    const auto shown = [&](QPoint at) { return m_canvas->grab().toImage().pixel(at); };
+    const QRgb accent = qRgb(0, 120, 215);
+    const QRgb white = qRgb(255, 255, 255);
+    const QImage before = TheEditor().Canvas().Image();
+    // Button 0 is (100, 100, 60, 30): its outline runs 2 pixels outside, a handle on each
+    // corner and edge middle; button 2 is (200, 300, 60, 30).
+    const QPoint zeroTopLeft(97, 97), zeroRightMiddle(161, 114), twoBottomRight(261, 331);
+    Click(0);
+    EXPECT_EQ(shown(zeroTopLeft), accent) << "the current button's handles are filled";
+    EXPECT_EQ(shown(zeroRightMiddle), accent);
+    Click(2, Qt::ControlModifier);
+    EXPECT_EQ(shown(zeroTopLeft), white) << "another selected button's handles are hollow";
+    EXPECT_EQ(shown(twoBottomRight), accent);
+    EXPECT_EQ(TheEditor().Canvas().Image(), before) << "nothing of it in the canvas bitmap";
+    Key(Qt::Key_Escape);
+    EXPECT_EQ(shown(zeroTopLeft), before.pixel(zeroTopLeft));
+    EXPECT_EQ(shown(twoBottomRight), before.pixel(twoBottomRight));
+}
+
+} // namespace
