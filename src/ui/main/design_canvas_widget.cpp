@@ -114,6 +114,8 @@ void DesignCanvasWidget::mouseReleaseEvent(QMouseEvent* event)
         const GestureHold hold = m_editor.HoldGestures();
         Handle([&] {
             const int usedBefore = m_editor.Project().UsedButtonCount();
+            if (event->modifiers() & Qt::ControlModifier)
+                SelectWithBand();
             m_editor.Mouse().Release(event->position().toPoint());
             // A button just drawn is the one selected.
             if (m_editor.Project().UsedButtonCount() > usedBefore)
@@ -144,6 +146,19 @@ bool DesignCanvasWidget::eventFilter(QObject* watched, QEvent* event)
     if (event->type() == QEvent::Enter)
         Handle([this] { m_editor.Mouse().LeavePointer(); });
     return QWidget::eventFilter(watched, event);
+}
+
+void DesignCanvasWidget::SelectWithBand()
+{
+    MouseEditing& mouse = m_editor.Mouse();
+    if (!mouse.Drawing())
+        return;
+    // The band as its frame shows it, both corners inside.
+    const QRect band = mouse.Band();
+    const bool shown = mouse.BandShown();
+    mouse.CancelGesture();
+    if (shown)
+        m_editor.Buttons().SelectBand(band.topLeft(), band.bottomRight());
 }
 
 bool DesignCanvasWidget::event(QEvent* event)

@@ -31,6 +31,9 @@ private:
     // The selection over the bitmap: an outline and eight handles per button.
     void PaintSelection(QPainter& painter) const;
     void PressKey(const QKeyEvent* event);
+    // Ctrl held at the release of a band on empty canvas: it selects the buttons it
+    // touches instead of drawing a new one.
+    void SelectWithBand();
 
     Editor& m_editor;
 

@@ -51,10 +51,10 @@ protected:
         ASSERT_NE(focus, nullptr);
         QTest::keyClick(focus, key, mods);
     }
-    void Send(QEvent::Type type, QPoint at, Qt::MouseButtons held)
+    void Send(QEvent::Type type, QPoint at, Qt::MouseButtons held, Qt::KeyboardModifiers mods = {})
     {
         const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
-        QMouseEvent event(type, QPointF(at), m_canvas->mapToGlobal(QPointF(at)), button, held, {});
+        QMouseEvent event(type, QPointF(at), m_canvas->mapToGlobal(QPointF(at)), button, held, mods);
         QApplication::sendEvent(m_canvas, &event);
     }
     const MenuButton& Slot(int n) { return TheEditor().Project().Buttons[n]; }
@@ -194,6 +194,24 @@ TEST_F(CanvasKeysTest, CutAndDuplicateAreOneNamedStepEach)
     EXPECT_EQ(TheEditor().UndoText(), QStringLiteral("Undo Cut"));
     EXPECT_EQ(ButtonsFromText(ClipboardOurs()).at(0).Name, "Help");
     HistoryWatch::ExpectRecorded(TheEditor());
+}
+
+TEST_F(CanvasKeysTest, ACtrlDragOnEmptyCanvasSelectsTheButtonsItsBandTouches)
+{
+    Click(3);
+    // Button 2 (200, 300, 60, 30) is touched by the band's last row, button 3 lies outside.
+    Send(QEvent::MouseButtonPress, {90, 90}, Qt::LeftButton, Qt::ControlModifier);
+    Send(QEvent::MouseMove, {250, 301}, Qt::LeftButton, Qt::ControlModifier);
+    Send(QEvent::MouseButtonRelease, {250, 301}, Qt::NoButton, Qt::ControlModifier);
+    EXPECT_EQ(Selected(), (std::vector<int>{0, 2}));
+    EXPECT_EQ(ShownSlot(), QStringLiteral("0"));
+    EXPECT_EQ(TheEditor().Project().UsedButtonCount(), 3) << "no button drawn";
+    EXPECT_EQ(TheEditor().History().StepCount(), 0);
+    Send(QEvent::MouseButtonPress, {90, 90}, Qt::LeftButton);
+    Send(QEvent::MouseMove, {250, 301}, Qt::LeftButton);
+    Send(QEvent::MouseButtonRelease, {250, 301}, Qt::NoButton);
+    EXPECT_EQ(TheEditor().Project().UsedButtonCount(), 4) << "a plain drag still draws one";
+    EXPECT_EQ(Selected(), std::vector<int>{1});
 }
 
 TEST_F(CanvasKeysTest, EscDuringADragPutsTheButtonBack)
