@@ -52,7 +52,7 @@ class IdleHost : public MouseEditingHost {
 public:
     bool ClickEditChecked() const override { return true; }
     void ShowButtonEditor() override {}
-    void LoadButtonEditor() override {}
+    void ShowInButtonEditor() override {}
     void ShowTextFile(const QString&) override {}
     void SetCaption(const QString& caption) override { benchmark::DoNotOptimize(caption.size()); }
     void RedrawCanvas() override {}

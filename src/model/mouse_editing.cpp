@@ -28,6 +28,7 @@ void MouseEditing::Press(QPoint at)
     if (m_overButton) {
         m_canvas.PaintState(Current(), m_project.ClickPicture);
         m_dragging = true;
+        m_dragStart = QRect(Current().Left, Current().Top, Current().Width, Current().Height);
         m_canvas.RedrawButton(Current());
     } else {
         m_dragging = false;
@@ -63,6 +64,22 @@ void MouseEditing::LeavePointer()
 {
     if (!m_dragging)
         Leave();
+}
+
+void MouseEditing::CancelGesture()
+{
+    if (m_dragging) {
+        MenuButton& b = Current();
+        b.Left = m_dragStart.left();
+        b.Top = m_dragStart.top();
+        b.Width = m_dragStart.width();
+        b.Height = m_dragStart.height();
+    } else if (!m_drawing) {
+        return;
+    }
+    m_dragging = false;
+    m_drawing = false;
+    m_host.RedrawCanvas();
 }
 
 void MouseEditing::PickButton(int slot)
@@ -103,7 +120,7 @@ void MouseEditing::Enter(int slot)
     m_canvas.RedrawButton(b);
     if (!m_host.ClickEditChecked()) {
         m_host.ShowButtonEditor();
-        m_host.LoadButtonEditor();
+        m_host.ShowInButtonEditor();
     }
     ShowHelpText(b);
     if (!m_project.Main.HideBorder)
@@ -156,16 +173,16 @@ void MouseEditing::Release(QPoint at)
     if (m_overButton) {
         if (m_host.ClickEditChecked()) {
             m_host.ShowButtonEditor();
-            m_host.LoadButtonEditor();
+            m_host.ShowInButtonEditor();
         }
-    } else {
+    } else if (m_drawing) {
         ReleaseOnEmptyCanvas(at);
     }
     m_dragging = false;
     m_host.RedrawCanvas();
     // A button created, moved or resized shows in the list at once.
     m_host.RefreshButtonListIfShown();
-    m_host.LoadButtonEditor();
+    m_host.ShowInButtonEditor();
 }
 
 // A click that barely moves is no drawing: it would make an invisible button
@@ -185,6 +202,6 @@ void MouseEditing::ReleaseOnEmptyCanvas(QPoint at)
         m_project.CreateButton(slot, std::min(m_anchor.x(), at.x()), std::min(m_anchor.y(), at.y()),
                                std::abs(at.x() - m_anchor.x()), std::abs(at.y() - m_anchor.y()));
         m_host.ShowButtonEditor();
-        m_host.LoadButtonEditor();
+        m_host.ShowInButtonEditor();
     }
 }

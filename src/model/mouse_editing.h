@@ -26,7 +26,8 @@ public:
     virtual ~MouseEditingHost() = default;
     virtual bool ClickEditChecked() const = 0;
     virtual void ShowButtonEditor() = 0;
-    virtual void LoadButtonEditor() = 0;
+    // The button editor shows the current button; the keyboard focus stays where it is.
+    virtual void ShowInButtonEditor() = 0;
     virtual void ShowTextFile(const QString& storedName) = 0;
     virtual void SetCaption(const QString& caption) = 0;
     // The full redraw, with whatever else the editor does on it.
@@ -48,6 +49,9 @@ public:
     static constexpr int MinDrawTravel = 3;
     // The pointer left the canvas (onto the strip, the text area or another window).
     void LeavePointer();
+    // Esc during a gesture: a dragged button goes back where the press found it, a
+    // band being drawn goes without making a button. The release then changes nothing.
+    void CancelGesture();
 
     int CurrentButton() const { return m_currentButton; }
     void SetCurrentButton(int slot) { m_currentButton = slot; }
@@ -87,6 +91,7 @@ private:
     bool m_drawing = false;
     bool m_bandShown = false;
     QPoint m_anchor;
+    QRect m_dragStart; // the dragged button's rectangle at the press
     QRect m_band; // left, top and exclusive right, bottom as QRect(QPoint, QPoint)
     QString m_shownTextFile;
 };

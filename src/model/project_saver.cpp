@@ -18,6 +18,15 @@ using namespace LauncherIni;
 
 namespace {
 
+// Views: the key names are C strings, and a QByteArray for each would cost an allocation.
+void WriteText(ProfileFile& ini, QByteArrayView section, QByteArrayView key, QByteArrayView value)
+{
+    if (TextNeedsQuotes(value))
+        ini.WriteString(section, key, QuotedText(value));
+    else
+        ini.WriteString(section, key, value);
+}
+
 class Saver {
 public:
     Saver(MenuProject& project, ProjectView& view) : m_project(project), m_view(view) {}
@@ -30,13 +39,9 @@ private:
     void WriteButtons();
     void WriteButton(int slot);
     void WriteShape();
-    // Views: the key names are C strings, and a QByteArray for each would cost an allocation.
     void Write(QByteArrayView section, QByteArrayView key, QByteArrayView value)
     {
-        if (TextNeedsQuotes(value))
-            m_ini.WriteString(section, key, QuotedText(value));
-        else
-            m_ini.WriteString(section, key, value);
+        WriteText(m_ini, section, key, value);
     }
     void Check(const FileReplacer& replacer, bool ok);
     [[noreturn]] void Stop(const QString& message);
@@ -155,13 +160,7 @@ void Saver::WriteButtons()
 void Saver::WriteButton(int slot)
 {
     const MenuButton& b = m_project.Buttons[slot];
-    const QByteArray section = ButtonSection(slot);
-    Write(section, NameKey, b.Name);
-    Write(section, ActionKey, b.Action);
-    for (const auto& k : ButtonGeometry)
-        Write(section, k.key, IntToText(b.*k.field));
-    for (const auto& k : ButtonTexts)
-        Write(section, k.key, b.*k.field);
+    WriteMenuButton(m_ini, slot, b);
     if (!b.PassesValidity())
         Warn(QStringLiteral("Button#%1 \"%2\" is dropped by the next load (Left=%3 top=%4 Width=%5 Height=%6 "
                             "Action=%7)")
@@ -200,6 +199,17 @@ void Saver::WriteShape()
 }
 
 } // namespace
+
+void WriteMenuButton(ProfileFile& ini, int slot, const MenuButton& button)
+{
+    const QByteArray section = ButtonSection(slot);
+    WriteText(ini, section, NameKey, button.Name);
+    WriteText(ini, section, ActionKey, button.Action);
+    for (const auto& k : ButtonGeometry)
+        WriteText(ini, section, k.key, IntToText(button.*k.field));
+    for (const auto& k : ButtonTexts)
+        WriteText(ini, section, k.key, button.*k.field);
+}
 
 SaveResult SaveProject(MenuProject& project, QString& iniName, ProjectView& view, IniFileVersion* version,
                        bool replaceReadOnly)

@@ -3,7 +3,9 @@
 
 class IniFileVersion;
 class MenuProject;
+class ProfileFile;
 class ProjectView;
+struct MenuButton;
 
 enum class SaveResult {
     Saved,
@@ -23,3 +25,6 @@ enum class SaveResult {
 // otherwise the save throws ReadOnlyFileError before anything is written.
 SaveResult SaveProject(MenuProject& project, QString& iniName, ProjectView& view,
                        IniFileVersion* version = nullptr, bool replaceReadOnly = false);
+
+// One [Button#N] section as saving writes it (the form ReadMenuButton reads).
+void WriteMenuButton(ProfileFile& ini, int slot, const MenuButton& button);

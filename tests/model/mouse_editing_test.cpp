@@ -58,7 +58,7 @@ public:
 
     bool ClickEditChecked() const override { return m_clickEdit; }
     void ShowButtonEditor() override { m_calls << QStringLiteral("show"); }
-    void LoadButtonEditor() override { m_calls << QStringLiteral("load %1").arg(m_editing->CurrentButton()); }
+    void ShowInButtonEditor() override { m_calls << QStringLiteral("load %1").arg(m_editing->CurrentButton()); }
     void ShowTextFile(const QString& storedName) override { m_calls << QStringLiteral("text ") + storedName; }
     void SetCaption(const QString& caption) override { m_calls << QStringLiteral("caption ") + caption; }
     void RedrawCanvas() override

@@ -50,6 +50,9 @@ ButtonEditor::ButtonEditor(Editor& editor, QWidget* parent)
     : QWidget(parent, Qt::Tool), m_editor(editor), m_ui(std::make_unique<Ui::ButtonEditor>())
 {
     m_ui->setupUi(this);
+    // A click on the canvas shows the button here and keeps the keys on the canvas:
+    // the editor takes the focus when the user goes there (or LoadButtonEditor sends them).
+    setAttribute(Qt::WA_ShowWithoutActivating);
     GuardProjectTexts(this);
     setFixedSize(ClientWidth, ClientHeight);
     for (const QByteArray& item : ButtonAction::EditorItems)
@@ -118,10 +121,15 @@ void ButtonEditor::HideEditor() { hide(); }
 
 bool ButtonEditor::IsShown() const { return isVisible(); }
 
-void ButtonEditor::LoadButtonEditor()
+void ButtonEditor::ShowCurrentButton()
 {
     const int slot = m_editor.CurrentButton();
     Fill(m_editor.Project().Buttons.at(slot), QString::number(slot));
+}
+
+void ButtonEditor::LoadButtonEditor()
+{
+    ShowCurrentButton();
     // A hidden editor must not pull the focus away from the canvas.
     if (isVisible()) {
         activateWindow();

@@ -27,6 +27,7 @@ public:
     void HideEditor() override;
     bool IsShown() const override;
     void LoadButtonEditor() override;
+    void ShowCurrentButton() override;
     void ProjectLoaded() override;
     void FollowSort(const SlotMap& moved) override;
     void ProjectRestored() override;

@@ -9,6 +9,7 @@
 #include "model/web_page_export.h"
 #include "platform/code_page.h"
 #include "platform/file_names.h"
+#include "ui/core/button_commands.h"
 #include "ui/core/event_guard.h"
 #include "ui/core/field_gestures.h"
 #include "ui/core/file_picker.h"
@@ -43,7 +44,8 @@ GestureHold::~GestureHold() { --m_editor.m_gestureHolds; }
 
 Editor::Editor()
     : m_project(std::make_unique<MenuProject>()), m_mouse(*m_project, m_canvas, *this),
-      m_fields(std::make_unique<FieldGestures>([this] { FieldLeft(); }))
+      m_fields(std::make_unique<FieldGestures>([this] { FieldLeft(); })),
+      m_buttons(std::make_unique<ButtonCommands>(*this))
 {
     m_history.Start(*m_project);
 }
@@ -141,6 +143,7 @@ void Editor::RefreshWindows(bool sizeChanged)
     // The lit button and the rubber band belong to the canvas as it was.
     m_mouse.PickButton(m_mouse.CurrentButton());
     m_mouse.ClearBand();
+    m_buttons->ProjectChanged();
     const MainParams& main = m_project->Main;
     ProjectFlagsChanged();
     if (sizeChanged) {
@@ -192,6 +195,8 @@ void Editor::ProjectReplaced()
 {
     // A load starts a new history.
     m_history.Start(*m_project);
+    m_buttons->ProjectChanged();
+    SelectionShown();
     HistoryMoved();
     // The editor must not write the old project's button into the new one.
     if (m_buttonEditor)
@@ -420,17 +425,26 @@ bool Editor::DeleteButtonCommand(QWidget* parent, int slot)
 {
     if (slot < 0 || slot >= MenuProject::SlotCount || !m_project->Buttons[slot].Used)
         return false;
-    MenuButton& button = m_project->Buttons[slot];
-    const QString caption = QStringLiteral("Deleting #") + QString::number(slot) + QStringLiteral(" (")
-                            + CodePage::ToUnicode(button.Name) + QStringLiteral(")");
-    if (m_dialogs.Ask(parent, QStringLiteral("Are you sure?"), caption, QMessageBox::Yes | QMessageBox::No)
-        != QMessageBox::Yes)
+    if (!ConfirmDelete(parent, {slot}))
         return false;
     RedrawButton(slot); // its exclusive-or frame goes first
-    button.Used = false;
+    m_project->Buttons[slot].Used = false;
+    m_buttons->ProjectChanged();
+    SelectionShown();
     RefreshButtonList();
     EndGesture();
     return true;
+}
+
+bool Editor::ConfirmDelete(QWidget* parent, const std::vector<int>& chosen)
+{
+    const int first = chosen.front();
+    const QString caption = chosen.size() == 1
+                                ? QStringLiteral("Deleting #") + QString::number(first) + QStringLiteral(" (")
+                                      + CodePage::ToUnicode(m_project->Buttons[first].Name) + QStringLiteral(")")
+                                : QStringLiteral("Deleting %1 buttons").arg(chosen.size());
+    return m_dialogs.Ask(parent, QStringLiteral("Are you sure?"), caption, QMessageBox::Yes | QMessageBox::No)
+           == QMessageBox::Yes;
 }
 
 bool Editor::ConfirmSaveOverFailedLoad(QWidget* parent)
@@ -685,7 +699,15 @@ void Editor::RedrawButton(int slot)
 void Editor::PickButton(int slot)
 {
     m_mouse.PickButton(slot);
+    m_buttons->Pick(slot);
     PublishCanvas();
+    SelectionShown();
+}
+
+void Editor::SelectionShown()
+{
+    if (m_mainWindow)
+        m_mainWindow->CanvasChanged(QRect(QPoint(0, 0), m_canvas.Image().size()));
 }
 
 void Editor::RefreshButtonList()
@@ -836,6 +858,12 @@ void Editor::LoadButtonEditor()
 {
     if (m_buttonEditor)
         m_buttonEditor->LoadButtonEditor();
+}
+
+void Editor::ShowInButtonEditor()
+{
+    if (m_buttonEditor)
+        m_buttonEditor->ShowCurrentButton();
 }
 
 void Editor::ShowTextFile(const QString& storedName)

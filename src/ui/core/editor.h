@@ -17,6 +17,7 @@
 #include <QSize>
 #include <memory>
 
+class ButtonCommands;
 class Editor;
 class FieldGestures;
 
@@ -47,6 +48,8 @@ public:
     MouseEditing& Mouse() { return m_mouse; }
     ExtActionList& ExtActions() { return m_extActions; }
     SharedDialogs& Dialogs() { return m_dialogs; }
+    // The selected buttons and what the canvas's keys and the Edit menu do with them.
+    ButtonCommands& Buttons() { return *m_buttons; }
 
     void SetMainWindow(MainWindowView* view) { m_mainWindow = view; }
     void SetStatusWindow(StatusWindowView* view) { m_statusWindow = view; }
@@ -118,6 +121,8 @@ public:
     QStringList RecentFiles() const;
     // Deletes a used button after the question; true when it was deleted.
     bool DeleteButtonCommand(QWidget* parent, int slot);
+    // The question before used buttons are deleted ("Are you sure?"); true on Yes.
+    bool ConfirmDelete(QWidget* parent, const std::vector<int>& chosen);
     SaveResult SaveCurrentProject(bool replaceReadOnly);
     // Save with its messages shown; true only when the new file is in place.
     // A file changed outside the editor since it was loaded or saved asks
@@ -166,8 +171,10 @@ public:
     void RefreshButtonList();
     int CurrentButton() const { return m_mouse.CurrentButton(); }
     void SetCurrentButton(int slot) { m_mouse.SetCurrentButton(slot); }
-    // A buttons-list row picks a button; a lit button goes back to normal first.
+    // A buttons-list row picks a button (it alone is selected); a lit button goes back to normal first.
     void PickButton(int slot);
+    // The selection changed: the canvas draws it anew.
+    void SelectionShown();
     bool ShapeBackgroundPending() const { return m_shapeBackgroundPending; }
     const QImage& ShapePicture() const { return m_shapePicture; }
 
@@ -191,7 +198,9 @@ public:
     void ButtonsSorted(const SlotMap& moved) override;
     bool ClickEditChecked() const override;
     void ShowButtonEditor() override;
-    void LoadButtonEditor() override;
+    // Shows the current button in the button editor and puts the focus there.
+    void LoadButtonEditor();
+    void ShowInButtonEditor() override;
     void ShowTextFile(const QString& storedName) override;
     void SetCaption(const QString& caption) override;
 
@@ -230,6 +239,7 @@ private:
     int m_gestureHolds = 0;
     bool m_restoring = false;
     std::unique_ptr<FieldGestures> m_fields;
+    std::unique_ptr<ButtonCommands> m_buttons;
     IniFileVersion m_fileVersion;     // the INI file as last loaded or saved
     IniFileVersion m_askedAbout;      // the outside change the user last answered
     bool m_asking = false;            // the question's own box must not ask again

@@ -26,6 +26,8 @@ public:
     virtual void HideEditor() = 0;
     virtual bool IsShown() const = 0;
     virtual void LoadButtonEditor() = 0;
+    // Shows CurrentButton (as LoadButtonEditor) but leaves the focus where it is.
+    virtual void ShowCurrentButton() = 0;
     // A project was loaded: show its CurrentButton without taking the focus,
     // or nothing (and take no edits) when that slot is not used.
     virtual void ProjectLoaded() = 0;

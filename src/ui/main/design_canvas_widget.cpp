@@ -1,11 +1,14 @@
 #include "ui/main/design_canvas_widget.h"
 
+#include "ui/core/button_commands.h"
 #include "ui/core/editor.h"
 #include "ui/core/event_guard.h"
 
 #include <QChildEvent>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPen>
 
 namespace {
 
@@ -27,6 +30,7 @@ DesignCanvasWidget::DesignCanvasWidget(Editor& editor, QWidget* parent) : QWidge
 {
     setObjectName(QStringLiteral("Image"));
     setMouseTracking(true);
+    setFocusPolicy(Qt::ClickFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
@@ -37,6 +41,41 @@ void DesignCanvasWidget::paintEvent(QPaintEvent* event)
     painter.fillRect(event->rect(), palette().window());
     if (!image.isNull())
         painter.drawImage(event->rect().topLeft(), image, event->rect());
+    PaintSelection(painter);
+}
+
+std::array<QRect, 8> DesignCanvasWidget::HandlesOf(const QRect& button)
+{
+    const QRect o = button.adjusted(-OutlineGap, -OutlineGap, OutlineGap, OutlineGap);
+    const QPoint points[8] = {o.topLeft(),    o.topRight(),        o.bottomLeft(),       o.bottomRight(),
+                              {o.center().x(), o.top()}, {o.center().x(), o.bottom()}, {o.left(), o.center().y()},
+                              {o.right(), o.center().y()}};
+    std::array<QRect, 8> handles;
+    for (int i = 0; i < 8; ++i)
+        handles[size_t(i)] = QRect(points[i] - QPoint(HandleSize / 2, HandleSize / 2), QSize(HandleSize, HandleSize));
+    return handles;
+}
+
+void DesignCanvasWidget::PaintSelection(QPainter& painter) const
+{
+    const ButtonSelection& selection = m_editor.Buttons().Selection();
+    if (selection.IsEmpty())
+        return;
+    const MenuProject& project = m_editor.Project();
+    // Only over the menu: the canvas past a narrow menu's edge is no part of it.
+    painter.setClipRect(QRect(0, 0, project.Main.SizeX, project.Main.SizeY));
+    const QColor accent(0, 120, 215);
+    for (int slot : selection.Slots()) {
+        const QRect button = ButtonRect(project.Buttons[slot]);
+        painter.setPen(QPen(accent, 1, Qt::DashLine));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(button.adjusted(-OutlineGap, -OutlineGap, OutlineGap - 1, OutlineGap - 1));
+        // The current button's handles are filled: it is the one the button editor shows.
+        painter.setPen(QPen(accent, 1));
+        painter.setBrush(slot == selection.Current() ? QBrush(accent) : QBrush(Qt::white));
+        for (const QRect& handle : HandlesOf(button))
+            painter.drawRect(handle.adjusted(0, 0, -1, -1));
+    }
 }
 
 template <typename F>
@@ -44,11 +83,24 @@ void DesignCanvasWidget::Handle(F&& handler)
 {
     Guarded(m_editor.Dialogs(), this, std::forward<F>(handler));
     m_editor.PublishCanvas();
+    // The outlines lie outside the buttons' rectangles the bitmap marks as changed.
+    if (!m_editor.Buttons().Selection().IsEmpty())
+        update();
 }
 
 void DesignCanvasWidget::mousePressEvent(QMouseEvent* event)
 {
-    Handle([&] { m_editor.Mouse().Press(event->position().toPoint()); });
+    setFocus(Qt::MouseFocusReason);
+    Handle([&] {
+        m_editor.Mouse().Press(event->position().toPoint());
+        if (event->button() != Qt::LeftButton)
+            return;
+        const bool ctrl = event->modifiers() & Qt::ControlModifier;
+        if (m_editor.Mouse().OverButton())
+            m_editor.Buttons().Press(m_editor.CurrentButton(), ctrl);
+        else if (!ctrl)
+            m_editor.Buttons().ClearSelection();
+    });
 }
 
 void DesignCanvasWidget::mouseMoveEvent(QMouseEvent* event)
@@ -60,7 +112,15 @@ void DesignCanvasWidget::mouseReleaseEvent(QMouseEvent* event)
 {
     {
         const GestureHold hold = m_editor.HoldGestures();
-        Handle([&] { m_editor.Mouse().Release(event->position().toPoint()); });
+        Handle([&] {
+            const int usedBefore = m_editor.Project().UsedButtonCount();
+            if (event->modifiers() & Qt::ControlModifier)
+                SelectWithBand();
+            m_editor.Mouse().Release(event->position().toPoint());
+            // A button just drawn is the one selected.
+            if (m_editor.Project().UsedButtonCount() > usedBefore)
+                m_editor.PickButton(m_editor.CurrentButton());
+        });
     }
     // A move, a resize or a new button is one step.
     m_editor.EndGesture();
@@ -86,4 +146,81 @@ bool DesignCanvasWidget::eventFilter(QObject* watched, QEvent* event)
     if (event->type() == QEvent::Enter)
         Handle([this] { m_editor.Mouse().LeavePointer(); });
     return QWidget::eventFilter(watched, event);
+}
+
+void DesignCanvasWidget::SelectWithBand()
+{
+    MouseEditing& mouse = m_editor.Mouse();
+    if (!mouse.Drawing())
+        return;
+    // The band as its frame shows it, both corners inside.
+    const QRect band = mouse.Band();
+    const bool shown = mouse.BandShown();
+    mouse.CancelGesture();
+    if (shown)
+        m_editor.Buttons().SelectBand(band.topLeft(), band.bottomRight());
+}
+
+bool DesignCanvasWidget::event(QEvent* event)
+{
+    // Tab and Shift+Tab walk the buttons rather than the focus chain.
+    if (event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const bool plain = !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
+        if (plain && (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab)) {
+            const bool backwards = key->key() == Qt::Key_Backtab || (key->modifiers() & Qt::ShiftModifier);
+            Handle([&] { m_editor.Buttons().Walk(backwards); });
+            return true;
+        }
+    }
+    return QWidget::event(event);
+}
+
+void DesignCanvasWidget::keyPressEvent(QKeyEvent* event)
+{
+    Handle([&] { PressKey(event); });
+}
+
+void DesignCanvasWidget::PressKey(const QKeyEvent* event)
+{
+    MouseEditing& mouse = m_editor.Mouse();
+    if (event->key() == Qt::Key_Escape) {
+        if (mouse.Dragging() || mouse.Drawing())
+            mouse.CancelGesture();
+        else
+            m_editor.Buttons().ClearSelection();
+        return;
+    }
+    // Keys during a drag would fight the pointer for the same button.
+    if (mouse.Dragging() || mouse.Drawing() || ArrowKey(event))
+        return;
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
+        m_editor.Project().Buttons[m_editor.CurrentButton()].Used && !m_editor.Buttons().Selection().IsEmpty()) {
+        m_editor.ShowButtonEditor();
+        m_editor.LoadButtonEditor();
+    }
+}
+
+bool DesignCanvasWidget::ArrowKey(const QKeyEvent* event)
+{
+    QPoint step;
+    switch (event->key()) {
+    case Qt::Key_Left: step = {-1, 0}; break;
+    case Qt::Key_Right: step = {1, 0}; break;
+    case Qt::Key_Up: step = {0, -1}; break;
+    case Qt::Key_Down: step = {0, 1}; break;
+    default: return false;
+    }
+    ButtonCommands& buttons = m_editor.Buttons();
+    if (buttons.Selection().IsEmpty())
+        return true;
+    // Alt, not Ctrl: Ctrl picks buttons with the mouse, and window managers
+    // (openbox's defaults among them) take Ctrl+Alt and Shift+Alt arrows, not Alt alone.
+    if (event->modifiers() & Qt::AltModifier) {
+        buttons.Resize(step.x(), step.y());
+        return true;
+    }
+    const int distance = (event->modifiers() & Qt::ShiftModifier) ? 10 : 1;
+    buttons.Move(step.x() * distance, step.y() * distance);
+    return true;
 }

@@ -1,5 +1,6 @@
 #include "ui/main/main_menu_bar.h"
 
+#include "ui/core/button_commands.h"
 #include "ui/core/editor.h"
 #include "ui/core/event_guard.h"
 #include "ui/widgets/text_area.h"
@@ -113,8 +114,7 @@ void MainMenuBar::BuildEdit()
         m_editor.ShowButtonEditor();
         m_editor.LoadButtonEditor();
     });
-    Add(edit, QStringLiteral("&Delete button"), QStringLiteral("ActionDeleteButton"),
-        [this] { m_editor.DeleteButtonCommand(&m_window, m_editor.CurrentButton()); });
+    BuildSelectionCommands(edit);
     Add(edit, QStringLiteral("S&ort buttons"), QStringLiteral("ActionSort"), [this] { m_editor.SortButtonsCommand(); })
         ->setProperty("helpContext", 2810);
     // Opening the menu ends a gesture under way, so that the items name it; while
@@ -128,6 +128,33 @@ void MainMenuBar::BuildEdit()
         m_editMenuOpen = false;
         UpdateHistory();
     });
+}
+
+void MainMenuBar::BuildSelectionCommands(QMenu* edit)
+{
+    struct Entry {
+        const char* text;
+        const char* name;
+        QKeySequence key;
+        std::function<void(ButtonCommands&)> run;
+    };
+    const Entry entries[] = {
+        {"Cu&t", "ActionCut", QKeySequence::Cut, [](ButtonCommands& b) { b.Cut(); }},
+        {"&Copy", "ActionCopy", QKeySequence::Copy, [](ButtonCommands& b) { b.Copy(); }},
+        {"&Paste", "ActionPaste", QKeySequence::Paste, [this](ButtonCommands& b) { b.Paste(&m_window); }},
+        {"D&uplicate", "ActionDuplicate", QKeySequence(Qt::CTRL | Qt::Key_D),
+         [this](ButtonCommands& b) { b.Duplicate(&m_window); }},
+        {"&Delete", "ActionDelete", QKeySequence(Qt::Key_Delete), [this](ButtonCommands& b) { b.Delete(&m_window); }},
+        {"Select &All", "ActionSelectAll", QKeySequence::SelectAll, [](ButtonCommands& b) { b.SelectAll(); }},
+    };
+    for (const Entry& e : entries) {
+        QAction* action = Command(edit, QString::fromLatin1(e.text), QString::fromLatin1(e.name),
+                                  [this, run = e.run] { run(m_editor.Buttons()); });
+        action->setShortcut(e.key);
+        action->setShortcutContext(Qt::WidgetShortcut);
+        edit->addAction(action);
+        m_canvasActions << action;
+    }
 }
 
 void MainMenuBar::UpdateHistory()

@@ -24,6 +24,9 @@ public:
     QAction* UndoAction() const { return m_undo; }
     QAction* RedoAction() const { return m_redo; }
     QMenu* RecentMenu() const { return m_recent; }
+    // The selection's commands, whose keys work while the canvas has the focus
+    // (elsewhere Ctrl+C and Delete belong to the text fields).
+    const QList<QAction*>& CanvasActions() const { return m_canvasActions; }
 
     // The Undo and Redo items name their steps; the recent files follow the list.
     void UpdateHistory();
@@ -36,6 +39,7 @@ private:
                  const QList<QKeySequence>& keys = {});
     void BuildFile();
     void BuildEdit();
+    void BuildSelectionCommands(QMenu* edit);
     void BuildView();
     void BuildTools();
     void BuildHelp();
@@ -50,5 +54,6 @@ private:
     QAction* m_redo = nullptr;
     QAction* m_statusShown = nullptr;
     QAction* m_textAreaShown = nullptr;
+    QList<QAction*> m_canvasActions;
     bool m_editMenuOpen = false;
 };

@@ -36,6 +36,7 @@ MainWindow::MainWindow(Editor& editor, QWidget* parent)
     m_scroll->setFocusPolicy(Qt::NoFocus);
     m_scroll->setWidget(m_menuArea);
     m_menuBar = new MainMenuBar(editor, *this, *m_textArea);
+    m_canvas->addActions(m_menuBar->CanvasActions());
     m_iniGroup = new IniFileGroup(editor, this);
     m_textGroup = new TextItemGroup(editor, *m_textArea, this);
     m_systemGroup = new SystemGroup(editor, this);

@@ -145,6 +145,7 @@ TEST_F(UndoRedoTest, AResizeAndANewButtonAreStepsOfTheirOwn)
 TEST_F(UndoRedoTest, ARenameIsOneStepWhenItsFieldIsLeftAndTheFieldKeepsItsOwnUndoUntilThen)
 {
     Drag({130, 115}, {130, 115}); // a click picks the button into the editor
+    QTest::keyClick(m_canvas, Qt::Key_Return); // and Enter goes there
     ASSERT_TRUE(QTest::qWaitForWindowActive(&m_session.Buttons()));
     QLineEdit* name = EditorField("Edit1");
     ASSERT_EQ(name->text(), QStringLiteral("Play"));
