@@ -1,5 +1,7 @@
 #include "model/button_selection.h"
 
+#include "model/design_canvas.h"
+
 std::vector<int> ButtonSelection::Slots() const
 {
     std::vector<int> chosen;

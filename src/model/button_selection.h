@@ -47,6 +47,3 @@ private:
     std::bitset<MenuProject::SlotCount> m_slots;
     int m_current = -1;
 };
-
-// The rectangle a button covers on the menu.
-inline QRect ButtonRect(const MenuButton& b) { return QRect(b.Left, b.Top, b.Width, b.Height); }

@@ -11,12 +11,28 @@
 
 QRect ButtonRect(const MenuButton& b) { return StoredRect(b.Left, b.Top, b.Width, b.Height); }
 
+template <typename F>
+void DesignCanvas::ForEachLayer(F&& draw)
+{
+    draw(m_image);
+    if (m_keepPlain)
+        draw(m_plain);
+}
+
+void DesignCanvas::KeepPlain(bool keep)
+{
+    m_keepPlain = keep;
+    m_plain = keep ? m_image.copy() : QImage();
+}
+
 void DesignCanvas::EnsureCreated(int width, int height)
 {
     if (!m_image.isNull())
         return;
-    m_image = QImage(std::max(width, 1), std::max(height, 1), QImage::Format_RGB32);
-    m_image.fill(Qt::white);
+    ForEachLayer([&](QImage& layer) {
+        layer = QImage(std::max(width, 1), std::max(height, 1), QImage::Format_RGB32);
+        layer.fill(Qt::white);
+    });
     MarkDirty(m_image.rect());
 }
 
@@ -24,13 +40,13 @@ void DesignCanvas::Resize(int width, int height)
 {
     if (!m_image.isNull() && m_image.size() == QSize(std::max(width, 1), std::max(height, 1)))
         return;
-    m_image = QImage();
+    ForEachLayer([](QImage& layer) { layer = QImage(); });
     EnsureCreated(width, height);
 }
 
 void DesignCanvas::ReplaceWith(const QImage& picture)
 {
-    m_image = picture.convertToFormat(QImage::Format_RGB32);
+    ForEachLayer([&](QImage& layer) { layer = picture.convertToFormat(QImage::Format_RGB32); });
     MarkDirty(m_image.rect());
 }
 
@@ -85,15 +101,19 @@ void DesignCanvas::CopyRect(const QImage& source, QRect rect)
 void DesignCanvas::CopyRows(const QImage& source, const QRect& from, QPoint to)
 {
     const size_t bytes = size_t(from.width()) * 4;
-    for (int row = 0; row < from.height(); ++row)
-        std::memcpy(m_image.scanLine(to.y() + row) + size_t(to.x()) * 4,
-                    source.constScanLine(from.top() + row) + size_t(from.left()) * 4, bytes);
+    ForEachLayer([&](QImage& layer) {
+        for (int row = 0; row < from.height(); ++row)
+            std::memcpy(layer.scanLine(to.y() + row) + size_t(to.x()) * 4,
+                        source.constScanLine(from.top() + row) + size_t(from.left()) * 4, bytes);
+    });
 }
 
 void DesignCanvas::FillBlank(const QRect& rect)
 {
-    for (int y = rect.top(); y <= rect.bottom(); ++y)
-        std::memset(m_image.scanLine(y) + size_t(rect.left()) * 4, 0xFF, size_t(rect.width()) * 4);
+    ForEachLayer([&](QImage& layer) {
+        for (int y = rect.top(); y <= rect.bottom(); ++y)
+            std::memset(layer.scanLine(y) + size_t(rect.left()) * 4, 0xFF, size_t(rect.width()) * 4);
+    });
 }
 
 QRect DesignCanvas::TakeDirty()

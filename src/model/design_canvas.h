@@ -11,6 +11,10 @@ class DesignCanvas {
 public:
     QImage& Image() { return m_image; }
     const QImage& Image() const { return m_image; }
+    // The bitmap without its frames, kept while the canvas is zoomed: frames then
+    // show at screen resolution over it. A full redraw fills it after it is turned on.
+    void KeepPlain(bool keep);
+    const QImage& Plain() const { return m_keepPlain ? m_plain : m_image; }
 
     // Creates the bitmap at the first drawing; later calls keep the size.
     void EnsureCreated(int width, int height);
@@ -38,8 +42,13 @@ private:
     void CopyRows(const QImage& source, const QRect& from, QPoint to);
     void FillBlank(const QRect& rect);
     void MarkDirty(const QRect& rect) { m_dirty |= rect; }
+    // The bitmap and, while it is kept, the frameless one: pictures go into both.
+    template <typename F>
+    void ForEachLayer(F&& draw);
 
     QImage m_image;
+    QImage m_plain;
+    bool m_keepPlain = false;
     QRect m_dirty;
     QSize m_menuSize;
 };

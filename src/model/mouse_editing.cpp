@@ -28,12 +28,29 @@ void MouseEditing::Press(QPoint at)
     if (m_overButton) {
         m_canvas.PaintState(Current(), m_project.ClickPicture);
         m_dragging = true;
-        m_dragStart = QRect(Current().Left, Current().Top, Current().Width, Current().Height);
+        m_drag.Start(m_project, {m_currentButton}, 0);
         m_canvas.RedrawButton(Current());
     } else {
         m_dragging = false;
         m_drawing = true;
     }
+}
+
+void MouseEditing::PressHandle(QPoint at, int slot, int sides)
+{
+    Leave();
+    m_currentButton = slot;
+    m_anchor = at;
+    m_drawing = false;
+    m_dragging = true;
+    m_drag.Start(m_project, {slot}, sides);
+}
+
+void MouseEditing::DragAlong(const std::vector<int>& dragged)
+{
+    if (m_dragging && !m_drag.HandleSides() &&
+        std::find(dragged.begin(), dragged.end(), m_currentButton) != dragged.end())
+        m_drag.Start(m_project, dragged, 0);
 }
 
 void MouseEditing::Move(QPoint at, ShiftState state)
@@ -68,15 +85,11 @@ void MouseEditing::LeavePointer()
 
 void MouseEditing::CancelGesture()
 {
-    if (m_dragging) {
-        MenuButton& b = Current();
-        b.Left = m_dragStart.left();
-        b.Top = m_dragStart.top();
-        b.Width = m_dragStart.width();
-        b.Height = m_dragStart.height();
-    } else if (!m_drawing) {
+    if (m_dragging)
+        m_drag.PutBack(m_project);
+    else if (!m_drawing)
         return;
-    }
+    m_drag.End();
     m_dragging = false;
     m_drawing = false;
     m_host.RedrawCanvas();
@@ -154,18 +167,28 @@ void MouseEditing::Leave()
 
 void MouseEditing::Drag(QPoint at, ShiftState state)
 {
-    MenuButton& b = Current();
-    m_canvas.RedrawButton(b);
-    const QPoint travel = at - m_anchor;
-    if (state.IsLeftAlone()) {
-        b.Left += travel.x();
-        b.Top += travel.y();
-    } else if (state.IsShiftLeft()) {
-        b.Width += travel.x();
-        b.Height += travel.y();
-    }
+    ToggleDraggedFrames();
+    SnapSettings snapping = m_host.Snapping();
+    // Alt held lets the pointer place the buttons exactly.
+    snapping.Enabled = snapping.Enabled && !state.Alt;
+    m_drag.Follow(m_project, at - m_anchor, DraggedSides(state), snapping);
     m_anchor = at;
-    m_canvas.RedrawButton(b);
+    ToggleDraggedFrames();
+}
+
+int MouseEditing::DraggedSides(ShiftState state) const
+{
+    if (!state.Left || state.Right || state.Middle || state.Ctrl)
+        return 0;
+    if (m_drag.HandleSides())
+        return m_drag.HandleSides();
+    return state.Shift ? SidesFarCorner : SidesAll;
+}
+
+void MouseEditing::ToggleDraggedFrames()
+{
+    for (int slot : m_drag.Slots())
+        m_canvas.RedrawButton(m_project.Buttons[size_t(slot)]);
 }
 
 void MouseEditing::Release(QPoint at)
@@ -179,6 +202,7 @@ void MouseEditing::Release(QPoint at)
         ReleaseOnEmptyCanvas(at);
     }
     m_dragging = false;
+    m_drag.End();
     m_host.RedrawCanvas();
     // A button created, moved or resized shows in the list at once.
     m_host.RefreshButtonListIfShown();

@@ -1,4 +1,5 @@
 #pragma once
+#include "model/button_drag.h"
 #include "model/menu_project.h"
 
 #include <QPoint>
@@ -34,6 +35,8 @@ public:
     virtual void RedrawCanvas() = 0;
     // Refreshes the buttons list when that window is shown.
     virtual void RefreshButtonListIfShown() = 0;
+    // How drags snap now; none unless the editor says.
+    virtual SnapSettings Snapping() const { return {}; }
 };
 
 // The canvas's press / move / release state machine: entering buttons, state
@@ -43,6 +46,10 @@ public:
     MouseEditing(MenuProject& project, DesignCanvas& canvas, MouseEditingHost& host);
 
     void Press(QPoint at);
+    // A press on one of a selected button's handles: that button's `sides` follow the pointer.
+    void PressHandle(QPoint at, int slot, int sides);
+    // The buttons that go along when the pressed one is dragged (it among them).
+    void DragAlong(const std::vector<int>& dragged);
     void Move(QPoint at, ShiftState state);
     void Release(QPoint at);
     // A release on empty canvas this close to its press draws no button.
@@ -64,6 +71,8 @@ public:
     bool BandShown() const { return m_bandShown; }
     QRect Band() const { return m_band; }
     QString ShownTextFile() const { return m_shownTextFile; }
+    // What the drag under way snapped to.
+    const std::vector<SnapGuide>& Guides() const { return m_drag.Guides(); }
     // Forgets the rubber band (a full redraw has removed it).
     void ClearBand() { m_bandShown = false; }
 
@@ -78,6 +87,9 @@ private:
     void LeaveIfOutside(QPoint at);
     void Leave();
     void Drag(QPoint at, ShiftState state);
+    // The sides the pointer drags with these keys and buttons held (0: none).
+    int DraggedSides(ShiftState state) const;
+    void ToggleDraggedFrames();
     void ReleaseOnEmptyCanvas(QPoint at);
     MenuButton& Current() { return m_project.Buttons[m_currentButton]; }
 
@@ -91,7 +103,7 @@ private:
     bool m_drawing = false;
     bool m_bandShown = false;
     QPoint m_anchor;
-    QRect m_dragStart; // the dragged button's rectangle at the press
+    ButtonDrag m_drag;
     QRect m_band; // left, top and exclusive right, bottom as QRect(QPoint, QPoint)
     QString m_shownTextFile;
 };

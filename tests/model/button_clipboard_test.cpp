@@ -1,5 +1,6 @@
 #include "model/button_clipboard.h"
 #include "model/button_selection.h"
+#include "model/design_canvas.h"
 #include "model/logging_project_view.h"
 #include "model/project_loader.h"
 #include "model/project_saver.h"

@@ -230,8 +230,7 @@ TEST_F(MouseEditingTest, ShiftLeftDragResizesFromTheTopLeftCorner)
 TEST_F(MouseEditingTest, OtherDragsChangeNoFieldButStillPick)
 {
     const ShiftState others[] = {Held(true, false, true), Held(false, false, false, true),
-                                 Held(true, false, false, true), Held(true, false, false, false, true),
-                                 Held(false)};
+                                 Held(true, false, false, true), Held(false)};
     const MenuButton before = m_project.Buttons[0];
     for (const ShiftState& state : others) {
         Move(200, 10);
