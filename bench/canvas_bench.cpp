@@ -4,8 +4,10 @@
 
 #include "model/design_canvas.h"
 #include "model/mouse_editing.h"
+#include "model/zoomed_canvas.h"
 
 #include <QImage>
+#include <QPainter>
 #include <QRandomGenerator>
 
 #include <cstring>
@@ -57,6 +59,12 @@ public:
     void SetCaption(const QString& caption) override { benchmark::DoNotOptimize(caption.size()); }
     void RedrawCanvas() override {}
     void RefreshButtonListIfShown() override {}
+};
+
+// The same, snapping as the editor does at 100 %.
+class SnappingHost : public IdleHost {
+public:
+    SnapSettings Snapping() const override { return {true, 4, 0}; }
 };
 
 // Sweeps along every grid row through the button centres and back between the
@@ -129,6 +137,76 @@ void BM_PointerMoves(benchmark::State& state)
     state.counters["enters_per_pass"] = double(entered) / double(state.iterations());
 }
 BENCHMARK(BM_PointerMoves)->Unit(benchmark::kMicrosecond)->UseRealTime();
+
+// A drag of one button across the menu with snapping on, 10,000 pointer moves.
+void BM_DragWithSnapping(benchmark::State& state)
+{
+    CanvasFixture fixture;
+    SnappingHost host;
+    MouseEditing editing(fixture.project, fixture.canvas, host);
+    const QPoint start(20 + BenchProject::ButtonWidth / 2, 20 + BenchProject::ButtonHeight / 2);
+    ShiftState left;
+    left.Left = true;
+    int snapped = 0;
+    for (auto _ : state) {
+        editing.Move(start, ShiftState{});
+        editing.Press(start);
+        for (int i = 0; i < MoveCount; ++i) {
+            const int step = i % 2000;
+            editing.Move(start + QPoint(step / 4, step / 8), left);
+            snapped += editing.Guides().empty() ? 0 : 1;
+        }
+        editing.CancelGesture();
+    }
+    if (snapped == 0)
+        state.SkipWithError("the drag never snapped");
+    state.counters["snapped_moves"] = double(snapped) / double(state.iterations());
+}
+BENCHMARK(BM_DragWithSnapping)->Unit(benchmark::kMicrosecond)->UseRealTime();
+
+// A 1280 x 800 view of the menu at 400 %: the zoomed canvas with its frames, and
+// the floor, the same area scaled by nearest pixels and nothing else.
+struct ZoomedView {
+    static constexpr QRect Exposed{400 * 4, 300 * 4, 1280, 800};
+    CanvasFixture& fixture = SharedFixture();
+    QImage target{Exposed.size(), QImage::Format_RGB32};
+    CanvasZoom zoom;
+    std::vector<QRect> frames;
+
+    ZoomedView()
+    {
+        zoom.SetScale(4);
+        for (const MenuButton& b : fixture.project.Buttons)
+            if (b.Used)
+                frames.push_back(ButtonRect(b));
+    }
+};
+
+void BM_ZoomedRedraw(benchmark::State& state)
+{
+    ZoomedView view;
+    for (auto _ : state) {
+        QPainter painter(&view.target);
+        painter.translate(-view.Exposed.topLeft());
+        PaintZoomedCanvas(painter, view.fixture.project.NormalPicture, view.zoom, view.Exposed, view.frames);
+        painter.end();
+        benchmark::DoNotOptimize(view.target.constBits());
+    }
+}
+BENCHMARK(BM_ZoomedRedraw)->Unit(benchmark::kMicrosecond)->UseRealTime();
+
+void BM_ScaledCopy(benchmark::State& state)
+{
+    ZoomedView view;
+    const QRect source(400, 300, 320, 200);
+    for (auto _ : state) {
+        QPainter painter(&view.target);
+        painter.drawImage(QRectF(view.target.rect()), view.fixture.project.NormalPicture, QRectF(source));
+        painter.end();
+        benchmark::DoNotOptimize(view.target.constBits());
+    }
+}
+BENCHMARK(BM_ScaledCopy)->Unit(benchmark::kMicrosecond)->UseRealTime();
 
 } // namespace
 

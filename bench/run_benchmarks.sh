@@ -61,6 +61,9 @@ ratio("load/decode 3840x2160", load4k["ratio"], 0.6)
 ratio("redraw/copy", ms("BM_RedrawCanvas") / ms("BM_PlainCopy"), 2)
 # BM_PointerMoves runs 10,000 moves per iteration; BM_RedrawCanvas one redraw.
 ratio("moves/redraws", ms("BM_PointerMoves") / (10_000 * ms("BM_RedrawCanvas")), 0.05, 4)
+# BM_DragWithSnapping also runs 10,000 moves per iteration.
+ratio("drag-with-snap move/redraw", ms("BM_DragWithSnapping") / (10_000 * ms("BM_RedrawCanvas")), 0.05, 4)
+ratio("400% redraw/scaled copy", ms("BM_ZoomedRedraw") / ms("BM_ScaledCopy"), 3)
 ratio("save/durable-replace", save["ratio"], 2)
 
 qregion = medians["BM_NoiseBuildAgainstQRegionPerRun"]

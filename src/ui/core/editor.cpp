@@ -1,4 +1,5 @@
 #include "ui/core/editor.h"
+#include "ui/core/editor_settings.h"
 
 #include "model/check_finding_target.h"
 #include "model/design_size.h"
@@ -20,7 +21,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QScopedValueRollback>
-#include <QSettings>
 #include <algorithm>
 
 namespace {
@@ -28,13 +28,6 @@ namespace {
 const QString WebPageCaption = QStringLiteral("Export web page");
 const QString RecentKey = QStringLiteral("RecentFiles");
 const QString IniFilter = QStringLiteral("*.ini|*.ini|All|*.*");
-
-// The one setting the editor keeps outside the project files: the recent projects,
-// in the user's configuration folder (~/.config/vyxedit/vyxedit.ini).
-QSettings EditorSettings()
-{
-    return QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("vyxedit"), QStringLiteral("vyxedit"));
-}
 
 } // namespace
 
@@ -48,6 +41,7 @@ Editor::Editor()
       m_buttons(std::make_unique<ButtonCommands>(*this))
 {
     m_history.Start(*m_project);
+    LoadGrid();
 }
 
 Editor::~Editor() = default;

@@ -1,4 +1,6 @@
 #pragma once
+#include "model/canvas_grid.h"
+#include "model/canvas_zoom.h"
 #include "model/check_finding.h"
 #include "model/design_canvas.h"
 #include "model/ext_action_list.h"
@@ -46,10 +48,12 @@ public:
     const MenuProject& Project() const { return *m_project; }
     DesignCanvas& Canvas() { return m_canvas; }
     MouseEditing& Mouse() { return m_mouse; }
+    const MouseEditing& Mouse() const { return m_mouse; }
     ExtActionList& ExtActions() { return m_extActions; }
     SharedDialogs& Dialogs() { return m_dialogs; }
     // The selected buttons and what the canvas's keys and the Edit menu do with them.
     ButtonCommands& Buttons() { return *m_buttons; }
+    const ButtonCommands& Buttons() const { return *m_buttons; }
 
     void SetMainWindow(MainWindowView* view) { m_mainWindow = view; }
     void SetStatusWindow(StatusWindowView* view) { m_statusWindow = view; }
@@ -175,6 +179,21 @@ public:
     void PickButton(int slot);
     // The selection changed: the canvas draws it anew.
     void SelectionShown();
+
+    // The canvas's zoom and grid: how the menu shows, never part of the project.
+    const CanvasZoom& Zoom() const { return m_zoom; }
+    void SetZoom(double scale);
+    void ZoomIn();
+    void ZoomOut();
+    // The largest zoom, at most 100 %, that shows the whole menu in the main window.
+    void FitZoom();
+    // The menu at the zoom now does not fit into the main window: Fit to window has something to do.
+    bool MenuLargerThanRoom() const;
+    const CanvasGrid& Grid() const { return m_grid; }
+    // Kept in the user's configuration at once.
+    void SetGrid(const CanvasGrid& grid);
+    // Snaps by 4 screen pixels at the zoom, and to the grid when that is on.
+    SnapSettings Snapping() const override;
     bool ShapeBackgroundPending() const { return m_shapeBackgroundPending; }
     const QImage& ShapePicture() const { return m_shapePicture; }
 
@@ -210,6 +229,8 @@ public:
 signals:
     // The history, the modified mark or the recent files changed: the menus follow.
     void HistoryChanged();
+    // The zoom or the grid changed: the canvas, its status line and the View menu follow.
+    void CanvasViewChanged();
 
 private:
     friend class GestureHold;
@@ -218,6 +239,7 @@ private:
     void Restore(const ProjectState& state);
     void HistoryMoved();
     void AddRecent(const QString& file);
+    void LoadGrid();
     // Copies one file for Save As; asks before replacing a different one. False when it failed.
     bool CopyForSaveAs(QWidget* parent, const QString& from, const QString& to);
     // A load that stopped with an error read only part of its file: saving over it asks first.
@@ -245,6 +267,8 @@ private:
     bool m_asking = false;            // the question's own box must not ask again
     bool m_shapeBackgroundPending = false;
     QImage m_shapePicture;
+    CanvasZoom m_zoom;
+    CanvasGrid m_grid;
 
     MainWindowView* m_mainWindow = nullptr;
     StatusWindowView* m_statusWindow = nullptr;

@@ -65,6 +65,8 @@ public:
     virtual void ShowTextFile(const QString& storedName) = 0;
     virtual bool ClickEditChecked() const = 0;
     virtual void CanvasChanged(const QRect& dirty) = 0;
+    // The room the canvas has in the window (for fitting the zoom to it).
+    virtual QSize CanvasRoom() const = 0;
     virtual void SetIniFileName(const QString& name) = 0;
     // The project differs from what was last loaded or saved (the caption's mark).
     virtual void SetModified(bool modified) = 0;

@@ -1,5 +1,6 @@
 #include "ui/main/design_canvas_widget.h"
 
+#include "model/button_drag.h"
 #include "ui/core/button_commands.h"
 #include "ui/core/editor.h"
 #include "ui/core/event_guard.h"
@@ -8,7 +9,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QPen>
+#include <QWheelEvent>
 
 namespace {
 
@@ -26,7 +27,8 @@ ShiftState ShiftStateOf(const QMouseEvent* event)
 
 } // namespace
 
-DesignCanvasWidget::DesignCanvasWidget(Editor& editor, QWidget* parent) : QWidget(parent), m_editor(editor)
+DesignCanvasWidget::DesignCanvasWidget(Editor& editor, QWidget* parent)
+    : QWidget(parent), m_editor(editor), m_overlay(editor)
 {
     setObjectName(QStringLiteral("Image"));
     setMouseTracking(true);
@@ -34,78 +36,94 @@ DesignCanvasWidget::DesignCanvasWidget(Editor& editor, QWidget* parent) : QWidge
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
+QPoint DesignCanvasWidget::MenuPoint(QPointF widgetPosition) const { return m_editor.Zoom().ToMenu(widgetPosition); }
+
+void DesignCanvasWidget::UpdateMenuArea(const QRect& inMenu)
+{
+    // The frames drawn while zoomed reach a screen pixel past the scaled area.
+    update(m_editor.Zoom().ToScreen(inMenu).adjusted(-1, -1, 1, 1));
+    emit Shown();
+}
+
 void DesignCanvasWidget::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
     const QImage& image = m_editor.Canvas().Image();
     painter.fillRect(event->rect(), palette().window());
-    if (!image.isNull())
+    if (!image.isNull() && m_editor.Zoom().IsActualSize())
         painter.drawImage(event->rect().topLeft(), image, event->rect());
-    PaintSelection(painter);
-}
-
-std::array<QRect, 8> DesignCanvasWidget::HandlesOf(const QRect& button)
-{
-    const QRect o = button.adjusted(-OutlineGap, -OutlineGap, OutlineGap, OutlineGap);
-    const QPoint points[8] = {o.topLeft(),    o.topRight(),        o.bottomLeft(),       o.bottomRight(),
-                              {o.center().x(), o.top()}, {o.center().x(), o.bottom()}, {o.left(), o.center().y()},
-                              {o.right(), o.center().y()}};
-    std::array<QRect, 8> handles;
-    for (int i = 0; i < 8; ++i)
-        handles[size_t(i)] = QRect(points[i] - QPoint(HandleSize / 2, HandleSize / 2), QSize(HandleSize, HandleSize));
-    return handles;
-}
-
-void DesignCanvasWidget::PaintSelection(QPainter& painter) const
-{
-    const ButtonSelection& selection = m_editor.Buttons().Selection();
-    if (selection.IsEmpty())
-        return;
-    const MenuProject& project = m_editor.Project();
-    // Only over the menu: the canvas past a narrow menu's edge is no part of it.
-    painter.setClipRect(QRect(0, 0, project.Main.SizeX, project.Main.SizeY));
-    const QColor accent(0, 120, 215);
-    for (int slot : selection.Slots()) {
-        const QRect button = ButtonRect(project.Buttons[slot]);
-        painter.setPen(QPen(accent, 1, Qt::DashLine));
-        painter.setBrush(Qt::NoBrush);
-        painter.drawRect(button.adjusted(-OutlineGap, -OutlineGap, OutlineGap - 1, OutlineGap - 1));
-        // The current button's handles are filled: it is the one the button editor shows.
-        painter.setPen(QPen(accent, 1));
-        painter.setBrush(slot == selection.Current() ? QBrush(accent) : QBrush(Qt::white));
-        for (const QRect& handle : HandlesOf(button))
-            painter.drawRect(handle.adjusted(0, 0, -1, -1));
-    }
+    else if (!image.isNull())
+        m_overlay.PaintZoomed(painter, event->rect());
+    m_overlay.PaintGrid(painter, event->rect());
+    m_overlay.PaintSelection(painter);
+    m_overlay.PaintGuides(painter);
 }
 
 template <typename F>
 void DesignCanvasWidget::Handle(F&& handler)
 {
+    const QRegion before = m_overlay.Covered();
     Guarded(m_editor.Dialogs(), this, std::forward<F>(handler));
     m_editor.PublishCanvas();
-    // The outlines lie outside the buttons' rectangles the bitmap marks as changed.
-    if (!m_editor.Buttons().Selection().IsEmpty())
-        update();
+    // The outlines and guides lie outside the rectangles the bitmap marks as changed.
+    update(before | m_overlay.Covered());
+    emit Shown();
 }
 
 void DesignCanvasWidget::mousePressEvent(QMouseEvent* event)
 {
     setFocus(Qt::MouseFocusReason);
-    Handle([&] {
-        m_editor.Mouse().Press(event->position().toPoint());
-        if (event->button() != Qt::LeftButton)
-            return;
-        const bool ctrl = event->modifiers() & Qt::ControlModifier;
-        if (m_editor.Mouse().OverButton())
-            m_editor.Buttons().Press(m_editor.CurrentButton(), ctrl);
-        else if (!ctrl)
-            m_editor.Buttons().ClearSelection();
-    });
+    Handle([&] { Press(event); });
+}
+
+void DesignCanvasWidget::Press(const QMouseEvent* event)
+{
+    MouseEditing& mouse = m_editor.Mouse();
+    const QPoint at = MenuPoint(event->position());
+    int slot = -1;
+    const int sides = event->button() == Qt::LeftButton && !(event->modifiers() & Qt::ControlModifier)
+                          ? m_overlay.HandleAt(event->position().toPoint(), &slot)
+                          : 0;
+    if (sides) {
+        m_editor.Buttons().Press(slot, false);
+        mouse.PressHandle(at, slot, sides);
+        return;
+    }
+    mouse.Press(at);
+    if (event->button() != Qt::LeftButton)
+        return;
+    const bool ctrl = event->modifiers() & Qt::ControlModifier;
+    if (mouse.OverButton()) {
+        m_editor.Buttons().Press(m_editor.CurrentButton(), ctrl);
+        // A drag takes the whole selection along.
+        mouse.DragAlong(m_editor.Buttons().Selection().Slots());
+    } else if (!ctrl) {
+        m_editor.Buttons().ClearSelection();
+    }
 }
 
 void DesignCanvasWidget::mouseMoveEvent(QMouseEvent* event)
 {
-    Handle([&] { m_editor.Mouse().Move(event->position().toPoint(), ShiftStateOf(event)); });
+    m_pointer = MenuPoint(event->position());
+    if (!m_editor.Mouse().Dragging())
+        ShowHandleCursor(event->position().toPoint());
+    Handle([&] { m_editor.Mouse().Move(*m_pointer, ShiftStateOf(event)); });
+}
+
+void DesignCanvasWidget::ShowHandleCursor(QPoint onScreen)
+{
+    int slot = -1;
+    switch (m_overlay.HandleAt(onScreen, &slot)) {
+    case SideLeft | SideTop:
+    case SideRight | SideBottom: setCursor(Qt::SizeFDiagCursor); break;
+    case SideRight | SideTop:
+    case SideLeft | SideBottom: setCursor(Qt::SizeBDiagCursor); break;
+    case SideLeft:
+    case SideRight: setCursor(Qt::SizeHorCursor); break;
+    case SideTop:
+    case SideBottom: setCursor(Qt::SizeVerCursor); break;
+    default: unsetCursor();
+    }
 }
 
 void DesignCanvasWidget::mouseReleaseEvent(QMouseEvent* event)
@@ -116,7 +134,7 @@ void DesignCanvasWidget::mouseReleaseEvent(QMouseEvent* event)
             const int usedBefore = m_editor.Project().UsedButtonCount();
             if (event->modifiers() & Qt::ControlModifier)
                 SelectWithBand();
-            m_editor.Mouse().Release(event->position().toPoint());
+            m_editor.Mouse().Release(MenuPoint(event->position()));
             // A button just drawn is the one selected.
             if (m_editor.Project().UsedButtonCount() > usedBefore)
                 m_editor.PickButton(m_editor.CurrentButton());
@@ -126,9 +144,20 @@ void DesignCanvasWidget::mouseReleaseEvent(QMouseEvent* event)
     m_editor.EndGesture();
 }
 
+void DesignCanvasWidget::wheelEvent(QWheelEvent* event)
+{
+    if (!(event->modifiers() & Qt::ControlModifier) || event->angleDelta().y() == 0) {
+        event->ignore(); // the scroll area scrolls
+        return;
+    }
+    emit ZoomRequested(event->position(), event->angleDelta().y() > 0);
+    event->accept();
+}
+
 void DesignCanvasWidget::leaveEvent(QEvent* event)
 {
     QWidget::leaveEvent(event);
+    m_pointer.reset();
     Handle([this] { m_editor.Mouse().LeavePointer(); });
 }
 

@@ -6,6 +6,7 @@
 #include "ui/widgets/text_area.h"
 
 #include <QFileInfo>
+#include <QInputDialog>
 #include <QMenu>
 
 namespace {
@@ -183,6 +184,56 @@ void MainMenuBar::BuildView()
         m_statusShown->setChecked(m_editor.StatusWindowShown());
         m_textAreaShown->setChecked(m_textArea.Viewed());
     });
+    view->addSeparator();
+    BuildZoom(view);
+    view->addSeparator();
+    BuildGrid(view);
+}
+
+void MainMenuBar::BuildZoom(QMenu* view)
+{
+    Add(view, QStringLiteral("Zoom &in"), QStringLiteral("ActionZoomIn"), [this] { m_editor.ZoomIn(); },
+        {QKeySequence::ZoomIn, QKeySequence(Qt::CTRL | Qt::Key_Equal)});
+    Add(view, QStringLiteral("Zoom &out"), QStringLiteral("ActionZoomOut"), [this] { m_editor.ZoomOut(); },
+        {QKeySequence::ZoomOut});
+    Add(view, QStringLiteral("&Actual size"), QStringLiteral("ActionZoomActual"), [this] { m_editor.SetZoom(1); },
+        {QKeySequence(Qt::CTRL | Qt::Key_0)});
+    QAction* fit = Add(view, QStringLiteral("&Fit to window"), QStringLiteral("ActionZoomFit"),
+                       [this] { m_editor.FitZoom(); });
+    // Only a menu larger than the window's room has anything to fit.
+    connect(view, &QMenu::aboutToShow, this, [this, fit] { fit->setEnabled(m_editor.MenuLargerThanRoom()); });
+}
+
+void MainMenuBar::BuildGrid(QMenu* view)
+{
+    QAction* shown = Add(view, QStringLiteral("Show &grid"), QStringLiteral("ActionShowGrid"), [this] {
+        CanvasGrid grid = m_editor.Grid();
+        grid.Shown = !grid.Shown;
+        m_editor.SetGrid(grid);
+    });
+    QAction* snap = Add(view, QStringLiteral("S&nap to grid"), QStringLiteral("ActionSnapToGrid"), [this] {
+        CanvasGrid grid = m_editor.Grid();
+        grid.Snap = !grid.Snap;
+        m_editor.SetGrid(grid);
+    });
+    Add(view, QStringLiteral("Grid si&ze..."), QStringLiteral("ActionGridSize"), [this] {
+        bool ok = false;
+        CanvasGrid grid = m_editor.Grid();
+        const int size = QInputDialog::getInt(&m_window, QStringLiteral("Grid size"), QStringLiteral("Pixels between lines:"),
+                                              grid.Size, 1, CanvasGrid::LargestSize, 1, &ok);
+        if (!ok)
+            return;
+        grid.Size = size;
+        m_editor.SetGrid(grid);
+    });
+    for (QAction* action : {shown, snap})
+        action->setCheckable(true);
+    const auto follow = [this, shown, snap] {
+        shown->setChecked(m_editor.Grid().Shown);
+        snap->setChecked(m_editor.Grid().Snap);
+    };
+    connect(&m_editor, &Editor::CanvasViewChanged, this, follow);
+    follow();
 }
 
 void MainMenuBar::BuildTools()

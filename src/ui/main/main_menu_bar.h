@@ -41,6 +41,8 @@ private:
     void BuildEdit();
     void BuildSelectionCommands(QMenu* edit);
     void BuildView();
+    void BuildZoom(QMenu* view);
+    void BuildGrid(QMenu* view);
     void BuildTools();
     void BuildHelp();
 

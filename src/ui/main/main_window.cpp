@@ -1,6 +1,7 @@
 #include "ui/main/main_window.h"
 
 #include "ui/core/editor.h"
+#include "ui/main/canvas_status_line.h"
 #include "ui/main/design_canvas_widget.h"
 #include "ui/main/ini_file_group.h"
 #include "ui/main/main_menu_bar.h"
@@ -12,6 +13,7 @@
 #include <QTimer>
 #include <QScreen>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QStyle>
 #include <algorithm>
 
@@ -40,12 +42,16 @@ MainWindow::MainWindow(Editor& editor, QWidget* parent)
     m_iniGroup = new IniFileGroup(editor, this);
     m_textGroup = new TextItemGroup(editor, *m_textArea, this);
     m_systemGroup = new SystemGroup(editor, this);
+    m_status = new CanvasStatusLine(editor, this);
+    connect(m_canvas, &DesignCanvasWidget::Shown, this, [this] { m_status->Show(m_canvas->Pointer()); });
+    connect(m_canvas, &DesignCanvasWidget::ZoomRequested, this, &MainWindow::ZoomAround);
+    connect(&editor, &Editor::CanvasViewChanged, this, &MainWindow::ApplyZoom);
     connect(m_systemGroup, &SystemGroup::CloseRequested, this, &QWidget::close);
     // The strip's fixed places were laid out for a small dialog font.
     QFont stripFont = font();
     stripFont.setPixelSize(10);
     for (QWidget* group : {static_cast<QWidget*>(m_iniGroup), static_cast<QWidget*>(m_textGroup),
-                           static_cast<QWidget*>(m_systemGroup)})
+                           static_cast<QWidget*>(m_systemGroup), static_cast<QWidget*>(m_status)})
         group->setFont(stripFont);
     // Ctrl+O, Ctrl+S and the other keys are the menu bar's, from every window.
     SetCaption(QString());
@@ -98,9 +104,31 @@ void MainWindow::SetDesignSize(int sizeX, int sizeY)
 
 void MainWindow::SetCanvasSize(const QSize& size)
 {
-    m_canvas->setFixedSize(size);
-    m_menuArea->setFixedSize(size);
+    m_canvasSize = size;
+    const QSize shown = m_editor.Zoom().ToScreen(size);
+    m_canvas->setFixedSize(shown);
+    m_menuArea->setFixedSize(shown);
 }
+
+void MainWindow::ApplyZoom()
+{
+    SetCanvasSize(m_canvasSize);
+    m_textArea->SetScale(m_editor.Zoom().Scale());
+    m_canvas->update();
+    m_status->Show(m_canvas->Pointer());
+}
+
+void MainWindow::ZoomAround(QPointF at, bool in)
+{
+    const QPointF inMenu = at / m_editor.Zoom().Scale();
+    const QPoint inView = (at - QPointF(m_scroll->horizontalScrollBar()->value(), m_scroll->verticalScrollBar()->value())).toPoint();
+    in ? m_editor.ZoomIn() : m_editor.ZoomOut();
+    const QPointF after = m_editor.Zoom().ToScreen(inMenu);
+    m_scroll->horizontalScrollBar()->setValue(int(after.x()) - inView.x());
+    m_scroll->verticalScrollBar()->setValue(int(after.y()) - inView.y());
+}
+
+QSize MainWindow::CanvasRoom() const { return m_scroll->viewport()->size(); }
 
 void MainWindow::PlaceOnScreen()
 {
@@ -141,6 +169,8 @@ void MainWindow::LayOut(const QSize& client)
     m_iniGroup->setGeometry(0, stripTop, 146, StripHeight);
     m_textGroup->setGeometry(146, stripTop, 172, StripHeight);
     m_systemGroup->setGeometry(w - 189, stripTop, 189, StripHeight);
+    // Between the groups: as wide as the window leaves it.
+    m_status->setGeometry(318 + 4, stripTop + 4, std::max(w - 189 - 318 - 8, 0), StripHeight - 8);
 }
 
 void MainWindow::SetCaption(const QString& caption)
@@ -174,7 +204,7 @@ void MainWindow::ShowTextFile(const QString& storedName) { m_textArea->ShowFile(
 
 bool MainWindow::ClickEditChecked() const { return m_systemGroup->ClickEditChecked(); }
 
-void MainWindow::CanvasChanged(const QRect& dirty) { m_canvas->update(dirty); }
+void MainWindow::CanvasChanged(const QRect& dirty) { m_canvas->UpdateMenuArea(dirty); }
 
 void MainWindow::SetIniFileName(const QString& name) { m_iniGroup->SetFileName(name); }
 

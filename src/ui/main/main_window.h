@@ -4,6 +4,7 @@
 
 #include <QWidget>
 
+class CanvasStatusLine;
 class DesignCanvasWidget;
 class Editor;
 class IniFileGroup;
@@ -36,6 +37,7 @@ public:
     void CanvasChanged(const QRect& dirty) override;
     void SetIniFileName(const QString& name) override;
     void SetModified(bool modified) override;
+    QSize CanvasRoom() const override;
 
     MainMenuBar& MenuBar() const { return *m_menuBar; }
     int MenuBarHeight() const;
@@ -71,6 +73,10 @@ private:
     void LayOut(const QSize& client);
     // The canvas at the menu's real size, whatever part of it the window shows.
     void SetCanvasSize(const QSize& size);
+    // The zoom changed: the canvas and the text area take their scaled sizes.
+    void ApplyZoom();
+    // Ctrl+wheel: the menu point under the pointer stays under it.
+    void ZoomAround(QPointF at, bool in);
 
     Editor& m_editor;
     // Before the child widgets: their ChildAdded events reach event() while they are built.
@@ -80,6 +86,8 @@ private:
     QWidget* m_menuArea;
     QScrollArea* m_scroll;
     TextArea* m_textArea;
+    CanvasStatusLine* m_status;
+    QSize m_canvasSize; // menu pixels: the menu's size, at least the strip's width
     IniFileGroup* m_iniGroup;
     TextItemGroup* m_textGroup;
     SystemGroup* m_systemGroup;

@@ -1,5 +1,7 @@
 #include "ui/widgets/text_area.h"
 
+#include <QtMath>
+
 #include "model/help_file.h"
 #include "model/menu_project.h"
 #include "platform/code_page.h"
@@ -50,7 +52,24 @@ void TextArea::ShowStart(const QString& defaultFile)
 
 void TextArea::ApplyGeometry(const TextInfo& info)
 {
-    setGeometry(info.Left, info.Top, std::max(info.Width, 0), std::max(info.Height, 0));
+    m_place = QRect(info.Left, info.Top, std::max(info.Width, 0), std::max(info.Height, 0));
+    PlaceScaled();
+}
+
+void TextArea::SetScale(double scale)
+{
+    m_scale = scale;
+    PlaceScaled();
+}
+
+void TextArea::PlaceScaled()
+{
+    if (m_scale == 1) {
+        setGeometry(m_place);
+        return;
+    }
+    const QPoint topLeft(qFloor(m_place.left() * m_scale), qFloor(m_place.top() * m_scale));
+    setGeometry(QRect(topLeft, QSize(qCeil(m_place.width() * m_scale), qCeil(m_place.height() * m_scale))));
 }
 
 void TextArea::ApplyColors(uint32_t background, uint32_t font)

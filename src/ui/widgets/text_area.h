@@ -1,4 +1,5 @@
 #pragma once
+#include <QRect>
 #include <QTextEdit>
 #include <cstdint>
 
@@ -13,6 +14,8 @@ public:
 
     // Geometry, colours and visibility from the project's values.
     void ApplyGeometry(const TextInfo& info);
+    // Over a zoomed canvas the area keeps its place on the menu (its text stays at its size).
+    void SetScale(double scale);
     void ApplyColors(uint32_t background, uint32_t font);
     // Shows a stored file name; an unreadable file leaves the area as it was.
     void ShowFile(const QString& storedName);
@@ -27,6 +30,10 @@ public:
     bool Viewed() const { return m_viewed; }
 
 private:
+    void PlaceScaled();
+
+    QRect m_place; // menu pixels
+    double m_scale = 1;
     bool m_wanted = false;
     bool m_viewed = true;
 };
