@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Opens the demo in the editor under Xvfb and openbox, selects two buttons and
-# drags one until it snaps, and saves docs/screenshots/canvas-snapping.png with
+# Opens the demo in the editor under Xvfb and openbox, selects a button and
+# drags it until it snaps, and saves docs/screenshots/canvas-snapping.png with
 # the outlines, the handles and the guide. Needs a build (scripts/build.sh).
 set -euo pipefail
 source "$(dirname "$0")/lib/x-session.sh"
@@ -14,9 +14,7 @@ main=$(timeout 20 xdotool search --sync --name "Vyx Demo Disc" | head -1)
 xdotool windowmove "$main" 0 0; sleep 0.5
 # The canvas starts under the menu bar; the demo's buttons are 250 x 40 from x = 40.
 bar=${VYX_MENU_BAR:-24}
-xdotool mousemove --window "$main" 100 $((bar + 136)) click 1; sleep 0.3             # Button#0
-xdotool keydown ctrl mousemove --window "$main" 100 $((bar + 286)) click 1 keyup ctrl  # + Button#3
-sleep 0.3
+xdotool mousemove --window "$main" 100 $((bar + 286)) click 1; sleep 0.3   # Button#3 selected
 # Button#3's left edge (40) dragged to 167: it snaps to the others' centre line at 165.
 xdotool mousedown 1; sleep 0.2
 for x in 140 180 200 227; do xdotool mousemove --window "$main" "$x" $((bar + 286)); sleep 0.1; done
