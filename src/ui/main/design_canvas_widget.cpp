@@ -1,10 +1,17 @@
 #include "ui/main/design_canvas_widget.h"
 
+#include "model/button_slot_order.h"
 #include "ui/core/button_commands.h"
 #include "ui/core/editor.h"
 #include "ui/core/event_guard.h"
+#include "ui/main/canvas_context_menu.h"
+#include "ui/main/canvas_drop.h"
 
 #include <QChildEvent>
+#include <QContextMenuEvent>
+#include <QDropEvent>
+#include <QMimeData>
+#include <QUrl>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -32,7 +39,10 @@ DesignCanvasWidget::DesignCanvasWidget(Editor& editor, QWidget* parent) : QWidge
     setMouseTracking(true);
     setFocusPolicy(Qt::ClickFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
+    setAcceptDrops(true);
 }
+
+QPoint DesignCanvasWidget::MenuPoint(QPointF widgetPosition) const { return widgetPosition.toPoint(); }
 
 void DesignCanvasWidget::paintEvent(QPaintEvent* event)
 {
@@ -92,7 +102,7 @@ void DesignCanvasWidget::mousePressEvent(QMouseEvent* event)
 {
     setFocus(Qt::MouseFocusReason);
     Handle([&] {
-        m_editor.Mouse().Press(event->position().toPoint());
+        m_editor.Mouse().Press(MenuPoint(event->position()));
         if (event->button() != Qt::LeftButton)
             return;
         const bool ctrl = event->modifiers() & Qt::ControlModifier;
@@ -105,7 +115,7 @@ void DesignCanvasWidget::mousePressEvent(QMouseEvent* event)
 
 void DesignCanvasWidget::mouseMoveEvent(QMouseEvent* event)
 {
-    Handle([&] { m_editor.Mouse().Move(event->position().toPoint(), ShiftStateOf(event)); });
+    Handle([&] { m_editor.Mouse().Move(MenuPoint(event->position()), ShiftStateOf(event)); });
 }
 
 void DesignCanvasWidget::mouseReleaseEvent(QMouseEvent* event)
@@ -116,7 +126,7 @@ void DesignCanvasWidget::mouseReleaseEvent(QMouseEvent* event)
             const int usedBefore = m_editor.Project().UsedButtonCount();
             if (event->modifiers() & Qt::ControlModifier)
                 SelectWithBand();
-            m_editor.Mouse().Release(event->position().toPoint());
+            m_editor.Mouse().Release(MenuPoint(event->position()));
             // A button just drawn is the one selected.
             if (m_editor.Project().UsedButtonCount() > usedBefore)
                 m_editor.PickButton(m_editor.CurrentButton());
@@ -146,6 +156,38 @@ bool DesignCanvasWidget::eventFilter(QObject* watched, QEvent* event)
     if (event->type() == QEvent::Enter)
         Handle([this] { m_editor.Mouse().LeavePointer(); });
     return QWidget::eventFilter(watched, event);
+}
+
+void DesignCanvasWidget::contextMenuEvent(QContextMenuEvent* event)
+{
+    CanvasContextMenu* menu = nullptr;
+    Handle([&] {
+        const QPoint at = MenuPoint(event->pos());
+        // The menu takes over from the right press: no drag or band goes on under it.
+        m_editor.Mouse().CancelGesture();
+        const int slot = ButtonAt(m_editor.Project(), at);
+        if (slot >= 0)
+            m_editor.Buttons().Press(slot, false);
+        menu = new CanvasContextMenu(m_editor, *this, at, slot >= 0);
+    });
+    if (menu)
+        menu->popup(event->globalPos());
+}
+
+void DesignCanvasWidget::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (event->mimeData()->hasUrls())
+        event->acceptProposedAction();
+}
+
+void DesignCanvasWidget::dropEvent(QDropEvent* event)
+{
+    event->acceptProposedAction();
+    // After the drop returns: the file manager's drag must not wait for the question a drop may ask.
+    const QList<QUrl> urls = event->mimeData()->urls();
+    const QPoint at = MenuPoint(event->position());
+    QMetaObject::invokeMethod(
+        this, [this, urls, at] { Handle([&] { CanvasDrop(m_editor, *this).Drop(urls, at); }); }, Qt::QueuedConnection);
 }
 
 void DesignCanvasWidget::SelectWithBand()
@@ -195,10 +237,8 @@ void DesignCanvasWidget::PressKey(const QKeyEvent* event)
     if (mouse.Dragging() || mouse.Drawing() || ArrowKey(event))
         return;
     if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
-        m_editor.Project().Buttons[m_editor.CurrentButton()].Used && !m_editor.Buttons().Selection().IsEmpty()) {
-        m_editor.ShowButtonEditor();
-        m_editor.LoadButtonEditor();
-    }
+        !m_editor.Buttons().Selection().IsEmpty())
+        m_editor.Buttons().EditCurrent();
 }
 
 bool DesignCanvasWidget::ArrowKey(const QKeyEvent* event)

@@ -22,8 +22,13 @@ protected:
     bool event(QEvent* event) override;
     void childEvent(QChildEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
+    // Where an event's position is on the menu, in menu pixels.
+    QPoint MenuPoint(QPointF widgetPosition) const;
     template <typename F>
     void Handle(F&& handler);
     // An arrow key: moves, or with Alt resizes, the selection (false for other keys).
