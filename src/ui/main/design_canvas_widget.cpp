@@ -162,10 +162,14 @@ void DesignCanvasWidget::contextMenuEvent(QContextMenuEvent* event)
 {
     CanvasContextMenu* menu = nullptr;
     Handle([&] {
-        const QPoint at = MenuPoint(event->pos());
+        // The Menu key asks for the selection's menu, wherever the pointer is.
+        const int current = m_editor.Buttons().Selection().Current();
+        const bool forSelection = event->reason() == QContextMenuEvent::Keyboard && current >= 0;
+        const QPoint at = forSelection ? ButtonRect(m_editor.Project().Buttons[size_t(current)]).center()
+                                       : MenuPoint(event->pos());
         // The menu takes over from the right press: no drag or band goes on under it.
         m_editor.Mouse().CancelGesture();
-        const int slot = ButtonAt(m_editor.Project(), at);
+        const int slot = forSelection ? current : ButtonAt(m_editor.Project(), at);
         if (slot >= 0)
             m_editor.Buttons().Press(slot, false);
         menu = new CanvasContextMenu(m_editor, *this, at, slot >= 0);

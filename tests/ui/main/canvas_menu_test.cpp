@@ -13,9 +13,9 @@ namespace {
 // worked with the keys.
 class CanvasMenuTest : public CanvasFixture {
 protected:
-    QMenu* RightClick(QPoint at)
+    QMenu* RightClick(QPoint at, QContextMenuEvent::Reason reason = QContextMenuEvent::Mouse)
     {
-        QContextMenuEvent event(QContextMenuEvent::Mouse, at, m_canvas->mapToGlobal(at));
+        QContextMenuEvent event(reason, at, m_canvas->mapToGlobal(at));
         QApplication::sendEvent(m_canvas, &event);
         auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
         EXPECT_NE(menu, nullptr) << "no menu opened";
@@ -106,7 +106,11 @@ TEST_F(CanvasMenuTest, ARightClickInsideTheSelectionKeepsItAndAlignsItToThatButt
 
 TEST_F(CanvasMenuTest, BringToTopAndSendToBottomRenumberTheSectionsAndTheSelectionFollows)
 {
-    Choose(CentreOf(3), "Bring to Top");
+    Click(3);
+    // The Menu key: the selection's menu, wherever the pointer is.
+    QMenu* menu = RightClick({5, 5}, QContextMenuEvent::Keyboard);
+    ASSERT_NE(menu, nullptr);
+    Choose(menu, "Bring to Top");
     EXPECT_EQ(Names(), "Help - Play Quit") << "the used slots stay 0, 2 and 3";
     EXPECT_EQ(Selected(), std::vector<int>{0});
     EXPECT_EQ(ShownSlot(), QStringLiteral("0"));
