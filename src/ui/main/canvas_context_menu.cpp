@@ -1,10 +1,25 @@
 #include "ui/main/canvas_context_menu.h"
 
+#include "model/button_slot_order.h"
 #include "model/new_button_rect.h"
 #include "ui/core/button_commands.h"
 #include "ui/core/editor.h"
 #include "ui/core/event_guard.h"
 #include "ui/main/align_menu.h"
+
+CanvasContextMenu* CanvasContextMenu::Ask(Editor& editor, QWidget& canvas, QPoint at, bool byKey)
+{
+    const int current = editor.Buttons().Selection().Current();
+    const bool forSelection = byKey && current >= 0;
+    if (forSelection)
+        at = ButtonRect(editor.Project().Buttons[size_t(current)]).center();
+    // The menu takes over from the right press: no drag or band goes on under it.
+    editor.Mouse().CancelGesture();
+    const int slot = forSelection ? current : ButtonAt(editor.Project(), at);
+    if (slot >= 0)
+        editor.Buttons().Press(slot, false);
+    return new CanvasContextMenu(editor, canvas, at, slot >= 0);
+}
 
 CanvasContextMenu::CanvasContextMenu(Editor& editor, QWidget& canvas, QPoint at, bool onButton)
     : QMenu(&canvas), m_editor(editor), m_canvas(canvas)

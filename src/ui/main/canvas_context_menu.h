@@ -13,10 +13,16 @@ class Editor;
 class CanvasContextMenu : public QMenu {
     Q_OBJECT
 public:
-    // `at` is where the menu was asked for, in menu pixels.
-    CanvasContextMenu(Editor& editor, QWidget& canvas, QPoint at, bool onButton);
+    // The right button at `at` (menu pixels): the button there becomes selected
+    // as a click selects it (one already in the selection stays with the others
+    // and becomes current), and the menu for it or for empty canvas is made. By
+    // the Menu key (`byKey`) the menu is the selection's, when there is one. A
+    // press under way (a drag, a band) ends first. To be popped up by the caller.
+    static CanvasContextMenu* Ask(Editor& editor, QWidget& canvas, QPoint at, bool byKey);
 
 private:
+    CanvasContextMenu(Editor& editor, QWidget& canvas, QPoint at, bool onButton);
+
     void BuildForButton();
     void BuildForEmptyCanvas(QPoint at);
     // The canvas's action of that name (an Edit menu command), when it holds one.

@@ -1,6 +1,5 @@
 #include "ui/main/design_canvas_widget.h"
 
-#include "model/button_slot_order.h"
 #include "ui/core/button_commands.h"
 #include "ui/core/editor.h"
 #include "ui/core/event_guard.h"
@@ -10,12 +9,12 @@
 #include <QChildEvent>
 #include <QContextMenuEvent>
 #include <QDropEvent>
-#include <QMimeData>
-#include <QUrl>
 #include <QKeyEvent>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPen>
+#include <QUrl>
 
 namespace {
 
@@ -162,17 +161,8 @@ void DesignCanvasWidget::contextMenuEvent(QContextMenuEvent* event)
 {
     CanvasContextMenu* menu = nullptr;
     Handle([&] {
-        // The Menu key asks for the selection's menu, wherever the pointer is.
-        const int current = m_editor.Buttons().Selection().Current();
-        const bool forSelection = event->reason() == QContextMenuEvent::Keyboard && current >= 0;
-        const QPoint at = forSelection ? ButtonRect(m_editor.Project().Buttons[size_t(current)]).center()
-                                       : MenuPoint(event->pos());
-        // The menu takes over from the right press: no drag or band goes on under it.
-        m_editor.Mouse().CancelGesture();
-        const int slot = forSelection ? current : ButtonAt(m_editor.Project(), at);
-        if (slot >= 0)
-            m_editor.Buttons().Press(slot, false);
-        menu = new CanvasContextMenu(m_editor, *this, at, slot >= 0);
+        const bool byKey = event->reason() == QContextMenuEvent::Keyboard;
+        menu = CanvasContextMenu::Ask(m_editor, *this, MenuPoint(event->pos()), byKey);
     });
     if (menu)
         menu->popup(event->globalPos());
