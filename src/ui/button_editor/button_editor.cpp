@@ -5,6 +5,7 @@
 #include "platform/vyx_error.h"
 #include "ui/controls/code_page_guard.h"
 #include "ui/controls/field_leave.h"
+#include "ui/controls/file_name_drop.h"
 #include "ui/controls/super_spin_edit.h"
 #include "ui/core/editor.h"
 #include "ui/core/event_guard.h"
@@ -101,9 +102,13 @@ void ButtonEditor::ConnectPickers()
         {m_ui->PickUnAssExt, {m_ui->Edit11, QStringLiteral("UnAss Program..."), ProgramsFilter, false}},
         {m_ui->PickNotFound, {m_ui->Edit12, QStringLiteral("NotFound file..."), ProgramsFilter, false}},
     }};
-    for (const auto& [button, picker] : pickers)
+    for (const auto& [button, picker] : pickers) {
         connect(button, &QPushButton::clicked, this,
                 [this, picker = picker] { Guarded(m_editor.Dialogs(), this, [&] { PickFile(picker); }); });
+        FileNameDrop::Install(picker.Box, m_editor.Dialogs(), [this, picker = picker](const QString& file) {
+            PutName(picker, StoredProjectName(m_editor, file));
+        });
+    }
 }
 
 void ButtonEditor::Handle(void (ButtonEditor::*handler)())
@@ -312,11 +317,15 @@ void ButtonEditor::PickFile(const Picker& picker)
 {
     const std::optional<QString> name =
         PickProjectFile(m_editor, this, {picker.Title, picker.Filter, picker.StartsInProjectFolder});
-    if (!name)
-        return;
+    if (name)
+        PutName(picker, *name);
+}
+
+void ButtonEditor::PutName(const Picker& picker, const QString& storedName)
+{
     if (picker.Box == m_ui->Edit4)
-        ProposeShellVerb(*name);
-    picker.Box->setText(*name);
+        ProposeShellVerb(storedName);
+    picker.Box->setText(storedName);
     m_editor.EndGesture();
 }
 

@@ -65,6 +65,8 @@ private:
     void DeleteButton();
     void ShellPathExit();
     void PickFile(const Picker& picker);
+    // A picked or dropped name into its box (with the proposed verb for the target).
+    void PutName(const Picker& picker, const QString& storedName);
     void ProposeShellVerb(const QString& relativeName);
 
     int ShownSlot() const;

@@ -1,6 +1,8 @@
 #include "ui/core/button_commands.h"
 
 #include "model/button_clipboard.h"
+#include "model/button_slot_order.h"
+#include "model/new_button_rect.h"
 #include "platform/code_page.h"
 #include "ui/core/editor.h"
 
@@ -133,6 +135,67 @@ void ButtonCommands::Duplicate(QWidget* parent)
 {
     if (!m_selection.IsEmpty())
         Place(parent, DuplicateButtons(m_editor.Project(), m_selection.Slots()), QStringLiteral("Duplicate"));
+}
+
+void ButtonCommands::Align(Alignment how, const QString& label)
+{
+    if (m_selection.Count() < 2)
+        return;
+    AlignButtons(m_editor.Project(), m_selection.Slots(), m_selection.Current(), how);
+    Changed(label);
+}
+
+void ButtonCommands::BringToTop()
+{
+    if (!m_selection.IsEmpty())
+        Renumbered(::BringToTop(m_editor.Project(), m_selection.Slots()), QStringLiteral("Bring to Top"));
+}
+
+void ButtonCommands::SendToBottom()
+{
+    if (!m_selection.IsEmpty())
+        Renumbered(::SendToBottom(m_editor.Project(), m_selection.Slots()), QStringLiteral("Send to Bottom"));
+}
+
+void ButtonCommands::Renumbered(const SlotMap& moved, const QString& label)
+{
+    std::vector<int> chosen;
+    for (int slot : m_selection.Slots())
+        chosen.push_back(moved[size_t(slot)]);
+    const int current = moved[size_t(m_selection.Current())];
+    m_selection.SelectSlots(chosen);
+    m_selection.MakeCurrent(current);
+    m_editor.ButtonsSorted(moved);
+    Changed(label);
+}
+
+void ButtonCommands::EditCurrent()
+{
+    if (!m_editor.Project().Buttons[m_editor.CurrentButton()].Used)
+        return;
+    m_editor.ShowButtonEditor();
+    m_editor.LoadButtonEditor();
+}
+
+void ButtonCommands::NewButtonAt(QWidget* parent, QPoint at)
+{
+    MenuProject& project = m_editor.Project();
+    const QRect place = NewButtonRectAt(project.Main, at);
+    if (place.isEmpty())
+        return;
+    const int slot = project.ChooseNewButtonSlot();
+    if (slot < 0) {
+        m_editor.Dialogs().ShowInformation(
+            parent, QStringLiteral("The menu has no free slot for a new button: delete one first."),
+            QStringLiteral("New button"));
+        return;
+    }
+    project.CreateButton(slot, place.left(), place.top(), place.width(), place.height());
+    m_editor.Mouse().PickButton(slot);
+    m_selection.SelectOnly(slot);
+    // As a button drawn with the mouse: the editor shows it, the keys stay on the canvas.
+    m_editor.ShowButtonEditor();
+    Changed(QString());
 }
 
 void ButtonCommands::ProjectChanged()

@@ -1,4 +1,5 @@
 #pragma once
+#include "model/button_alignment.h"
 #include "model/button_selection.h"
 
 #include <QString>
@@ -39,6 +40,17 @@ public:
     void Cut();
     void Paste(QWidget* parent);
     void Duplicate(QWidget* parent);
+    // With two or more selected: lines them up with, or sizes them as, the current button.
+    void Align(Alignment how, const QString& label);
+    // The selection to the front (the player's hit test tries it first) or the back of the slot order.
+    void BringToTop();
+    void SendToBottom();
+    // "Edit": the current button in the button editor, the focus there.
+    void EditCurrent();
+    // "New button here": a button of the default size with its top-left corner at
+    // the point (menu pixels), cut to the menu, in the lowest free slot; refused
+    // with a message when there is none.
+    void NewButtonAt(QWidget* parent, QPoint at);
 
     // The project was replaced or put back: slots no longer used leave the selection.
     void ProjectChanged();
@@ -50,6 +62,8 @@ private:
     void Changed(const QString& label);
     void Place(QWidget* parent, const struct PasteOutcome& outcome, const QString& label);
     void Remove(const std::vector<int>& chosen, const QString& label);
+    // The slots were renumbered: the selection, the current button and the windows follow.
+    void Renumbered(const SlotMap& moved, const QString& label);
 
     Editor& m_editor;
     ButtonSelection m_selection;

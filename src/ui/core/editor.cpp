@@ -237,9 +237,14 @@ bool Editor::ChooseIniFile(QWidget* parent)
     const std::optional<QString> picked = m_dialogs.ExecuteOpenFile(parent);
     if (!picked)
         return false;
-    SetIniFileName(*picked);
-    SetCurrentFolder(QFileInfo(*picked).absolutePath());
+    TakeIniFile(*picked);
     return true;
+}
+
+void Editor::TakeIniFile(const QString& file)
+{
+    SetIniFileName(file);
+    SetCurrentFolder(QFileInfo(file).absolutePath());
 }
 
 void Editor::OpenCommand(QWidget* parent)

@@ -108,6 +108,8 @@ public:
     void OpenCommand(QWidget* parent);
     // The INI box's "..": puts the picked name into the box; true when a file was picked.
     bool ChooseIniFile(QWidget* parent);
+    // What ".." does with the picked (or a dropped) name: into the box, its folder the current one.
+    void TakeIniFile(const QString& file);
     // File, Open Recent: keeps the work, then loads the file.
     void OpenRecent(QWidget* parent, const QString& file);
     // File, New: asks to keep the work, then for a folder (offering to make it)

@@ -18,8 +18,13 @@ std::optional<QString> PickProjectFile(Editor& editor, QWidget* parent, const Fi
         return std::nullopt;
     if (picker.StartsInProjectFolder)
         dialogs.OpenFile().InitialDir.clear();
+    return StoredProjectName(editor, *chosen);
+}
+
+QString StoredProjectName(const Editor& editor, const QString& chosen)
+{
     // A name the code page cannot hold would name a file that does not exist.
-    const QString name = MakeRelativePath(*chosen, editor.IniFileName());
+    const QString name = MakeRelativePath(chosen, editor.IniFileName());
     CodePage::Require(name);
     return name;
 }

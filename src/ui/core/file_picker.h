@@ -19,5 +19,10 @@ struct FilePicker {
 // after a pick but stays set after a cancel, as later pickers expect.
 std::optional<QString> PickProjectFile(Editor& editor, QWidget* parent, const FilePicker& picker);
 
+// A file chosen another way (dropped from a file manager) in the form a picker
+// stores: MakeRelativePath against the INI file box, held by the code page or
+// refused with VyxError naming the character.
+QString StoredProjectName(const Editor& editor, const QString& chosen);
+
 // The folder of the INI file box's name.
 QString ProjectFolder(const Editor& editor);

@@ -4,11 +4,17 @@
 #include "ui/core/button_commands.h"
 #include "ui/core/editor.h"
 #include "ui/core/event_guard.h"
+#include "ui/main/canvas_context_menu.h"
+#include "ui/main/canvas_drop.h"
 
 #include <QChildEvent>
+#include <QContextMenuEvent>
+#include <QDropEvent>
 #include <QKeyEvent>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QUrl>
 #include <QWheelEvent>
 
 namespace {
@@ -34,6 +40,7 @@ DesignCanvasWidget::DesignCanvasWidget(Editor& editor, QWidget* parent)
     setMouseTracking(true);
     setFocusPolicy(Qt::ClickFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
+    setAcceptDrops(true);
 }
 
 QPoint DesignCanvasWidget::MenuPoint(QPointF widgetPosition) const { return m_editor.Zoom().ToMenu(widgetPosition); }
@@ -177,6 +184,33 @@ bool DesignCanvasWidget::eventFilter(QObject* watched, QEvent* event)
     return QWidget::eventFilter(watched, event);
 }
 
+void DesignCanvasWidget::contextMenuEvent(QContextMenuEvent* event)
+{
+    CanvasContextMenu* menu = nullptr;
+    Handle([&] {
+        const bool byKey = event->reason() == QContextMenuEvent::Keyboard;
+        menu = CanvasContextMenu::Ask(m_editor, *this, MenuPoint(event->pos()), byKey);
+    });
+    if (menu)
+        menu->popup(event->globalPos());
+}
+
+void DesignCanvasWidget::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (event->mimeData()->hasUrls())
+        event->acceptProposedAction();
+}
+
+void DesignCanvasWidget::dropEvent(QDropEvent* event)
+{
+    event->acceptProposedAction();
+    // After the drop returns: the file manager's drag must not wait for the question a drop may ask.
+    const QList<QUrl> urls = event->mimeData()->urls();
+    const QPoint at = MenuPoint(event->position());
+    QMetaObject::invokeMethod(
+        this, [this, urls, at] { Handle([&] { CanvasDrop(m_editor, *this).Drop(urls, at); }); }, Qt::QueuedConnection);
+}
+
 void DesignCanvasWidget::SelectWithBand()
 {
     MouseEditing& mouse = m_editor.Mouse();
@@ -224,10 +258,8 @@ void DesignCanvasWidget::PressKey(const QKeyEvent* event)
     if (mouse.Dragging() || mouse.Drawing() || ArrowKey(event))
         return;
     if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
-        m_editor.Project().Buttons[m_editor.CurrentButton()].Used && !m_editor.Buttons().Selection().IsEmpty()) {
-        m_editor.ShowButtonEditor();
-        m_editor.LoadButtonEditor();
-    }
+        !m_editor.Buttons().Selection().IsEmpty())
+        m_editor.Buttons().EditCurrent();
 }
 
 bool DesignCanvasWidget::ArrowKey(const QKeyEvent* event)

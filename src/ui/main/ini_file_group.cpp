@@ -1,5 +1,6 @@
 #include "ui/main/ini_file_group.h"
 
+#include "ui/controls/file_name_drop.h"
 #include "ui/core/editor.h"
 #include "ui/core/event_guard.h"
 #include "ui/main/strip_layout.h"
@@ -13,6 +14,7 @@ IniFileGroup::IniFileGroup(Editor& editor, QWidget* parent)
     setProperty("helpContext", 230);
     m_fileBox = PlaceLineEdit(this, QStringLiteral("IniFile"), QRect(6, 18, 112, 20));
     connect(m_fileBox, &QLineEdit::textEdited, this, [this](const QString& text) { m_editor.SetIniFileName(text); });
+    FileNameDrop::Install(m_fileBox, m_editor.Dialogs(), [this](const QString& file) { m_editor.TakeIniFile(file); });
     auto* browse = PlaceButton(this, QStringLiteral("BrowseButton"), QStringLiteral(".."), QRect(120, 18, 20, 20));
     connect(browse, &QPushButton::clicked, this, [this] { Guarded(m_editor.Dialogs(), this, [this] { m_editor.ChooseIniFile(window()); }); });
     auto* open = PlaceButton(this, QStringLiteral("OpenButton"), QStringLiteral("&Open"), QRect(6, 40, 66, 18));

@@ -3,6 +3,7 @@
 #include "ui/core/button_commands.h"
 #include "ui/core/editor.h"
 #include "ui/core/event_guard.h"
+#include "ui/main/align_menu.h"
 #include "ui/widgets/text_area.h"
 
 #include <QFileInfo>
@@ -109,12 +110,8 @@ void MainMenuBar::BuildEdit()
     m_redo = Add(edit, QStringLiteral("&Redo"), QStringLiteral("ActionRedo"), [this] { m_editor.Redo(); },
                  {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
     edit->addSeparator();
-    Add(edit, QStringLiteral("&Edit button"), QStringLiteral("ActionEditButton"), [this] {
-        if (!m_editor.Project().Buttons[m_editor.CurrentButton()].Used)
-            return;
-        m_editor.ShowButtonEditor();
-        m_editor.LoadButtonEditor();
-    });
+    Add(edit, QStringLiteral("&Edit button"), QStringLiteral("ActionEditButton"),
+        [this] { m_editor.Buttons().EditCurrent(); });
     BuildSelectionCommands(edit);
     Add(edit, QStringLiteral("S&ort buttons"), QStringLiteral("ActionSort"), [this] { m_editor.SortButtonsCommand(); })
         ->setProperty("helpContext", 2810);
@@ -133,13 +130,7 @@ void MainMenuBar::BuildEdit()
 
 void MainMenuBar::BuildSelectionCommands(QMenu* edit)
 {
-    struct Entry {
-        const char* text;
-        const char* name;
-        QKeySequence key;
-        std::function<void(ButtonCommands&)> run;
-    };
-    const Entry entries[] = {
+    AddCanvasCommands(edit, {
         {"Cu&t", "ActionCut", QKeySequence::Cut, [](ButtonCommands& b) { b.Cut(); }},
         {"&Copy", "ActionCopy", QKeySequence::Copy, [](ButtonCommands& b) { b.Copy(); }},
         {"&Paste", "ActionPaste", QKeySequence::Paste, [this](ButtonCommands& b) { b.Paste(&m_window); }},
@@ -147,11 +138,24 @@ void MainMenuBar::BuildSelectionCommands(QMenu* edit)
          [this](ButtonCommands& b) { b.Duplicate(&m_window); }},
         {"&Delete", "ActionDelete", QKeySequence(Qt::Key_Delete), [this](ButtonCommands& b) { b.Delete(&m_window); }},
         {"Select &All", "ActionSelectAll", QKeySequence::SelectAll, [](ButtonCommands& b) { b.SelectAll(); }},
-    };
-    for (const Entry& e : entries) {
-        QAction* action = Command(edit, QString::fromLatin1(e.text), QString::fromLatin1(e.name),
-                                  [this, run = e.run] { run(m_editor.Buttons()); });
-        action->setShortcut(e.key);
+    });
+    edit->addSeparator();
+    edit->addMenu(new AlignMenu(m_editor, &m_window, edit));
+    // Home and End as drawing programs raise and lower to the top and bottom.
+    AddCanvasCommands(edit, {
+        {"&Bring to Top", "ActionBringToTop", QKeySequence(Qt::Key_Home), [](ButtonCommands& b) { b.BringToTop(); }},
+        {"&Send to Bottom", "ActionSendToBottom", QKeySequence(Qt::Key_End),
+         [](ButtonCommands& b) { b.SendToBottom(); }},
+    });
+    edit->addSeparator();
+}
+
+void MainMenuBar::AddCanvasCommands(QMenu* edit, std::initializer_list<CanvasCommand> commands)
+{
+    for (const CanvasCommand& c : commands) {
+        QAction* action = Command(edit, QString::fromLatin1(c.text), QString::fromLatin1(c.name),
+                                  [this, run = c.run] { run(m_editor.Buttons()); });
+        action->setShortcut(c.key);
         action->setShortcutContext(Qt::WidgetShortcut);
         edit->addAction(action);
         m_canvasActions << action;

@@ -1,7 +1,9 @@
 #pragma once
 #include <QMenuBar>
 #include <functional>
+#include <initializer_list>
 
+class ButtonCommands;
 class Editor;
 class QAction;
 class QMenu;
@@ -40,6 +42,14 @@ private:
     void BuildFile();
     void BuildEdit();
     void BuildSelectionCommands(QMenu* edit);
+    // A command on the selection whose key works while the canvas has the focus.
+    struct CanvasCommand {
+        const char* text;
+        const char* name;
+        QKeySequence key;
+        std::function<void(ButtonCommands&)> run;
+    };
+    void AddCanvasCommands(QMenu* edit, std::initializer_list<CanvasCommand> commands);
     void BuildView();
     void BuildZoom(QMenu* view);
     void BuildGrid(QMenu* view);

@@ -2,12 +2,13 @@
 
 #include "model/menu_project.h"
 #include "platform/code_page.h"
-#include "platform/file_names.h"
 #include "platform/picture_loader.h"
 #include "platform/vyx_error.h"
 #include "ui/controls/code_page_guard.h"
+#include "ui/controls/file_name_drop.h"
 #include "ui/controls/sr_gradient.h"
 #include "ui/controls/super_spin_edit.h"
+#include "ui/core/background_picture.h"
 #include "ui/core/editor.h"
 #include "ui/core/event_guard.h"
 #include "ui/params/ext_actions_tab.h"
@@ -173,9 +174,12 @@ void ProgramParamsDialog::ConnectPickers()
         {m_ui->PickDefaultText, m_ui->DefaultTextEdit,
          {QStringLiteral("Default Text file"), QStringLiteral("RTF|*.rtf|TXT|*.txt"), true}},
     }};
-    for (const auto& [button, box, picker] : pickers)
+    for (const auto& [button, box, picker] : pickers) {
         connect(button, &QAbstractButton::clicked, this,
                 [this, box = box, picker = picker] { Handle([&] { PickFile(box, picker); }); });
+        FileNameDrop::Install(box, m_editor.Dialogs(),
+                              [this, box = box](const QString& file) { box->setText(StoredProjectName(m_editor, file)); });
+    }
 }
 
 void ProgramParamsDialog::ConnectBackgroundPickers()
@@ -188,9 +192,13 @@ void ProgramParamsDialog::ConnectBackgroundPickers()
         {m_ui->PickBackClick,
          {m_ui->BackClickEdit, QStringLiteral("Obrázek \"Mouse-CLICK\""), &MenuProject::ClickPicture}},
     }};
-    for (const auto& [button, picker] : pickers)
+    for (const auto& [button, picker] : pickers) {
         connect(button, &QAbstractButton::clicked, this,
                 [this, picker = picker] { Handle([&] { PickBackground(picker); }); });
+        FileNameDrop::Install(picker.Box, m_editor.Dialogs(), [this, picker = picker](const QString& file) {
+            UseBackground(picker, StoredProjectName(m_editor, file));
+        });
+    }
 }
 
 void ProgramParamsDialog::Handle(const std::function<void()>& handler) { Guarded(m_editor.Dialogs(), this, handler); }
@@ -361,21 +369,19 @@ void ProgramParamsDialog::PickFile(QLineEdit* box, const FilePicker& picker)
 
 void ProgramParamsDialog::PickBackground(const BackgroundPicker& picker)
 {
-    const std::optional<QString> name = PickProjectFile(m_editor, this, {picker.Title, PicturesFilter, true});
-    if (!name)
-        return;
-    // A relative name resolves against the project folder.
-    SetCurrentFolder(ProjectFolder(m_editor));
-    if (!StoredFileExists(*name)) {
-        m_editor.Dialogs().ShowError(this, QStringLiteral("Nebyl nalezen soubor s pozadím"), QStringLiteral("Chyba"));
-    } else {
-        // A picture that cannot be decoded stops here, before the field or the canvas changes.
-        const QImage picture = PictureLoader::LoadPicture(LocalPathOf(*name));
-        picker.Box->setText(*name);
+    if (const std::optional<QString> name = PickProjectFile(m_editor, this, {picker.Title, PicturesFilter, true}))
+        UseBackground(picker, *name);
+}
+
+void ProgramParamsDialog::UseBackground(const BackgroundPicker& picker, const QString& storedName)
+{
+    // A picture that cannot be decoded stops here, before the field or the canvas changes.
+    if (const std::optional<QImage> picture = LoadBackgroundPicture(m_editor, this, storedName)) {
+        picker.Box->setText(storedName);
         m_opened.Replaced = true;
-        m_editor.Project().*picker.Target = picture;
+        m_editor.Project().*picker.Target = *picture;
         if (picker.Target == &MenuProject::NormalPicture)
-            ShowMainBackground(picture);
+            ShowMainBackground(*picture);
     }
     m_editor.RedrawCanvas();
 }

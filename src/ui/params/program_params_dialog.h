@@ -91,6 +91,8 @@ private:
     void OkClick();
     void PickFile(QLineEdit* box, const FilePicker& picker);
     void PickBackground(const BackgroundPicker& picker);
+    // What a picked background does, also for one dropped on its field.
+    void UseBackground(const BackgroundPicker& picker, const QString& storedName);
     void ShowMainBackground(const QImage& picture);
     void PutBackPictures();
     void FillCodePages();

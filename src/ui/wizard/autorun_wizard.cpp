@@ -5,7 +5,9 @@
 #include "platform/code_page.h"
 #include "platform/file_names.h"
 #include "platform/shell_execute.h"
+#include "platform/vyx_error.h"
 #include "ui/controls/code_page_guard.h"
+#include "ui/controls/file_name_drop.h"
 #include "ui/controls/progress.h"
 #include "ui/controls/super_edit.h"
 #include "ui/controls/super_memo.h"
@@ -96,6 +98,14 @@ void AutorunWizard::ConnectPickers()
     connect(m_form.BrowseVyxRoot, &QPushButton::clicked, this, guarded([this] { BrowseLauncher(); }));
     connect(m_form.BrowseSplash, &QPushButton::clicked, this, guarded([this] { BrowseSplash(); }));
     connect(m_form.BrowseIcon, &QPushButton::clicked, this, guarded([this] { BrowseIcon(); }));
+    const std::pair<QLineEdit*, void (AutorunWizard::*)(const QString&)> drops[] = {
+        {m_form.CDroot1, &AutorunWizard::DropCdRoot},
+        {m_form.VyxRoot1, &AutorunWizard::UseLauncher},
+        {m_form.EditSplash, &AutorunWizard::UseSplash},
+        {m_form.EditIconFile, &AutorunWizard::UseIcon},
+    };
+    for (const auto& [field, use] : drops)
+        FileNameDrop::Install(field, m_editor.Dialogs(), [this, use = use](const QString& file) { (this->*use)(file); });
     connect(m_form.LeftColor, &QPushButton::clicked, this, guarded([this] { ChooseColor(m_form.Lcol); }));
     connect(m_form.RightColor, &QPushButton::clicked, this, guarded([this] { ChooseColor(m_form.Rcol); }));
     connect(m_form.TextColor, &QPushButton::clicked, this, guarded([this] { ChooseColor(m_form.Tcol); }));
@@ -286,15 +296,26 @@ void AutorunWizard::BrowseCdRoot()
 {
     const std::optional<QString> folder =
         m_editor.Dialogs().ExecuteFolder(this, QStringLiteral("CD root"), DiscLocalPath(CdRoot()));
-    if (!folder)
-        return;
-    m_form.CDroot1->setText(WithTrailingSlash(*folder));
+    if (folder)
+        UseCdRoot(*folder);
+}
+
+void AutorunWizard::DropCdRoot(const QString& path)
+{
+    // The field names a folder; a file dropped there is not taken for the folder holding it.
+    if (!QFileInfo(path).isDir())
+        throw VyxError(path + QStringLiteral(" is not a folder: drop the folder that becomes the CD root."));
+    UseCdRoot(path);
+}
+
+void AutorunWizard::UseCdRoot(const QString& folder)
+{
+    m_form.CDroot1->setText(WithTrailingSlash(folder));
     m_cdRootChosen = true;
 }
 
 std::optional<QString> AutorunWizard::PickDiscFile(const QString& title, const QString& filter,
-                                                   const QString& startFolder, const QString& referenceFolder,
-                                                   const QString& proposedName)
+                                                   const QString& startFolder, const QString& proposedName)
 {
     OpenFileRequest& request = m_editor.Dialogs().OpenFile();
     request.Title = title;
@@ -306,11 +327,14 @@ std::optional<QString> AutorunWizard::PickDiscFile(const QString& title, const Q
     // The other pickers propose no name.
     request.FileName.clear();
     request.DefaultExt.clear();
-    if (!picked)
-        return std::nullopt;
-    const std::optional<QString> name = DiscNameOf(*picked, CdRoot(), referenceFolder);
+    return picked;
+}
+
+std::optional<QString> AutorunWizard::DiscName(const QString& file, const QString& referenceFolder)
+{
+    const std::optional<QString> name = DiscNameOf(file, CdRoot(), referenceFolder);
     if (!name)
-        ShowMessage(*picked + QStringLiteral(" is not inside the CD root ") + CdRoot()
+        ShowMessage(file + QStringLiteral(" is not inside the CD root ") + CdRoot()
                     + QStringLiteral(". Only files on the disc can be used."));
     else
         CodePage::Require(*name); // autorun.inf would name a file that is not there
@@ -319,29 +343,44 @@ std::optional<QString> AutorunWizard::PickDiscFile(const QString& title, const Q
 
 void AutorunWizard::BrowseLauncher()
 {
-    const std::optional<QString> name = PickDiscFile(
-        QStringLiteral("Vyx Autorun folder"),
-        QStringLiteral("Vyx Launcher (launcher.exe)|launcher.exe|Programs (*.exe;*.com;*.bat)|*.exe;*.com;*.bat|All (*.*)|*.*"),
-        CdRoot(), CdRoot(), QStringLiteral("launcher.exe"));
-    if (name)
+    if (const std::optional<QString> file = PickDiscFile(
+            QStringLiteral("Vyx Autorun folder"),
+            QStringLiteral("Vyx Launcher (launcher.exe)|launcher.exe|Programs (*.exe;*.com;*.bat)|*.exe;*.com;*.bat|All (*.*)|*.*"),
+            CdRoot(), QStringLiteral("launcher.exe")))
+        UseLauncher(*file);
+}
+
+void AutorunWizard::UseLauncher(const QString& file)
+{
+    if (const std::optional<QString> name = DiscName(file, CdRoot()))
         m_form.VyxRoot1->setText(FolderOfDiscName(*name));
 }
 
 void AutorunWizard::BrowseSplash()
 {
-    const std::optional<QString> name = PickDiscFile(
-        QStringLiteral("Splash Image"),
-        QStringLiteral("Images (*.jpg;*.jpeg;*.bmp)|*.jpg;*.jpeg;*.bmp|All (*.*)|*.*"), LauncherPath(), LauncherPath());
-    if (name)
+    if (const std::optional<QString> file =
+            PickDiscFile(QStringLiteral("Splash Image"),
+                         QStringLiteral("Images (*.jpg;*.jpeg;*.bmp)|*.jpg;*.jpeg;*.bmp|All (*.*)|*.*"), LauncherPath()))
+        UseSplash(*file);
+}
+
+void AutorunWizard::UseSplash(const QString& file)
+{
+    if (const std::optional<QString> name = DiscName(file, LauncherPath()))
         m_form.EditSplash->setText(*name);
 }
 
 void AutorunWizard::BrowseIcon()
 {
-    const std::optional<QString> name = PickDiscFile(
-        QStringLiteral("CD Icon"), QStringLiteral("Icons (*.ico, *.exe, *.dll)|*.ico;*.exe;*.dll|All (*.*)|*.*"),
-        LauncherPath(), CdRoot());
-    if (name)
+    if (const std::optional<QString> file = PickDiscFile(
+            QStringLiteral("CD Icon"), QStringLiteral("Icons (*.ico, *.exe, *.dll)|*.ico;*.exe;*.dll|All (*.*)|*.*"),
+            LauncherPath()))
+        UseIcon(*file);
+}
+
+void AutorunWizard::UseIcon(const QString& file)
+{
+    if (const std::optional<QString> name = DiscName(file, CdRoot()))
         m_form.EditIconFile->setText(*name);
 }
 

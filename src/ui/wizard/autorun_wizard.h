@@ -63,10 +63,18 @@ private:
     void BrowseLauncher();
     void BrowseSplash();
     void BrowseIcon();
-    // The open-file dialog in `startFolder`; the picked file as a disc name
-    // relative to `referenceFolder`, or nothing (a file off the disc is refused).
+    // The open-file dialog in `startFolder`: the picked local file, or nothing.
     std::optional<QString> PickDiscFile(const QString& title, const QString& filter, const QString& startFolder,
-                                        const QString& referenceFolder, const QString& proposedName = {});
+                                        const QString& proposedName = {});
+    // A local file as a disc name relative to `referenceFolder`, or nothing (a
+    // file off the disc is refused with a message).
+    std::optional<QString> DiscName(const QString& file, const QString& referenceFolder);
+    // What the pickers do with a picked file or folder, also for one dropped on their fields.
+    void UseCdRoot(const QString& folder);
+    void DropCdRoot(const QString& path);
+    void UseLauncher(const QString& file);
+    void UseSplash(const QString& file);
+    void UseIcon(const QString& file);
     void ChooseColor(QLabel* label);
     void ClearColor(QLabel* label);
     void ApplyColor(QLabel* label, uint32_t color);

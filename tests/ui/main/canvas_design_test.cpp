@@ -6,7 +6,7 @@ namespace {
 
 // Handles, dragging the selection, snapping, zoom and the status line, through the real canvas.
 // Button 0 is at 100,100 (60 x 30), 2 at 200,300, 3 at 400,160 (40 x 30).
-class CanvasDesignTest : public CanvasKeysTest {
+class CanvasDesignTest : public CanvasFixture {
 protected:
     QByteArray MenuSize() const override { return "SizeX=640\r\nSizeY=480\r\n"; }
     // The screen pixel showing a menu pixel's middle at the zoom.

@@ -1,8 +1,8 @@
 #pragma once
+#include "model/button_selection.h"
 #include "model/design_canvas.h"
 #include "ui/button_editor/button_editor.h"
 #include "ui/core/button_commands.h"
-#include "ui/core/editor.h"
 #include "ui/main/design_canvas_widget.h"
 #include "ui/main/main_window.h"
 #include "ui/support_session.h"
@@ -15,8 +15,9 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-// Keys on the canvas after a click has given it the focus, as a user works.
-class CanvasKeysTest : public ::testing::Test, public SessionFixture {
+// The main window on a menu of three buttons (slots 0, 2 and 3), the canvas in
+// reach of the mouse and the keys.
+class CanvasFixture : public ::testing::Test, public SessionFixture {
 protected:
     void SetUp() override
     {
@@ -30,9 +31,11 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&m_session.Main()));
         m_canvas = m_session.Main().findChild<DesignCanvasWidget*>();
         m_session.Main().activateWindow();
+        Shared().SetInformationListener(
+            [this](const QString& text, const QString& caption) { m_informations << caption + ": " + text; });
     }
 
-    // The keys' tests leave the menu's size unset, as a hand-written INI file may.
+    // Most cases leave the menu's size unset, as a hand-written INI file may.
     virtual QByteArray MenuSize() const { return {}; }
 
     QPoint CentreOf(int slot)
@@ -67,4 +70,5 @@ protected:
     }
 
     DesignCanvasWidget* m_canvas = nullptr;
+    QStringList m_informations; // "caption: text" of every information box
 };

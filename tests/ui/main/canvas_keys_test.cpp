@@ -20,6 +20,9 @@
 
 namespace {
 
+// Keys on the canvas after a click has given it the focus, as a user works.
+class CanvasKeysTest : public CanvasFixture {};
+
 TEST_F(CanvasKeysTest, AClickGivesTheCanvasTheFocusWhileTheButtonEditorShowsTheButton)
 {
     Click(3);
