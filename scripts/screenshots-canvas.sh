@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Opens the demo in the editor under Xvfb and openbox, selects a button and
 # drags it until it snaps, and saves docs/screenshots/canvas-snapping.png with
-# the outlines, the handles and the guide. Needs a build (scripts/build.sh).
+# the outlines, the handles and the guide, then opens the right-click menu on two
+# selected buttons and saves docs/screenshots/canvas-menu.png. Needs a build (scripts/build.sh).
 set -euo pipefail
 source "$(dirname "$0")/lib/x-session.sh"
 out="$root/docs/screenshots"
@@ -20,5 +21,14 @@ xdotool mousedown 1; sleep 0.2
 for x in 140 180 200 227; do xdotool mousemove --window "$main" "$x" $((bar + 286)); sleep 0.1; done
 sleep 0.5
 import -window root -crop 700x560+0+0 +repage "$out/canvas-snapping.png"
-xdotool mouseup 1
-echo "Screenshot in $out/canvas-snapping.png"
+xdotool mouseup 1; sleep 0.3
+xdotool key ctrl+z; sleep 0.3
+# The right-click menu on a selected button, its Align and Size submenu open.
+xdotool mousemove --window "$main" 100 $((bar + 236)) click 1; sleep 0.2              # Button#2
+xdotool keydown ctrl mousemove --window "$main" 100 $((bar + 336)) click 1 keyup ctrl  # + Button#4
+sleep 0.3
+xdotool mousemove --window "$main" 160 $((bar + 236)) click 3; sleep 0.6
+xdotool key Down Down Down Down Down Down Right; sleep 0.6
+import -window root -crop 645x625+0+0 +repage "$out/canvas-menu.png"
+xdotool key Escape Escape
+echo "Screenshots in $out/canvas-snapping.png and $out/canvas-menu.png"

@@ -204,7 +204,7 @@ TEST_F(HelpViewerTest, TheWindowsTopicsShowTheScreenshotsOfTheirWindows)
 {
     const QList<std::pair<const char*, QStringList>> expected{
         {"Hlp_MainForm_", {"main-window.png"}},
-        {"Hlp_Canvas", {"click-state.png", "canvas-snapping.png"}},
+        {"Hlp_Canvas", {"click-state.png", "canvas-snapping.png", "canvas-menu.png"}},
         {"Hlp_ButtonEditor", {"button-editor.png"}},
         {"Hlp_ButtonList", {"button-editor.png"}},
         {"Hlp_ProgramParams", {"params-program.png", "params-about.png"}},
