@@ -19,5 +19,10 @@ struct FilePicker {
 // after a pick but stays set after a cancel, as later pickers expect.
 std::optional<QString> PickProjectFile(Editor& editor, QWidget* parent, const FilePicker& picker);
 
+// The same in two halves, for a picker that looks at the file before it takes
+// it: the picked file's absolute name (nothing when cancelled), then its stored form.
+std::optional<QString> ChooseProjectFile(Editor& editor, QWidget* parent, const FilePicker& picker);
+QString StoredFileName(const Editor& editor, const QString& absolutePath);
+
 // The folder of the INI file box's name.
 QString ProjectFolder(const Editor& editor);

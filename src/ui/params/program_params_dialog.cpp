@@ -8,8 +8,10 @@
 #include "ui/controls/code_page_guard.h"
 #include "ui/controls/sr_gradient.h"
 #include "ui/controls/super_spin_edit.h"
+#include "ui/core/alpha_mask_offer.h"
 #include "ui/core/editor.h"
 #include "ui/core/event_guard.h"
+#include "ui/core/picture_conversion_offer.h"
 #include "ui/params/ext_actions_tab.h"
 #include "ui_program_params_dialog.h"
 
@@ -33,7 +35,6 @@ constexpr int ClientHeight = 261;
 
 const QString SoundsFilter = QStringLiteral("WAV|*.wav|All|*.*");
 const QString ProgramsFilter = QStringLiteral("Programs|*.exe;*.com;*.pif;*.lnk|All files|*.*");
-const QString PicturesFilter = QStringLiteral("Pictures (BMP, JPG, JPEG)|*.bmp;*.jpg;*.jpeg");
 
 const std::array<QImage MenuProject::*, 3> BackgroundTargets = {
     &MenuProject::NormalPicture, &MenuProject::OverPicture, &MenuProject::ClickPicture};
@@ -235,6 +236,7 @@ void ProgramParamsDialog::FillParamsDialog()
     // What "Cancel" puts back.
     for (size_t i = 0; i < BackgroundTargets.size(); ++i)
         m_opened.Pictures[i] = project.*BackgroundTargets[i];
+    m_opened.UseCustomShape = main.UseCustomShape;
     m_opened.Replaced = false;
 }
 
@@ -361,23 +363,34 @@ void ProgramParamsDialog::PickFile(QLineEdit* box, const FilePicker& picker)
 
 void ProgramParamsDialog::PickBackground(const BackgroundPicker& picker)
 {
-    const std::optional<QString> name = PickProjectFile(m_editor, this, {picker.Title, PicturesFilter, true});
-    if (!name)
+    const std::optional<QString> chosen =
+        ChooseProjectFile(m_editor, this, {picker.Title, PlayerPictureFilter, true});
+    if (!chosen)
         return;
     // A relative name resolves against the project folder.
     SetCurrentFolder(ProjectFolder(m_editor));
-    if (!StoredFileExists(*name)) {
+    if (!StoredFileExists(StoredFileName(m_editor, *chosen))) {
         m_editor.Dialogs().ShowError(this, QStringLiteral("Nebyl nalezen soubor s pozadím"), QStringLiteral("Chyba"));
-    } else {
-        // A picture that cannot be decoded stops here, before the field or the canvas changes.
-        const QImage picture = PictureLoader::LoadPicture(LocalPathOf(*name));
-        picker.Box->setText(*name);
-        m_opened.Replaced = true;
-        m_editor.Project().*picker.Target = picture;
-        if (picker.Target == &MenuProject::NormalPicture)
-            ShowMainBackground(picture);
+        m_editor.RedrawCanvas();
+        return;
     }
+    // Declining the conversion is a cancel: nothing changes.
+    const std::optional<QString> usable = OfferPlayerPicture(m_editor, this, *chosen);
+    if (!usable)
+        return;
+    const QString name = StoredFileName(m_editor, *usable);
+    // A picture that cannot be decoded stops here, before the field or the canvas changes.
+    const QImage picture = PictureLoader::LoadPicture(LocalPathOf(name));
+    picker.Box->setText(name);
+    m_opened.Replaced = true;
+    m_editor.Project().*picker.Target = picture;
+    const bool isMain = picker.Target == &MenuProject::NormalPicture;
+    if (isMain)
+        ShowMainBackground(picture);
     m_editor.RedrawCanvas();
+    // Asked over the new background; the mask is written at once, as the mask maker's is.
+    if (isMain)
+        OfferAlphaMask(m_editor, this, *chosen);
 }
 
 void ProgramParamsDialog::ShowMainBackground(const QImage& picture)
@@ -404,6 +417,10 @@ void ProgramParamsDialog::PutBackPictures()
     for (size_t i = 0; i < BackgroundTargets.size(); ++i)
         project.*BackgroundTargets[i] = m_opened.Pictures[i];
     m_opened.Replaced = false;
+    if (project.Main.UseCustomShape != m_opened.UseCustomShape) {
+        project.Main.UseCustomShape = m_opened.UseCustomShape; // unticked for a mask from a picture's alpha
+        m_editor.ProjectFlagsChanged();
+    }
     m_editor.SetDesignSize(project.Main.SizeX, project.Main.SizeY);
     m_editor.RedrawCanvas();
 }

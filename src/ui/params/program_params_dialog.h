@@ -64,9 +64,11 @@ private:
         QLabel* RightCaption;
         QSlider* Speed;
     };
-    // The three pictures as they were when the dialog opened.
+    // The three pictures as they were when the dialog opened, and the shape
+    // choice a mask made from a picked background changes.
     struct OpenedPictures {
         std::array<QImage, 3> Pictures;
+        bool UseCustomShape = false;
         bool Replaced = false;
     };
     // A background field: the picture it loads and whether it is the main one.
