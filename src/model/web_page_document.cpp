@@ -9,6 +9,7 @@
 #include "platform/code_page.h"
 #include "platform/file_names.h"
 #include "platform/picture_loader.h"
+#include "platform/png_encoder.h"
 #include "platform/vyx_error.h"
 
 #include <QFileInfo>
@@ -211,7 +212,8 @@ QString PageBuilder::Picture(const QByteArray& storedName, const QString& key, c
             asset.Source = path;
             asset.Name = UniqueName(role + QStringLiteral(".jpg"));
         } else {
-            asset.Picture = Decoded(path);
+            const QImage picture = Decoded(path);
+            asset.Png = std::async(std::launch::async, [picture] { return PngEncoder::Encode(picture); }).share();
             asset.Name = UniqueName(role + QStringLiteral(".png"));
         }
     } catch (const VyxError& e) {

@@ -40,7 +40,8 @@ void FilterRow(const QImage& picture, int y, std::vector<Bytef>& row)
     row[0] = 1;
     Bytef* out = row.data() + 1;
     QRgb left = 0;
-    for (int x = 0; x < picture.width(); ++x) {
+    const int width = picture.width();
+    for (int x = 0; x < width; ++x) {
         const QRgb pixel = pixels[x];
         *out++ = Bytef(qRed(pixel) - qRed(left));
         *out++ = Bytef(qGreen(pixel) - qGreen(left));

@@ -8,6 +8,7 @@
 #include "platform/picture_loader.h"
 #include "platform/rtf_reader.h"
 #include "platform/vyx_error.h"
+#include "support/failing_file_operations.h"
 #include "support/scoped_current_folder.h"
 #include "support/temp_folder.h"
 
@@ -170,6 +171,24 @@ TEST_F(WebPageExportTest, ANewExportReplacesTheOldOneWholeAndNothingElse)
     m_dir.Write("out/index.html", "<html>someone's own page</html>");
     EXPECT_THROW(Export(), VyxError);
     EXPECT_EQ(m_dir.Read("out/index.html"), "<html>someone's own page</html>");
+}
+
+// The page is the last step of the swap: when it cannot move into place, the
+// older export's pictures go back under the older page.
+TEST_F(WebPageExportTest, APageThatCannotMoveIntoPlaceLeavesTheOlderExportWhole)
+{
+    Export();
+    const QByteArray page = m_dir.Read("out/index.html");
+    const QStringList assets = QDir(m_dir.File("out/index_files")).entryList(QDir::Files);
+    m_project->Main.BackOverFile.clear();
+    {
+        const FailingFileOperations failing(FailingFileOperations::Step::Replace);
+        EXPECT_THROW(Export(), VyxError);
+    }
+    EXPECT_EQ(m_dir.Read("out/index.html"), page);
+    EXPECT_EQ(QDir(m_dir.File("out/index_files")).entryList(QDir::Files), assets);
+    EXPECT_EQ(QDir(m_out).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+              (QStringList{"index.html", "index_files"}));
 }
 
 TEST_F(WebPageExportTest, NamesThatDoNotResolveAreReported)
