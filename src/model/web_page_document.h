@@ -10,7 +10,8 @@ class MenuProject;
 class WebPageNames;
 
 // A file the page shows or plays, put beside it in its assets folder: a copy of
-// a file on the disc, or a picture to be written as PNG.
+// a file on the disc (or of the replaced export's PNG of an unchanged picture),
+// or a picture to be written as PNG.
 struct WebPageAsset {
     QString Name;   // inside the assets folder
     QString Source; // the file to copy; empty when Png is to be written
