@@ -182,7 +182,8 @@ bool IsJpeg(const QString& path)
 
 // What a picture file is now, as the PNG made from it records it: another
 // name, size, modification or status-change time (any write changes the
-// last) gives another stamp.
+// last) gives another stamp. "png 1" is the encoder's output: a change to
+// it must change the text, so that no older PNG is taken for a new one.
 QByteArray SourceStamp(const QString& path)
 {
     const QFileInfo info(path);
