@@ -11,9 +11,9 @@ void MaskMaker::UsePicture(const QImage& picture)
     m_hidden = m_shown.copy();
 }
 
-void MaskMaker::LoadSourcePicture(const QString& localPath)
+void MaskMaker::LoadSourcePicture(const QString& localPath, const QSize& svgSize)
 {
-    UsePicture(PictureConverter::ReadOpaque(localPath));
+    UsePicture(PictureConverter::ReadOpaque(localPath, svgSize));
 }
 
 void MaskMaker::PickColor(QPoint at)

@@ -3,6 +3,7 @@
 
 #include <QImage>
 #include <QPoint>
+#include <QSize>
 #include <QString>
 #include <cstdint>
 #include <functional>
@@ -24,9 +25,10 @@ public:
     // Both pictures become copies of `picture`.
     void UsePicture(const QImage& picture);
     // Loads a source picture into both pictures: BMP and JPEG as the player
-    // reads them, any other format Qt reads over white; a picture
-    // that cannot be read throws VyxError and changes nothing.
-    void LoadSourcePicture(const QString& localPath);
+    // reads them, any other format Qt reads over white (an SVG drawn at
+    // `svgSize` when it is not empty); a picture that cannot be read throws
+    // VyxError and changes nothing.
+    void LoadSourcePicture(const QString& localPath, const QSize& svgSize = {});
     // The shown picture's colour at `at` becomes the mask colour (a pick
     // outside the picture changes nothing).
     void PickColor(QPoint at);

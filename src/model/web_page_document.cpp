@@ -9,8 +9,11 @@
 #include "platform/code_page.h"
 #include "platform/file_names.h"
 #include "platform/picture_loader.h"
+#include "platform/png_encoder.h"
 #include "platform/vyx_error.h"
 
+#include <QCryptographicHash>
+#include <QDir>
 #include <QFileInfo>
 #include <QSet>
 #include <QStringList>
@@ -95,6 +98,9 @@ public:
 
 private:
     void StartDecoding(std::initializer_list<QByteArray> storedNames);
+    // The PNG files of the export being replaced, by the picture they were made from.
+    void FindOlderPictures();
+    QByteArray Stamp(const QString& path);
     QImage Decoded(const QString& path);
     QString Picture(const QByteArray& storedName, const QString& key, const QString& role);
     QString Sound(const QString& storedName, const QString& section, const QString& key);
@@ -115,6 +121,8 @@ private:
     QSet<QString> m_usedNames;
     std::map<QString, QString> m_copied;        // local path -> asset name
     std::map<QString, std::future<QImage>> m_decoding; // local path -> its picture, being decoded
+    std::map<QString, QByteArray> m_stamps;            // local path -> SourceStamp
+    std::map<QByteArray, QString> m_older;             // SourceStamp -> PNG of the older export
     std::map<QString, QString> m_sounds;        // local path -> audio element id
     std::map<QString, QString> m_helpIds;       // local path -> help element id
     QString m_helpHtml;
@@ -172,12 +180,48 @@ bool IsJpeg(const QString& path)
     return ext == u".jpg" || ext == u".jpeg";
 }
 
+// What a picture file is now, as the PNG made from it records it: another
+// name, size, modification or status-change time (any write changes the
+// last) gives another stamp. "png 1" is the encoder's output: a change to
+// it must change the text, so that no older PNG is taken for a new one.
+QByteArray SourceStamp(const QString& path)
+{
+    const QFileInfo info(path);
+    const QString identity = QStringLiteral("png 1|%1|%2|%3|%4")
+                                 .arg(info.absoluteFilePath())
+                                 .arg(info.size())
+                                 .arg(info.fileTime(QFileDevice::FileModificationTime).toMSecsSinceEpoch())
+                                 .arg(info.fileTime(QFileDevice::FileMetadataChangeTime).toMSecsSinceEpoch());
+    return QCryptographicHash::hash(identity.toUtf8(), QCryptographicHash::Sha1).toHex();
+}
+
+QByteArray PageBuilder::Stamp(const QString& path)
+{
+    auto known = m_stamps.find(path);
+    if (known == m_stamps.end())
+        known = m_stamps.emplace(path, SourceStamp(path)).first;
+    return known->second;
+}
+
+// A picture unchanged since the export being replaced keeps its PNG: decoding
+// and encoding it again was most of the export's work.
+void PageBuilder::FindOlderPictures()
+{
+    const QDir older(m_names.PageFolder() + u'/' + QString::fromLatin1(WebPage::AssetsFolder));
+    for (const QString& name : older.entryList({QStringLiteral("*.png")}, QDir::Files)) {
+        const QByteArray source = PngEncoder::SourceOf(older.filePath(name));
+        if (!source.isEmpty())
+            m_older.emplace(source, older.filePath(name));
+    }
+}
+
 // The pictures that become PNG are decoded side by side, while the page is built.
 void PageBuilder::StartDecoding(std::initializer_list<QByteArray> storedNames)
 {
+    FindOlderPictures();
     for (const QByteArray& storedName : storedNames) {
         const QString path = storedName.isEmpty() ? QString() : m_names.Resolve(Unicode(storedName));
-        if (!path.isEmpty() && !IsJpeg(path) && !m_decoding.contains(path))
+        if (!path.isEmpty() && !IsJpeg(path) && !m_decoding.contains(path) && !m_older.contains(Stamp(path)))
             m_decoding.emplace(path, std::async(std::launch::async, [path] { return PictureLoader::LoadPicture(path); }));
     }
 }
@@ -210,8 +254,14 @@ QString PageBuilder::Picture(const QByteArray& storedName, const QString& key, c
         if (IsJpeg(path)) {
             asset.Source = path;
             asset.Name = UniqueName(role + QStringLiteral(".jpg"));
+        } else if (const auto older = m_older.find(Stamp(path)); older != m_older.end()) {
+            asset.Source = older->second;
+            asset.Name = UniqueName(role + QStringLiteral(".png"));
         } else {
-            asset.Picture = Decoded(path);
+            const QImage picture = Decoded(path);
+            asset.Png = std::async(std::launch::async, [picture, stamp = Stamp(path)] {
+                            return PngEncoder::Encode(picture, stamp);
+                        }).share();
             asset.Name = UniqueName(role + QStringLiteral(".png"));
         }
     } catch (const VyxError& e) {

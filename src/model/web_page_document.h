@@ -1,19 +1,23 @@
 #pragma once
 #include "model/check_finding.h"
 
-#include <QImage>
+#include <QByteArray>
 #include <QString>
+#include <future>
 #include <vector>
 
 class MenuProject;
 class WebPageNames;
 
 // A file the page shows or plays, put beside it in its assets folder: a copy of
-// a file on the disc, or a picture to be written as PNG.
+// a file on the disc (or of the replaced export's PNG of an unchanged picture),
+// or a picture to be written as PNG.
 struct WebPageAsset {
     QString Name;   // inside the assets folder
-    QString Source; // the file to copy; empty when Picture is to be written
-    QImage Picture;
+    QString Source; // the file to copy; empty when Png is to be written
+    // The PNG file's bytes, encoded on a thread of its own while the rest of
+    // the page is built (get() throws VyxError when the encoding failed).
+    std::shared_future<QByteArray> Png;
 };
 
 // The menu as one page: its HTML (CSS and script inline), the files it needs

@@ -4,7 +4,6 @@
 #include "model/web_page_link.h"
 #include "platform/file_names.h"
 #include "platform/file_operations.h"
-#include "platform/png_encoder.h"
 #include "platform/vyx_error.h"
 
 #include <QDir>
@@ -12,8 +11,7 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <cerrno>
-#include <future>
-#include <vector>
+#include <filesystem>
 
 namespace {
 
@@ -36,37 +34,37 @@ void CheckReplaceable(const QString& pagePath)
         throw VyxError(QStringLiteral("%1 was not written by the web page export and is not replaced").arg(pagePath));
 }
 
-bool WritePng(const QImage& picture, const QString& path)
+void WriteFile(const QString& path, const QByteArray& bytes)
 {
-    const QByteArray png = PngEncoder::Encode(picture);
     QFile file(path);
-    return file.open(QIODevice::WriteOnly | QIODevice::NewOnly) && file.write(png) == png.size() && file.flush();
+    if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly) || file.write(bytes) != bytes.size() || !file.flush())
+        Fail(QStringLiteral("Cannot create file"), path);
+}
+
+// A plain copy into the staging folder, which is ours alone: QFile::copy's
+// temporary name and its flush to the disc cost more than the copy itself.
+void CopyFile(const QString& source, const QString& target)
+{
+    std::error_code error;
+    std::filesystem::copy_file(QFile::encodeName(source).toStdString(), QFile::encodeName(target).toStdString(),
+                               error);
+    if (error) {
+        errno = error.value();
+        Fail(QStringLiteral("Cannot copy %1 to").arg(source), target);
+    }
 }
 
 void WriteAssets(const WebPage& page, const QString& folder)
 {
     if (!QDir().mkpath(folder))
         Fail(QStringLiteral("Cannot create folder"), folder);
-    // Pictures are encoded side by side; copies and the rest go on meanwhile.
-    std::vector<std::pair<QString, std::future<bool>>> encodings;
-    for (const WebPageAsset& asset : page.Assets) {
-        const QString target = folder + u'/' + asset.Name;
-        if (asset.Source.isEmpty()) {
-            encodings.emplace_back(target, std::async(std::launch::async, WritePng, asset.Picture, target));
-        } else if (!QFile::copy(asset.Source, target)) {
-            Fail(QStringLiteral("Cannot copy %1 to").arg(asset.Source), target);
-        }
-    }
-    for (auto& [target, done] : encodings)
-        if (!done.get())
-            throw VyxError(QStringLiteral("Cannot create file %1").arg(target));
-}
-
-void WriteText(const QString& path, const QString& text)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly) || file.write(text.toUtf8()) < 0 || !file.flush())
-        Fail(QStringLiteral("Cannot create file"), path);
+    // The copies first, while the pictures are still being encoded.
+    for (const WebPageAsset& asset : page.Assets)
+        if (!asset.Source.isEmpty())
+            CopyFile(asset.Source, folder + u'/' + asset.Name);
+    for (const WebPageAsset& asset : page.Assets)
+        if (asset.Source.isEmpty())
+            WriteFile(folder + u'/' + asset.Name, asset.Png.get());
 }
 
 QString UnusedName(const QString& folder, const QString& prefix)
@@ -78,32 +76,43 @@ QString UnusedName(const QString& folder, const QString& prefix)
     }
 }
 
+// Moves `from` back to `to` after a failed step, keeping the failure's errno.
+void MoveBack(const QString& from, const QString& to)
+{
+    const int error = errno;
+    if (!from.isEmpty())
+        QDir().rename(from, to);
+    errno = error;
+}
+
 // The assets folder first, then the page: a browser that opens the page in
-// between sees the new pictures under the old page for an instant at most.
+// between sees the new pictures under the old page for an instant at most. A
+// step that fails puts the older export back whole. Nothing is flushed to the
+// disc: the export is made from the project again in a moment, and a flush of
+// the folder cost as much as the rest of the swap.
 void SwapIn(const QString& staging, const QString& folder)
 {
     QDir dir;
     const QString assets = folder + u'/' + QString::fromLatin1(WebPage::AssetsFolder);
+    const QString newAssets = staging + u'/' + QString::fromLatin1(WebPage::AssetsFolder);
     QString old;
     if (QFileInfo::exists(assets) || QFileInfo(assets).isSymLink()) {
         old = UnusedName(folder, QStringLiteral(".index_files-old"));
         if (!dir.rename(assets, old))
             Fail(QStringLiteral("Cannot move the older export's folder"), assets);
     }
-    if (!dir.rename(staging + u'/' + QString::fromLatin1(WebPage::AssetsFolder), assets)) {
-        const int error = errno;
-        if (!old.isEmpty())
-            dir.rename(old, assets);
-        errno = error;
+    if (!dir.rename(newAssets, assets)) {
+        MoveBack(old, assets);
         Fail(QStringLiteral("Cannot move the new assets into place at"), assets);
     }
     const QString page = folder + u'/' + QString::fromLatin1(WebPage::PageName);
-    FileOperations& ops = FileOperations::Current();
-    if (!ops.ReplaceAtomically(staging + u'/' + QString::fromLatin1(WebPage::PageName), page))
+    if (!FileOperations::Current().ReplaceAtomically(staging + u'/' + QString::fromLatin1(WebPage::PageName), page)) {
+        MoveBack(assets, newAssets);
+        MoveBack(old, assets);
         Fail(QStringLiteral("Cannot move the new page into place at"), page);
+    }
     if (!old.isEmpty())
         QDir(old).removeRecursively();
-    ops.SyncFolder(folder);
 }
 
 } // namespace
@@ -120,7 +129,7 @@ void WebPageExport::WritePage(const WebPage& page, const QString& folder)
     if (!staging.isValid())
         Fail(QStringLiteral("Cannot create a temporary folder in"), target);
     WriteAssets(page, staging.path() + u'/' + QString::fromLatin1(WebPage::AssetsFolder));
-    WriteText(staging.path() + u'/' + QString::fromLatin1(WebPage::PageName), page.Html);
+    WriteFile(staging.path() + u'/' + QString::fromLatin1(WebPage::PageName), page.Html.toUtf8());
     SwapIn(staging.path(), target);
 }
 

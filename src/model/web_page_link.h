@@ -15,6 +15,8 @@ public:
     QString Resolve(const QString& storedName) const;
     // A relative URL from the page to a local path, percent-encoded.
     QString HrefTo(const QString& localPath) const;
+    // The folder the page is written into.
+    const QString& PageFolder() const { return m_pageFolder; }
 
 private:
     QString m_projectFolder;

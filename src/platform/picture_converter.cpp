@@ -2,6 +2,7 @@
 
 #include "platform/file_names.h"
 #include "platform/file_operations.h"
+#include "platform/file_replacer.h"
 #include "platform/picture_loader.h"
 #include "platform/regular_file.h"
 #include "platform/vyx_error.h"
@@ -58,7 +59,7 @@ QImage PictureConverter::Read(const QString& path, const QSize& svgSize)
     QImageReader reader(&buffer);
     reader.setDecideFormatFromContent(true);
     reader.setAllocationLimit(int(PictureLoader::MaxPixels * 4 / (1024 * 1024)) + 1);
-    if (reader.format() == "svg" && svgSize.isValid())
+    if (reader.format() == "svg" && !svgSize.isEmpty())
         reader.setScaledSize(svgSize);
     QImage picture;
     if (!reader.read(&picture) || picture.isNull())
@@ -89,14 +90,26 @@ QByteArray PictureConverter::Encode(const QImage& picture, const QString& target
     return bytes;
 }
 
+PictureConverter::TargetTakenError::TargetTakenError(const QString& target)
+    : VyxError(QStringLiteral("%1 exists and holds another picture: not replaced").arg(Shown(target)))
+{
+}
+
 void PictureConverter::Write(const QImage& picture, const QString& target, int quality)
 {
-    const QByteArray bytes = Encode(picture, target, quality);
+    WriteEncoded(Encode(picture, target, quality), target);
+}
+
+void PictureConverter::WriteEncoded(const QByteArray& bytes, const QString& target, bool replaceOther)
+{
     if (QFileInfo(target).exists() || QFileInfo(target).isSymLink()) {
         const std::optional<QByteArray> old = RegularFile::Read(target, PictureLoader::MaxFileBytes);
         if (old && *old == bytes)
             return;
-        throw VyxError(QStringLiteral("%1 exists and holds another picture: not replaced").arg(Shown(target)));
+        if (!replaceOther)
+            throw TargetTakenError(target);
+        ReplaceFileOrThrow(target, bytes, {}, Shown(target));
+        return;
     }
     // Created new, so that a file appearing meanwhile is not written over;
     // a write that fails takes its part file with it.
@@ -110,6 +123,19 @@ void PictureConverter::Write(const QImage& picture, const QString& target, int q
             ops.Remove(target);
         throw VyxError(QStringLiteral("Cannot create file %1: %2").arg(Shown(target), FileErrorText(error)));
     }
+}
+
+bool PictureConverter::HasTransparency(const QImage& picture)
+{
+    if (!picture.hasAlphaChannel())
+        return false;
+    const QImage argb = picture.convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < argb.height(); ++y) {
+        const auto* line = reinterpret_cast<const QRgb*>(argb.constScanLine(y));
+        if (std::any_of(line, line + argb.width(), [](QRgb pixel) { return qAlpha(pixel) < 255; }))
+            return true;
+    }
+    return false;
 }
 
 QString PictureConverter::ProposedTarget(const QString& source, const QImage& picture)

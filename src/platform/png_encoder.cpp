@@ -2,11 +2,15 @@
 
 #include "platform/vyx_error.h"
 
+#include <QFile>
 #include <QtEndian>
 #include <vector>
 #include <zlib.h>
 
 namespace {
+
+const QByteArray Signature("\x89PNG\r\n\x1a\n", 8);
+const QByteArray SourceKeyword("Source\0", 7);
 
 void AppendBigEndian(QByteArray& out, quint32 value)
 {
@@ -40,7 +44,8 @@ void FilterRow(const QImage& picture, int y, std::vector<Bytef>& row)
     row[0] = 1;
     Bytef* out = row.data() + 1;
     QRgb left = 0;
-    for (int x = 0; x < picture.width(); ++x) {
+    const int width = picture.width();
+    for (int x = 0; x < width; ++x) {
         const QRgb pixel = pixels[x];
         *out++ = Bytef(qRed(pixel) - qRed(left));
         *out++ = Bytef(qGreen(pixel) - qGreen(left));
@@ -75,14 +80,39 @@ QByteArray Deflate(const QImage& picture)
 
 } // namespace
 
-QByteArray PngEncoder::Encode(const QImage& source)
+QByteArray PngEncoder::Encode(const QImage& original, const QByteArray& source)
 {
-    if (source.isNull())
+    if (original.isNull())
         throw VyxError(QStringLiteral("Cannot write an empty picture as PNG"));
-    const QImage picture = source.format() == QImage::Format_RGB32 ? source : source.convertToFormat(QImage::Format_RGB32);
-    QByteArray png("\x89PNG\r\n\x1a\n", 8);
+    const QImage picture =
+        original.format() == QImage::Format_RGB32 ? original : original.convertToFormat(QImage::Format_RGB32);
+    QByteArray png = Signature;
     AppendChunk(png, "IHDR", Header(picture));
+    if (!source.isEmpty())
+        AppendChunk(png, "tEXt", SourceKeyword + source);
     AppendChunk(png, "IDAT", Deflate(picture));
     AppendChunk(png, "IEND", {});
     return png;
+}
+
+QByteArray PngEncoder::SourceOf(const QString& path)
+{
+    // The text comes before the pixels: the file's head is enough.
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    const QByteArray head = file.read(4096);
+    if (!head.startsWith(Signature))
+        return {};
+    for (qsizetype at = Signature.size(); at + 8 <= head.size();) {
+        const qsizetype length = qFromBigEndian<quint32>(head.constData() + at);
+        const QByteArray type = head.mid(at + 4, 4);
+        if (type == "IDAT" || length > head.size() - at - 12)
+            break;
+        const QByteArray data = head.mid(at + 8, length);
+        if (type == "tEXt" && data.startsWith(SourceKeyword))
+            return data.mid(SourceKeyword.size());
+        at += 12 + length;
+    }
+    return {};
 }

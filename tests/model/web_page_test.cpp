@@ -6,11 +6,15 @@
 #include "model/web_page_help.h"
 #include "model/web_page_link.h"
 #include "platform/picture_loader.h"
+#include "platform/png_encoder.h"
 #include "platform/rtf_reader.h"
 #include "platform/vyx_error.h"
+#include "support/failing_file_operations.h"
 #include "support/scoped_current_folder.h"
 #include "support/temp_folder.h"
+#include "support/test_pictures.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QImage>
@@ -170,6 +174,49 @@ TEST_F(WebPageExportTest, ANewExportReplacesTheOldOneWholeAndNothingElse)
     m_dir.Write("out/index.html", "<html>someone's own page</html>");
     EXPECT_THROW(Export(), VyxError);
     EXPECT_EQ(m_dir.Read("out/index.html"), "<html>someone's own page</html>");
+}
+
+// The page is the last step of the swap: when it cannot move into place, the
+// older export's pictures go back under the older page.
+TEST_F(WebPageExportTest, APageThatCannotMoveIntoPlaceLeavesTheOlderExportWhole)
+{
+    Export();
+    const QByteArray page = m_dir.Read("out/index.html");
+    const QStringList assets = QDir(m_dir.File("out/index_files")).entryList(QDir::Files);
+    m_project->Main.BackOverFile.clear();
+    {
+        const FailingFileOperations failing(FailingFileOperations::Step::Replace);
+        EXPECT_THROW(Export(), VyxError);
+    }
+    EXPECT_EQ(m_dir.Read("out/index.html"), page);
+    EXPECT_EQ(QDir(m_dir.File("out/index_files")).entryList(QDir::Files), assets);
+    EXPECT_EQ(QDir(m_out).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+              (QStringList{"index.html", "index_files"}));
+}
+
+// A picture unchanged since the export being replaced keeps that export's PNG;
+// one written since is made anew.
+TEST_F(WebPageExportTest, OnlyPicturesChangedSinceTheOlderExportAreEncodedAgain)
+{
+    const QString bmp = m_dir.File("mine.bmp");
+    ASSERT_TRUE(NoisePicture(40, 30, 1).save(bmp, "BMP"));
+    m_project->Main.BackOverFile = QDir(QStringLiteral(VYX_DEMO_DIR)).relativeFilePath(bmp).replace(u'/', u'\\').toUtf8();
+    ASSERT_TRUE(Export().isEmpty());
+    const QString png = m_dir.File("out/index_files/over.png");
+    const QImage standIn = FilledPicture(40, 30, 0xFF102030);
+    m_dir.Write("out/index_files/over.png", PngEncoder::Encode(standIn, PngEncoder::SourceOf(png)));
+    Export();
+    EXPECT_EQ(QImage(png).convertToFormat(QImage::Format_RGB32), standIn) << "taken from the older export";
+
+    // The same size, a later time: only the stamp tells the new picture from the old.
+    const QImage changed = NoisePicture(40, 30, 2);
+    ASSERT_TRUE(changed.save(bmp, "BMP"));
+    QFile file(bmp);
+    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+    ASSERT_TRUE(file.setFileTime(QDateTime::currentDateTime().addSecs(10), QFileDevice::FileModificationTime));
+    file.close();
+    Export();
+    EXPECT_EQ(QImage(png).convertToFormat(QImage::Format_RGB32), changed);
 }
 
 TEST_F(WebPageExportTest, NamesThatDoNotResolveAreReported)

@@ -1,6 +1,8 @@
 #include "platform/png_encoder.h"
 
+#include <QFile>
 #include <QImage>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 #include <random>
@@ -36,3 +38,19 @@ INSTANTIATE_TEST_SUITE_P(Sizes, PngEncoderSize, ::testing::Values(QSize(1, 1), Q
                          [](const auto& info) { return QStringLiteral("%1x%2").arg(info.param.width()).arg(info.param.height()).toStdString(); });
 
 } // namespace
+
+TEST(PngEncoder, TheSourceTextReadsBackAndLeavesThePixels)
+{
+    QTemporaryDir dir;
+    const QImage picture = NoisePicture(9, 4);
+    for (const QByteArray source : {QByteArray("3f2a"), QByteArray()}) {
+        const QString path = dir.filePath("p.png");
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(PngEncoder::Encode(picture, source));
+        file.close();
+        EXPECT_EQ(PngEncoder::SourceOf(path), source);
+        EXPECT_EQ(QImage(path).convertToFormat(QImage::Format_RGB32), picture);
+    }
+    EXPECT_TRUE(PngEncoder::SourceOf(dir.filePath("missing.png")).isEmpty());
+}

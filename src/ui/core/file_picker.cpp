@@ -8,23 +8,29 @@
 
 std::optional<QString> PickProjectFile(Editor& editor, QWidget* parent, const FilePicker& picker)
 {
+    const std::optional<QString> chosen = ChooseProjectFile(editor, parent, picker);
+    if (!chosen)
+        return std::nullopt;
+    return StoredProjectName(editor, *chosen);
+}
+
+std::optional<QString> ChooseProjectFile(Editor& editor, QWidget* parent, const FilePicker& picker)
+{
     SharedDialogs& dialogs = editor.Dialogs();
     dialogs.OpenFile().Title = picker.Title;
     dialogs.OpenFile().Filter = picker.Filter;
     if (picker.StartsInProjectFolder)
         dialogs.OpenFile().InitialDir = ProjectFolder(editor);
     const std::optional<QString> chosen = dialogs.ExecuteOpenFile(parent);
-    if (!chosen)
-        return std::nullopt;
-    if (picker.StartsInProjectFolder)
+    if (chosen && picker.StartsInProjectFolder)
         dialogs.OpenFile().InitialDir.clear();
-    return StoredProjectName(editor, *chosen);
+    return chosen;
 }
 
-QString StoredProjectName(const Editor& editor, const QString& chosen)
+QString StoredProjectName(const Editor& editor, const QString& absolutePath)
 {
     // A name the code page cannot hold would name a file that does not exist.
-    const QString name = MakeRelativePath(chosen, editor.IniFileName());
+    const QString name = MakeRelativePath(absolutePath, editor.IniFileName());
     CodePage::Require(name);
     return name;
 }

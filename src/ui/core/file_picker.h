@@ -19,8 +19,11 @@ struct FilePicker {
 // after a pick but stays set after a cancel, as later pickers expect.
 std::optional<QString> PickProjectFile(Editor& editor, QWidget* parent, const FilePicker& picker);
 
-// A file chosen another way (dropped from a file manager) in the form a picker
-// stores: MakeRelativePath against the INI file box, held by the code page or
+// The same in two halves, for a picker that looks at the file before it takes
+// it: the picked file's absolute name (nothing when cancelled), then its stored form.
+std::optional<QString> ChooseProjectFile(Editor& editor, QWidget* parent, const FilePicker& picker);
+// A file's name in the form a picker stores (also for one dropped from a file
+// manager): MakeRelativePath against the INI file box, held by the code page or
 // refused with VyxError naming the character.
 QString StoredProjectName(const Editor& editor, const QString& chosen);
 

@@ -5,10 +5,12 @@
 #include "platform/code_page.h"
 #include "platform/vyx_error.h"
 #include "ui/controls/file_name_drop.h"
+#include "ui/core/alpha_mask_offer.h"
 #include "ui/core/background_picture.h"
 #include "ui/core/button_commands.h"
 #include "ui/core/editor.h"
 #include "ui/core/file_picker.h"
+#include "ui/core/picture_conversion_offer.h"
 
 #include <QFileInfo>
 #include <algorithm>
@@ -53,8 +55,12 @@ void CanvasDrop::Drop(const QList<QUrl>& urls, QPoint at)
         return;
     const int slot = ButtonAt(m_editor.Project(), at);
     switch (UseOfDroppedFile(file, slot >= 0)) {
-    case DroppedFileUse::Background: UseAsBackground(StoredProjectName(m_editor, file)); break;
-    case DroppedFileUse::UnshownPicture: RefuseUnshownPicture(file); break;
+    case DroppedFileUse::Background: UseAsBackground(file, file); break;
+    case DroppedFileUse::UnshownPicture:
+        // Offered as the BMP or JPEG the player shows; declining drops nothing.
+        if (const std::optional<QString> usable = OfferPlayerPicture(m_editor, &m_canvas, file))
+            UseAsBackground(*usable, file);
+        break;
     case DroppedFileUse::HelpFile: SetHelpFile(slot, StoredProjectName(m_editor, file)); break;
     case DroppedFileUse::Target: SetTarget(slot, StoredProjectName(m_editor, file)); break;
     case DroppedFileUse::Nothing:
@@ -65,8 +71,9 @@ void CanvasDrop::Drop(const QList<QUrl>& urls, QPoint at)
     }
 }
 
-void CanvasDrop::UseAsBackground(const QString& storedName)
+void CanvasDrop::UseAsBackground(const QString& file, const QString& dropped)
 {
+    const QString storedName = StoredProjectName(m_editor, file);
     std::map<QMessageBox::StandardButton, QString> labels;
     QMessageBox::StandardButtons buttons = QMessageBox::Cancel;
     for (const Background& b : Backgrounds) {
@@ -96,14 +103,9 @@ void CanvasDrop::UseAsBackground(const QString& storedName)
         m_editor.SetDesignSize(picture->width(), picture->height());
     }
     m_editor.RedrawCanvas();
+    if (chosen->Picture == &MenuProject::NormalPicture)
+        OfferAlphaMask(m_editor, &m_canvas, dropped);
     m_editor.EndGesture(QStringLiteral("Background picture"));
-}
-
-void CanvasDrop::RefuseUnshownPicture(const QString& file)
-{
-    Tell(QStringLiteral("The player shows BMP and JPEG pictures only: %1 cannot be a background. "
-                        "Save it as BMP or JPEG first.")
-             .arg(QFileInfo(file).fileName()));
 }
 
 void CanvasDrop::SetHelpFile(int slot, const QString& storedName)

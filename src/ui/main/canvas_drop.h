@@ -22,10 +22,9 @@ public:
     void Drop(const QList<QUrl>& urls, QPoint at);
 
 private:
-    void UseAsBackground(const QString& storedName);
-    // The one place a picture the player cannot show (PNG, WebP...) arrives: it
-    // is refused for now, and an offer to convert it is to take this call's place.
-    void RefuseUnshownPicture(const QString& file);
+    // `file` is the BMP or JPEG to use, `dropped` the file as dropped (a converted
+    // PNG's transparency is offered as the window's mask).
+    void UseAsBackground(const QString& file, const QString& dropped);
     void SetHelpFile(int slot, const QString& storedName);
     void SetTarget(int slot, const QString& storedName);
     // The button takes the name into a field: the button editor and the list show it, one step.

@@ -8,14 +8,17 @@
 #include "ui/controls/file_name_drop.h"
 #include "ui/controls/sr_gradient.h"
 #include "ui/controls/super_spin_edit.h"
+#include "ui/core/alpha_mask_offer.h"
 #include "ui/core/background_picture.h"
 #include "ui/core/editor.h"
 #include "ui/core/event_guard.h"
+#include "ui/core/picture_conversion_offer.h"
 #include "ui/params/ext_actions_tab.h"
 #include "ui_program_params_dialog.h"
 
 #include <QComboBox>
 #include <QDesktopServices>
+#include <QFileInfo>
 #include <QFocusEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -34,7 +37,6 @@ constexpr int ClientHeight = 261;
 
 const QString SoundsFilter = QStringLiteral("WAV|*.wav|All|*.*");
 const QString ProgramsFilter = QStringLiteral("Programs|*.exe;*.com;*.pif;*.lnk|All files|*.*");
-const QString PicturesFilter = QStringLiteral("Pictures (BMP, JPG, JPEG)|*.bmp;*.jpg;*.jpeg");
 
 const std::array<QImage MenuProject::*, 3> BackgroundTargets = {
     &MenuProject::NormalPicture, &MenuProject::OverPicture, &MenuProject::ClickPicture};
@@ -195,9 +197,8 @@ void ProgramParamsDialog::ConnectBackgroundPickers()
     for (const auto& [button, picker] : pickers) {
         connect(button, &QAbstractButton::clicked, this,
                 [this, picker = picker] { Handle([&] { PickBackground(picker); }); });
-        FileNameDrop::Install(picker.Box, m_editor.Dialogs(), [this, picker = picker](const QString& file) {
-            UseBackground(picker, StoredProjectName(m_editor, file));
-        });
+        FileNameDrop::Install(picker.Box, m_editor.Dialogs(),
+                              [this, picker = picker](const QString& file) { UseBackground(picker, file); });
     }
 }
 
@@ -243,6 +244,7 @@ void ProgramParamsDialog::FillParamsDialog()
     // What "Cancel" puts back.
     for (size_t i = 0; i < BackgroundTargets.size(); ++i)
         m_opened.Pictures[i] = project.*BackgroundTargets[i];
+    m_opened.UseCustomShape = main.UseCustomShape;
     m_opened.Replaced = false;
 }
 
@@ -369,21 +371,33 @@ void ProgramParamsDialog::PickFile(QLineEdit* box, const FilePicker& picker)
 
 void ProgramParamsDialog::PickBackground(const BackgroundPicker& picker)
 {
-    if (const std::optional<QString> name = PickProjectFile(m_editor, this, {picker.Title, PicturesFilter, true}))
-        UseBackground(picker, *name);
+    if (const std::optional<QString> chosen =
+            ChooseProjectFile(m_editor, this, {picker.Title, PlayerPictureFilter, true}))
+        UseBackground(picker, *chosen);
 }
 
-void ProgramParamsDialog::UseBackground(const BackgroundPicker& picker, const QString& storedName)
+void ProgramParamsDialog::UseBackground(const BackgroundPicker& picker, const QString& file)
 {
-    // A picture that cannot be decoded stops here, before the field or the canvas changes.
-    if (const std::optional<QImage> picture = LoadBackgroundPicture(m_editor, this, storedName)) {
-        picker.Box->setText(storedName);
+    // A missing file is told before any conversion is offered.
+    const std::optional<QString> usable = QFileInfo::exists(file) ? OfferPlayerPicture(m_editor, this, file) : file;
+    // Declining the conversion is a cancel: nothing changes.
+    if (!usable)
+        return;
+    const QString name = StoredProjectName(m_editor, *usable);
+    // A picture that is missing or cannot be decoded stops here, before the field changes.
+    const std::optional<QImage> picture = LoadBackgroundPicture(m_editor, this, name);
+    const bool isMain = picker.Target == &MenuProject::NormalPicture;
+    if (picture) {
+        picker.Box->setText(name);
         m_opened.Replaced = true;
         m_editor.Project().*picker.Target = *picture;
-        if (picker.Target == &MenuProject::NormalPicture)
+        if (isMain)
             ShowMainBackground(*picture);
     }
     m_editor.RedrawCanvas();
+    // Asked over the new background; the mask is written at once, as the mask maker's is.
+    if (picture && isMain)
+        OfferAlphaMask(m_editor, this, file);
 }
 
 void ProgramParamsDialog::ShowMainBackground(const QImage& picture)
@@ -410,6 +424,10 @@ void ProgramParamsDialog::PutBackPictures()
     for (size_t i = 0; i < BackgroundTargets.size(); ++i)
         project.*BackgroundTargets[i] = m_opened.Pictures[i];
     m_opened.Replaced = false;
+    if (project.Main.UseCustomShape != m_opened.UseCustomShape) {
+        project.Main.UseCustomShape = m_opened.UseCustomShape; // unticked for a mask from a picture's alpha
+        m_editor.ProjectFlagsChanged();
+    }
     m_editor.SetDesignSize(project.Main.SizeX, project.Main.SizeY);
     m_editor.RedrawCanvas();
 }

@@ -64,9 +64,11 @@ private:
         QLabel* RightCaption;
         QSlider* Speed;
     };
-    // The three pictures as they were when the dialog opened.
+    // The three pictures as they were when the dialog opened, and the shape
+    // choice a mask made from a picked background changes.
     struct OpenedPictures {
         std::array<QImage, 3> Pictures;
+        bool UseCustomShape = false;
         bool Replaced = false;
     };
     // A background field: the picture it loads and whether it is the main one.
@@ -91,8 +93,8 @@ private:
     void OkClick();
     void PickFile(QLineEdit* box, const FilePicker& picker);
     void PickBackground(const BackgroundPicker& picker);
-    // What a picked background does, also for one dropped on its field.
-    void UseBackground(const BackgroundPicker& picker, const QString& storedName);
+    // What a picked background does, also for one dropped on its field (its absolute name).
+    void UseBackground(const BackgroundPicker& picker, const QString& file);
     void ShowMainBackground(const QImage& picture);
     void PutBackPictures();
     void FillCodePages();

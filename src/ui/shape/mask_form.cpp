@@ -5,6 +5,7 @@
 #include "ui/core/color_convert.h"
 #include "ui/core/editor.h"
 #include "ui/core/event_guard.h"
+#include "ui/core/picture_conversion_offer.h"
 #include "ui/core/read_only_question.h"
 #include "ui_mask_form.h"
 
@@ -81,12 +82,15 @@ void MaskForm::SelectMaskFile()
 {
     OpenFileRequest& request = m_editor.Dialogs().OpenFile();
     request.Title = QStringLiteral("Mask file (ONLY FOR CREATING MASK)");
-    request.Filter = QStringLiteral("Pictures (BMP, JPG, JPEG)|*.bmp;*.jpg;*.jpeg");
+    request.Filter = PlayerPictureFilter;
     request.InitialDir = QFileInfo(m_editor.IniFileName()).absolutePath();
     const std::optional<QString> picked = m_editor.Dialogs().ExecuteOpenFile(this);
     if (!picked || !QFileInfo::exists(*picked))
         return;
-    m_maker.LoadSourcePicture(*picked);
+    // The scan reads any format itself: declining the conversion still loads the picked file.
+    const std::optional<QString> converted = OfferPlayerPicture(m_editor, this, *picked);
+    const MainParams& main = m_editor.Project().Main;
+    m_maker.LoadSourcePicture(converted.value_or(*picked), QSize(main.SizeX, main.SizeY));
     SourceChanged();
 }
 

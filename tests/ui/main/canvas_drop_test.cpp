@@ -126,13 +126,6 @@ TEST_F(CanvasDropTest, RefusedDropsSayWhyAndChangeNothing)
     ASSERT_EQ(m_errors.size(), 1);
     EXPECT_TRUE(m_errors.front().contains("not a file on this computer")) << m_errors.front().toStdString();
 
-    QImage png = FilledPicture(10, 10, 0xFF00FF00);
-    const QString pngFile = m_dir.File("logo.png");
-    ASSERT_TRUE(png.save(pngFile, "PNG"));
-    ASSERT_TRUE(DropOnCanvas({20, 20}, pngFile));
-    ASSERT_EQ(m_informations.size(), 1);
-    EXPECT_TRUE(m_informations.front().contains("BMP and JPEG")) << m_informations.front().toStdString();
-
     // The code page (windows-1252 in the tests) has no "ř".
     ASSERT_TRUE(DropOnCanvas(CentreOf(0), WriteFile(QStringLiteral("při.rtf"))));
     ASSERT_EQ(m_errors.size(), 2);
@@ -140,6 +133,26 @@ TEST_F(CanvasDropTest, RefusedDropsSayWhyAndChangeNothing)
     EXPECT_TRUE(m_questions.isEmpty());
     EXPECT_TRUE(before.Matches(TheEditor().Project()));
     EXPECT_EQ(TheEditor().History().StepCount(), 0);
+}
+
+TEST_F(CanvasDropTest, APngOnEmptyCanvasIsOfferedAsTheBmpOrJpegThePlayerShows)
+{
+    const QString pngFile = m_dir.File("logo.png");
+    ASSERT_TRUE(FilledPicture(10, 10, 0xFF00FF00).save(pngFile, "PNG"));
+    m_answer = QMessageBox::Cancel;
+    ASSERT_TRUE(DropOnCanvas({20, 20}, pngFile));
+    ASSERT_EQ(m_questions.size(), 1);
+    EXPECT_TRUE(m_questions.front().contains("launcher.exe shows BMP and JPEG only: convert logo.png to logo.jpg / logo.bmp?"))
+        << m_questions.front().toStdString();
+    EXPECT_FALSE(QFileInfo::exists(m_dir.File("logo.bmp"))) << "declined: nothing written";
+    EXPECT_EQ(TheEditor().History().StepCount(), 0);
+
+    m_answer = QMessageBox::No; // the BMP, then "Over" in the picture question
+    ASSERT_TRUE(DropOnCanvas({20, 20}, pngFile));
+    EXPECT_EQ(TheEditor().Project().Main.BackOverFile, Text("logo.bmp"));
+    EXPECT_EQ(TheEditor().Project().OverPicture.pixel(5, 5), 0xFF00FF00u);
+    EXPECT_TRUE(QFileInfo::exists(m_dir.File("logo.bmp")));
+    EXPECT_EQ(TheEditor().History().StepCount(), 1);
 }
 
 TEST_F(CanvasDropTest, AFileUrlDroppedOnAFileFieldBecomesTheNameItsPickerStores)

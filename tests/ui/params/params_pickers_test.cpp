@@ -1,6 +1,7 @@
 #include "ui/params/params_dialog_fixture.h"
 
 #include "platform/file_names.h"
+#include "platform/picture_converter.h"
 #include "platform/picture_loader.h"
 #include "platform/vyx_error.h"
 #include "support/test_pictures.h"
@@ -16,7 +17,8 @@ namespace {
 
 const QString Programs = "Programs|*.exe;*.com;*.pif;*.lnk|All files|*.*";
 const QString Sounds = "WAV|*.wav|All|*.*";
-const QString Pictures = "Pictures (BMP, JPG, JPEG)|*.bmp;*.jpg;*.jpeg";
+const QString Pictures = "Pictures (BMP, JPG, JPEG)|*.bmp;*.jpg;*.jpeg|"
+                         "Other pictures, converted (PNG, WebP, TIFF, GIF, SVG)|*.png;*.webp;*.tif;*.tiff;*.gif;*.svg";
 
 struct PickerCase {
     const char* Button;
@@ -202,7 +204,7 @@ TEST_F(ParamsPickersTest, ARefusedPictureShowsTheLoadersMessageAndChangesNothing
         const QString file = m_dir.Write(name, "this is not a bitmap");
         QString expected;
         try {
-            PictureLoader::LoadPicture(file);
+            PictureConverter::ReadOpaque(file);
         } catch (const VyxError& e) {
             expected = e.Message();
         }

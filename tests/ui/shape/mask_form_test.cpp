@@ -1,6 +1,7 @@
 #include "support/failing_file_operations.h"
 #include "support/test_pictures.h"
 #include "ui/controls/super_spin_edit.h"
+#include "ui/core/picture_conversion_offer.h"
 #include "ui/main/main_window.h"
 #include "ui/shape/mask_form.h"
 #include "ui/shape/picture_view.h"
@@ -223,7 +224,7 @@ TEST_F(MaskFormTest, SelectMaskFileLoadsAPictureAndCancelChangesNothing)
     EXPECT_EQ(Status(), QString()) << "the saved mask was not made from this picture";
     const OpenFileRequest& request = Shared().OpenFile();
     EXPECT_EQ(request.Title, QStringLiteral("Mask file (ONLY FOR CREATING MASK)"));
-    EXPECT_EQ(request.Filter, QStringLiteral("Pictures (BMP, JPG, JPEG)|*.bmp;*.jpg;*.jpeg"));
+    EXPECT_TRUE(request.Filter.startsWith(QStringLiteral("Pictures (BMP, JPG, JPEG)|*.bmp;*.jpg;*.jpeg|")));
     EXPECT_EQ(request.InitialDir, m_dir.Path());
     EXPECT_EQ(Form().Maker().Shown(), noise);
     EXPECT_EQ(Form().Maker().Hidden(), noise);
@@ -238,6 +239,28 @@ TEST_F(MaskFormTest, SelectMaskFileLoadsAPictureAndCancelChangesNothing)
     EXPECT_EQ(m_errors.size(), 1);
     EXPECT_EQ(Form().Maker().Shown(), noise);
     EXPECT_EQ(Form().Maker().Hidden(), noise);
+}
+
+// The scan reads a PNG itself: declining its conversion still makes it the source.
+TEST_F(MaskFormTest, APngSourceIsOfferedForConversionAndReadEitherWay)
+{
+    QImage logo(8, 6, QImage::Format_ARGB32);
+    logo.fill(Qt::transparent);
+    for (int y = 2; y <= 3; ++y)
+        for (int x = 1; x <= 3; ++x)
+            logo.setPixel(x, y, Black);
+    ASSERT_TRUE(logo.save(m_dir.File("logo.png")));
+    m_pickedFile = m_dir.File("logo.png");
+    for (const QMessageBox::StandardButton answer : {QMessageBox::Cancel, ConvertToBmp}) {
+        Form().UsePicture(QImage());
+        m_answer = answer;
+        Click("SelectFile");
+        EXPECT_EQ(Form().Maker().Hidden(), Bar()) << "transparent parts over white";
+        EXPECT_EQ(m_dir.Exists("logo.bmp"), answer == ConvertToBmp);
+    }
+    EXPECT_EQ(m_questions.value(0),
+              QStringLiteral("Convert picture: launcher.exe shows BMP and JPEG only: convert logo.png to logo.jpg / logo.bmp?"));
+    EXPECT_TRUE(m_errors.isEmpty()) << m_errors.join('\n').toStdString();
 }
 
 TEST_F(MaskFormTest, APictureChosenWhileOpenIsShownWhole)
