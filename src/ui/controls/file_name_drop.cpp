@@ -41,11 +41,19 @@ bool FileNameDrop::eventFilter(QObject* watched, QEvent* event)
     if (!drop->mimeData()->hasUrls())
         return false;
     drop->acceptProposedAction();
-    if (type == QEvent::Drop)
-        Guarded(m_dialogs, m_field, [&] {
-            const QString file = LocalFileOf(drop->mimeData()->urls());
-            if (!file.isEmpty())
-                m_take(file);
-        });
+    if (type != QEvent::Drop)
+        return true;
+    // Taken once the drop has returned: a question it asks (a conversion, a
+    // missing picture) must not keep the file manager's drag waiting.
+    QMetaObject::invokeMethod(
+        this,
+        [this, urls = drop->mimeData()->urls()] {
+            Guarded(m_dialogs, m_field, [&] {
+                const QString file = LocalFileOf(urls);
+                if (!file.isEmpty())
+                    m_take(file);
+            });
+        },
+        Qt::QueuedConnection);
     return true;
 }
