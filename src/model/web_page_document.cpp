@@ -113,6 +113,14 @@ private:
     {
         m_page.Problems.append({CheckFinding::Severity::Warning, section, key, message});
     }
+    // The file a stored name resolves to; empty, and reported, when none does.
+    QString Resolved(const QString& name, const QString& section, const QString& key)
+    {
+        const QString path = m_names.Resolve(name);
+        if (path.isEmpty())
+            Warn(section, key, QStringLiteral("File not found: %1").arg(name));
+        return path;
+    }
 
     const MenuProject& m_project;
     QString m_iniFile;
@@ -241,12 +249,9 @@ QString PageBuilder::Picture(const QByteArray& storedName, const QString& key, c
 {
     if (storedName.isEmpty())
         return {};
-    const QString name = Unicode(storedName);
-    const QString path = m_names.Resolve(name);
-    if (path.isEmpty()) {
-        Warn(QStringLiteral("MAIN"), key, QStringLiteral("File not found: %1").arg(name));
+    const QString path = Resolved(Unicode(storedName), QStringLiteral("MAIN"), key);
+    if (path.isEmpty())
         return {};
-    }
     if (const auto known = m_copied.find(path); known != m_copied.end())
         return AssetHref(known->second);
     WebPageAsset asset;
@@ -278,11 +283,9 @@ QString PageBuilder::Sound(const QString& storedName, const QString& section, co
 {
     if (storedName.trimmed().isEmpty())
         return {};
-    const QString path = m_names.Resolve(storedName);
-    if (path.isEmpty()) {
-        Warn(section, key, QStringLiteral("File not found: %1").arg(storedName));
+    const QString path = Resolved(storedName, section, key);
+    if (path.isEmpty())
         return {};
-    }
     if (const auto known = m_sounds.find(path); known != m_sounds.end())
         return known->second;
     const QString id = QStringLiteral("sound-%1").arg(m_sounds.size());
@@ -299,11 +302,9 @@ QString PageBuilder::Help(const QByteArray& storedName, const QString& section, 
     if (storedName.isEmpty())
         return {};
     const QString name = Unicode(storedName);
-    const QString path = m_names.Resolve(name);
-    if (path.isEmpty()) {
-        Warn(section, key, QStringLiteral("File not found: %1").arg(name));
+    const QString path = Resolved(name, section, key);
+    if (path.isEmpty())
         return {};
-    }
     if (const auto known = m_helpIds.find(path); known != m_helpIds.end())
         return known->second;
     QString html;
